@@ -1,0 +1,3 @@
+#include "contracts/framework/CmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)

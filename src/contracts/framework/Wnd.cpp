@@ -1,0 +1,3 @@
+#include "contracts/framework/Wnd.h"
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)

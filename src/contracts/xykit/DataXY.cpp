@@ -1,0 +1,3 @@
+#include "contracts/xykit/DataXY.h"
+
+IMPLEMENT_DYNAMIC(CDataXY, CData2D)

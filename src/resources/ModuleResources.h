@@ -1,0 +1,12 @@
+#pragma once
+// The module's own resources: its string table and dialog templates, registered with the framework
+// once, when the library is loaded, and found through PhotoquantDLL.hResource afterwards.
+#include <string>
+
+#include "PhotoquantExport.h"
+#include "contracts/framework/DynLinkLibrary.h"
+
+extern PQ_EXPORT AFX_EXTENSION_MODULE PhotoquantDLL;
+
+// Text of the module's string-table entry id (empty when there is none).
+PQ_EXPORT std::string sModuleString(UINT id);
