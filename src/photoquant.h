@@ -20,3 +20,4 @@
 #include "contracts/xykit/DataY.h"
 #include "document/PhotometricNumbers.h"
 #include "resources/ModuleResources.h"
+#include "document/UVPhotometryData.h"

@@ -1,5 +1,7 @@
 #include "contracts/xykit/Data2D.h"
 
+#include "contracts/xykit/GrowGeometrically.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -26,14 +28,9 @@ int CData2D::iSetXMode(int mode) {
 }
 
 int CData2D::iSetYMode(int mode) {
-    if (m_iFixedYMode >= 0 && mode != m_iFixedYMode) {
-        return 0;
-    }
     m_iYMode = mode;
     return 1;
 }
-
-void CData2D::vFixYMode(int mode) { m_iFixedYMode = mode; }
 
 void CData2D::vSetPrecisionType(int type) { m_iPrecisionType = type; }
 
@@ -185,35 +182,30 @@ std::string CData2D::GetXQuantity() const { return sEntry(m_saXQuantity, 0); }
 std::string CData2D::GetYQuantity() const { return sEntry(m_saYQuantity, m_iYMode); }
 
 void CData2D::vSetYData(double* pdY, int n) {
-    n = std::max(n, 0);
-    m_vdY.assign(pdY, pdY != nullptr ? pdY + n : pdY);
-    m_vdY.resize(static_cast<size_t>(n), 0.0);
+    vResizePoints(n);
+    for (int i = 0; i < m_iMaxPts; ++i) {
+        m_vdY[static_cast<size_t>(i)] = pdY != nullptr ? pdY[i] : 0.0;
+    }
     delete[] pdY;
-    m_vPoints.assign(static_cast<size_t>(n), CDoublePt());
-    m_vdX.resize(static_cast<size_t>(n), 0.0);
-    m_iMaxPts = n;
-    m_iNumPts = std::min(m_iNumPts, n);
 }
 
 void CData2D::vSetXData(double* pdX, int n) {
-    n = std::max(n, 0);
-    m_vdX.assign(pdX, pdX != nullptr ? pdX + n : pdX);
-    m_vdX.resize(static_cast<size_t>(n), 0.0);
-    delete[] pdX;
-    m_vdY.resize(static_cast<size_t>(n), 0.0);
-    m_vPoints.resize(static_cast<size_t>(n));
-    m_iMaxPts = n;
-    m_iNumPts = std::min(m_iNumPts, n);
-    for (int i = 0; i < n; ++i) {
+    vResizePoints(n);
+    for (int i = 0; i < m_iMaxPts; ++i) {
+        m_vdX[static_cast<size_t>(i)] = pdX != nullptr ? pdX[i] : 0.0;
         vFillDisplayPoint(i);
     }
+    delete[] pdX;
 }
 
 void CData2D::vResizePoints(int n) {
     n = std::max(n, 0);
-    m_vdX.resize(static_cast<size_t>(n), 0.0);
-    m_vdY.resize(static_cast<size_t>(n), 0.0);
-    m_vPoints.resize(static_cast<size_t>(n));
+    const auto size = static_cast<size_t>(n);
+    if (size > m_vPoints.size()) {
+        vGrowGeometrically(m_vdX, size);
+        vGrowGeometrically(m_vdY, size);
+        vGrowGeometrically(m_vPoints, size);
+    }
     m_iMaxPts = n;
     m_iNumPts = std::min(m_iNumPts, n);
 }

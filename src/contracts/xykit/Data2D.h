@@ -69,8 +69,9 @@ public:
     std::string GetYUnits() const;
     std::string GetXQuantity() const;
     std::string GetYQuantity() const;
-    // After this the Y mode stays at mode: iSetYMode with another mode changes nothing.
-    void vFixYMode(int mode);
+    // Records the Y mode the values are stored in; the display mode may still change.
+    void vFixYMode(int mode) { m_iFixedYMode = mode; }
+    int iGetFixedYMode() const { return m_iFixedYMode; }
 
     // The base takes the n values and gives up the arrays it held (Y first, then X, as the
     // documents re-dimension); the point capacity becomes n.
@@ -80,10 +81,11 @@ public:
     std::recursive_mutex& GetLock() const { return m_csData; }
 
 protected:
-    // Grows the point arrays to n points, keeping what they hold; growth is geometric underneath.
+    // Makes the point capacity n, keeping the points below it. The arrays never shrink and grow
+    // geometrically underneath, so growing a set point by point costs linear time.
     void vResizePoints(int n);
     void vFillDisplayPoint(int i);
-    bool bHasPoint(int i) const { return i >= 0 && i < static_cast<int>(m_vPoints.size()); }
+    bool bHasPoint(int i) const { return i >= 0 && i < m_iMaxPts; }
 
     std::vector<double> m_vdX;       // X of each point
     std::vector<double> m_vdY;       // raw Y of each point
@@ -94,7 +96,7 @@ protected:
     int m_iFirstX = 0;   // first X index
     int m_iXMode = 0;
     int m_iYMode = 0;
-    int m_iFixedYMode = -1;  // -1: the Y mode may change
+    int m_iFixedYMode = -1;  // the Y mode the values are stored in; -1 not recorded
     int m_iPrecisionType = 0;
     int m_iXPrecision = 0;
     int m_iYPrecision = 4;

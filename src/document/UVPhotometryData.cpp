@@ -1,0 +1,539 @@
+// Construction, dimensions, accessors and the display conversion of the photometry data document.
+#include "document/UVPhotometryData.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "contracts/paramkit/DataDisplayOptions.h"
+#include "contracts/paramkit/UVMethod.h"
+#include "contracts/xykit/GrowGeometrically.h"
+#include "document/CheckedIndex.h"
+#include "document/PhotometricNumbers.h"
+#include "resources/ModuleResources.h"
+
+IMPLEMENT_DYNAMIC(CUVPhotometryData, CDataXY)
+
+namespace {
+
+constexpr int kInitialSampleNo = 1;
+constexpr double kInitialSD = -1.0;  // no SD
+
+template <class T>
+std::vector<T> TakeArray(T* pArray, int n, T initial) {
+    std::vector<T> values(static_cast<size_t>(std::max(n, 0)), initial);
+    if (pArray != nullptr) {
+        std::copy(pArray, pArray + values.size(), values.begin());
+    }
+    delete[] pArray;
+    return values;
+}
+
+}  // namespace
+
+CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, int iNumActWave,
+                                     int iNumMethodWave)
+    : m_iQuantType(iQuantType),
+      m_iNumSamp(std::max(iNumSamp, 0)),
+      m_iNumRep(std::max(iNumRep, 0)),
+      m_iNumActWave(std::max(iNumActWave, 0)),
+      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, 6)) {
+    const int iNumPoints = m_iNumSamp * m_iNumRep;
+    vSizeSamples(m_iNumSamp);
+    vResetSamples(0, m_iNumSamp);
+    vSizePoints(iNumPoints);
+    vResetPoints(0, iNumPoints);
+    m_iRawCapacity = iNumPoints * m_iNumActWave;
+    m_vdRawData.assign(static_cast<size_t>(m_iRawCapacity), 0.0);
+    vInitBaseState();
+    vFixYMode(1);
+}
+
+CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, int iNumActWave,
+                                     int iNumMethodWave, double* pdRawData, double* pdWave,
+                                     int* pbMeasured, double* pdConc, int* pbManual,
+                                     double* pdManualValue, int* piSampleNo)
+    : m_iQuantType(iQuantType),
+      m_iNumSamp(std::max(iNumSamp, 0)),
+      m_iNumRep(std::max(iNumRep, 0)),
+      m_iNumActWave(iNumActWave > 0 ? iNumActWave : std::clamp(iNumMethodWave, 0, 6)),
+      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, 6)) {
+    const int iNumPoints = m_iNumSamp * m_iNumRep;
+    vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, pdConc,
+                pbManual, pdManualValue, piSampleNo);
+    vReadMethodWaves(pdWave, m_iNumMethodWave);
+    m_iCursor = m_iRawCapacity;
+    vRebuildPoints(true);
+    vInitBaseState();
+    vSetRangesFromData();
+    vFixYMode(1);
+}
+
+CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumCoord, int iNumRep,
+                                     int iNumActWave, int iNumMethodWave, double* pdRawData,
+                                     double* pdWave, int* pbMeasured, int* piSampleNo)
+    : m_iQuantType(iQuantType),
+      m_iNumSamp(std::max(iNumSamp, 0)),
+      m_iNumRep(std::max(iNumRep, 0)),
+      m_iNumCoord(std::max(iNumCoord, 0)),
+      m_iNumActWave(std::max(iNumActWave, 0)),
+      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, 6)) {
+    const int iNumPoints = m_iNumSamp * m_iNumCoord;
+    vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, nullptr,
+                nullptr, nullptr, piSampleNo);
+    vReadMethodWaves(pdWave, m_iNumMethodWave);
+    m_iCursor = m_iRawCapacity;
+    m_iNumPts = m_iMaxPts;
+    vInitBaseState();
+    vSetRangesFromData();
+    vFixYMode(1);
+}
+
+CUVPhotometryData::~CUVPhotometryData() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Storage
+
+void CUVPhotometryData::vTakeArrays(int iNumSamp, int iNumPoints, int iNumReadings,
+                                    double* pdRawData, int* pbMeasured, double* pdConc,
+                                    int* pbManual, double* pdManualValue, int* piSampleNo) {
+    vSizeSamples(iNumSamp);
+    vResetSamples(0, iNumSamp);
+    m_vdConc = TakeArray(pdConc, iNumSamp, 0.0);
+    m_viSampleNo = TakeArray(piSampleNo, iNumSamp, kInitialSampleNo);
+    vSizePoints(iNumPoints);
+    vResetPoints(0, iNumPoints);
+    m_vbMeasured = TakeArray(pbMeasured, iNumPoints, 0);
+    m_vbManual = TakeArray(pbManual, iNumPoints, 0);
+    m_vdManualValue = TakeArray(pdManualValue, iNumPoints, 0.0);
+    m_vdRawData = TakeArray(pdRawData, iNumReadings, 0.0);
+    m_iRawCapacity = std::max(iNumReadings, 0);
+}
+
+void CUVPhotometryData::vReadMethodWaves(const double* pdWave, int iCount) {
+    for (int i = 0; pdWave != nullptr && i < iCount && i < 6; ++i) {
+        m_dWave[i] = pdWave[i];
+    }
+}
+
+void CUVPhotometryData::vSizeSamples(int iNumSamp) {
+    const auto n = static_cast<size_t>(std::max(iNumSamp, 0));
+    vGrowGeometrically(m_viSampleNo, std::max(n, m_viSampleNo.size()), kInitialSampleNo);
+    for (auto* values : {&m_vdConc, &m_vdMeanConc, &m_vdWeight, &m_vdDilution}) {
+        vGrowGeometrically(*values, std::max(n, values->size()));
+    }
+    vGrowGeometrically(m_vdSD, std::max(n, m_vdSD.size()), kInitialSD);
+}
+
+void CUVPhotometryData::vResetSamples(int iFrom, int iTo) {
+    for (auto s = static_cast<size_t>(std::max(iFrom, 0)); s < static_cast<size_t>(iTo); ++s) {
+        m_viSampleNo[s] = kInitialSampleNo;
+        m_vdConc[s] = 0.0;
+        m_vdSD[s] = kInitialSD;
+        m_vdMeanConc[s] = 0.0;
+        m_vdWeight[s] = 0.0;
+        m_vdDilution[s] = 0.0;
+    }
+}
+
+void CUVPhotometryData::vSizePoints(int iNumPoints) {
+    const auto n = static_cast<size_t>(std::max(iNumPoints, 0));
+    vGrowGeometrically(m_vbMeasured, std::max(n, m_vbMeasured.size()));
+    vGrowGeometrically(m_vbManual, std::max(n, m_vbManual.size()));
+    vGrowGeometrically(m_vdManualValue, std::max(n, m_vdManualValue.size()));
+    vGrowGeometrically(m_vdRatio, std::max(n, m_vdRatio.size()));
+    vResizePoints(static_cast<int>(n));
+}
+
+void CUVPhotometryData::vResetPoints(int iFrom, int iTo) {
+    const CDoublePt empty(dCalcX(0.0), dCalcY(0.0));
+    for (auto p = static_cast<size_t>(std::max(iFrom, 0)); p < static_cast<size_t>(iTo); ++p) {
+        m_vbMeasured[p] = 0;
+        m_vbManual[p] = 0;
+        m_vdManualValue[p] = 0.0;
+        m_vdRatio[p] = 0.0;
+        m_vdX[p] = 0.0;
+        m_vdY[p] = 0.0;
+        m_vPoints[p] = empty;
+    }
+}
+
+void CUVPhotometryData::vSizeRaw(int iNumReadings) {
+    if (iNumReadings > m_iRawCapacity) {
+        vGrowGeometrically(m_vdRawData, static_cast<size_t>(iNumReadings));
+        m_iRawCapacity = iNumReadings;
+    }
+}
+
+void CUVPhotometryData::vInitBaseState() {
+    const CDataDisplayOptions options;
+    m_sAbsUnit = options.GetAbsUnit(-1);
+    m_dAbsNonPositiveT = options.m_iAbsForNonPositiveT;
+    m_iAbsPrecision = options.m_iAbsDecimals;
+    m_iPctTPrecision = options.m_iPctTDecimals;
+
+    m_saXQuantity.RemoveAll();
+    m_saXQuantity.Add(sModuleString(1));
+    m_saXUnits.RemoveAll();
+    m_saXUnits.Add(sModuleString(2));
+    m_saYQuantity.RemoveAll();
+    m_saYUnits.RemoveAll();
+    for (const auto& [quantity, unit] :
+         {std::pair{sModuleString(26), sModuleString(27)}, std::pair{sModuleString(3), m_sAbsUnit},
+          std::pair{std::string(), std::string()}, std::pair{std::string(), std::string()},
+          std::pair{sModuleString(110), sModuleString(110)}}) {
+        m_saYQuantity.Add(quantity);
+        m_saYUnits.Add(unit);
+    }
+    vSetYPrecision(4);
+    iSetXMode(0);
+    iSetYMode(1);
+}
+
+void CUVPhotometryData::vRebuildPoints(bool bUseManual) {
+    const int iNumPoints = m_iNumSamp * m_iNumRep;
+    vResizePoints(iNumPoints);
+    for (int p = 0; p < iNumPoints; ++p) {
+        const auto i = static_cast<size_t>(p);
+        m_vdX[i] = dGetConc(p / m_iNumRep);
+        if (m_vdX[i] == kNoValue) {
+            m_vdX[i] = 0.0;
+        }
+        m_vdY[i] = m_iQuantType == 0 ? dStoredPointValue(p, bUseManual) : 0.0;
+        vFillDisplayPoint(p);
+    }
+    m_iNumPts = iNumPoints;
+    m_iNumPts2 = 0;
+}
+
+int CUVPhotometryData::iPointSlots() const {
+    return m_iNumSamp * (m_iNumCoord > 0 ? m_iNumCoord : m_iNumRep);
+}
+
+int CUVPhotometryData::iIntakeCapacity() const {
+    return std::min(m_iRawCapacity, iPointSlots() * m_iNumActWave);
+}
+
+bool CUVPhotometryData::bHasSample(int iSamp) const {
+    return bIndexWithin(iSamp, m_iNumSamp, m_vdConc.size());
+}
+
+bool CUVPhotometryData::bHasPointSlot(int iPoint) const {
+    return bIndexWithin(iPoint, iPointSlots(), m_vbMeasured.size());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Re-dimensioning
+
+int CUVPhotometryData::bSetEmpty(int iNumSamp, int iNumRep, int iNumActWave, int iNumMethodWave) {
+    iNumSamp = std::max(iNumSamp, 0);
+    iNumRep = std::max(iNumRep, 0);
+    iNumActWave = std::max(iNumActWave, 0);
+    const int iNumPoints = iNumSamp * iNumRep;
+    vSizeSamples(iNumSamp);
+    vResetSamples(0, iNumSamp);
+    vSizePoints(iNumPoints);
+    vResetPoints(0, iNumPoints);
+    m_iNumSamp = iNumSamp;
+    m_iNumRep = iNumRep;
+    m_iNumCoord = 0;
+    m_iNumActWave = iNumActWave;
+    m_iNumMethodWave = std::clamp(iNumMethodWave, 0, 6);
+    vSizeRaw(iNumPoints * iNumActWave);
+    std::fill(m_vdRawData.begin(), m_vdRawData.end(), 0.0);
+    m_iCursor = 0;
+    m_iNumPts = 0;
+    m_iNumPts2 = 0;
+    return 1;
+}
+
+int CUVPhotometryData::bSetEmpty(int iNumActWave, int iNumMethodWave) {
+    bSetEmpty(0, 1, iNumActWave, iNumMethodWave);
+    m_saUnkSampName.RemoveAll();
+    return 1;
+}
+
+void CUVPhotometryData::vAddSample(int bKeep) {
+    const int iOldPoints = m_iNumSamp * m_iNumRep;
+    const int iNewPoints = iOldPoints + m_iNumRep;
+    vSizeSamples(m_iNumSamp + 1);
+    vResetSamples(m_iNumSamp, m_iNumSamp + 1);
+    vSizePoints(iNewPoints);
+    for (auto p = static_cast<size_t>(iOldPoints); p < static_cast<size_t>(iNewPoints); ++p) {
+        m_vbMeasured[p] = 0;
+        m_vbManual[p] = 0;
+        m_vdManualValue[p] = 0.0;
+        m_vdRatio[p] = 0.0;
+        m_vdX[p] = 0.0;
+        m_vdY[p] = 0.0;
+        m_vPoints[p] = CDoublePt();
+    }
+    m_saUnkSampName.Add(std::string());
+    if (bKeep != 0) {
+        m_iNumPts = iNewPoints - 1;
+    }
+    vSizeRaw(iNewPoints * m_iNumActWave);
+    ++m_iNumSamp;
+}
+
+void CUVPhotometryData::vDelSample() {
+    if (m_iNumSamp > 0) {
+        --m_iNumSamp;
+    }
+}
+
+void CUVPhotometryData::vSetEmpty(CUVMethod* pMethod, int iNumSamp) {
+    if (pMethod == nullptr) {
+        return;
+    }
+    CUVInstrParameters* pInst = pMethod->pGetInstrParam();
+    const CMethodQuantParam* pQuant = pMethod->pGetQuantParam();
+    CXYStageParam* pStage = pMethod->pGetXYStageParam();
+
+    vSetInstParam(pInst->pCopy());
+    m_ReportParam = *pMethod->pGetReportParam();
+    m_SipperParam.vCopy(*pMethod->pGetSipperParam());
+    m_RackParam.vCopy(*pMethod->pGetRackParam());
+    m_MZ700Param.vCopy(*pMethod->pGetMZ700Param());
+    m_MultiCellParam.vCopy(*pMethod->pGetMultiCellParam());
+
+    const int iNumCoord = std::max(pStage->iGetCoordNum(), 0);
+    pStage->vGetCoordArray(m_aCoord);
+
+    std::copy(std::begin(pQuant->m_dWave), std::end(pQuant->m_dWave), m_dWave);
+    vSetQuantType(pQuant->m_iQuantType);
+    vSetLoLimit(pQuant->m_dLoLimit);
+    vSetHiLimit(pQuant->m_dHiLimit);
+    vSetConcUnit(pQuant->m_sConcUnit);
+    vSetConcPrecision(pQuant->m_iConcDecimals);
+    vSetStatisticalMode(pQuant->m_bStatisticalMode);
+    vSetStatisticsNum(pQuant->m_iStatisticsNum);
+    vSetPhotomIntegTime(pQuant->m_dPhotomIntegTime);
+    vSetPathLengthCorrect(pQuant->m_bPathLengthCorrect);
+    vSetPathLength(pQuant->m_dPathLength);
+    vSetZeroInst(pQuant->m_bZeroInst);
+    vSetZeroWL(pQuant->m_dZeroWL);
+
+    // The intake addresses s*R + r without stage positions, s*Q + c with them: size for that.
+    iNumSamp = std::max(iNumSamp, 0);
+    const int iNumRep = std::max(pQuant->m_iNumRep, 0);
+    const int iNumPoints = iNumSamp * (iNumCoord > 0 ? iNumCoord : iNumRep);
+    vSizeSamples(iNumSamp);
+    vResetSamples(0, iNumSamp);
+    vSizePoints(iNumPoints);
+    vResetPoints(0, iNumPoints);
+
+    m_iNumSamp = iNumSamp;
+    m_iNumCoord = iNumCoord;
+    m_iNumRep = iNumRep;
+    m_iNumActWave = std::clamp(pQuant->m_iNumWave, 0, 6);
+    m_iNumMethodWave = m_iNumActWave;
+    vSizeRaw(iNumPoints * m_iNumActWave);
+    std::fill(m_vdRawData.begin(), m_vdRawData.end(), 0.0);
+    m_iCursor = 0;
+    m_iNumPts = 0;
+    m_iNumPts2 = 0;
+
+    vSetXPrecision(pQuant->m_iConcDecimals);
+    if (pInst->m_iDataMode != 0 && pInst->m_iDataMode != 1 && pInst->m_iDataMode != 4) {
+        pInst->m_iDataMode = 1;
+    }
+    iSetYMode(pInst->m_iDataMode);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Display conversion
+
+double CUVPhotometryData::dAbsorbance(double dTransmittance) const {
+    return dTransmittance > kMinPositive ? std::log10(1.0 / dTransmittance) : m_dAbsNonPositiveT;
+}
+
+double CUVPhotometryData::dPhotometricValue(const double* pdReadings, int iNumReadings) const {
+    double dDiff = 0.0;
+    switch (iNumReadings) {
+        case 1:
+            return pdReadings[0];
+        case 2:
+            dDiff = dAbsorbance(pdReadings[1]) - dAbsorbance(pdReadings[0]);
+            break;
+        case 3: {
+            // Absorbance at the second wavelength above the baseline through the first and third.
+            const double dSpan = std::fabs(m_dWave[0] - m_dWave[2]);
+            dDiff = dSpan >= kEpsilon
+                        ? dAbsorbance(pdReadings[1]) -
+                              (std::fabs(m_dWave[1] - m_dWave[2]) * dAbsorbance(pdReadings[0]) +
+                               std::fabs(m_dWave[0] - m_dWave[1]) * dAbsorbance(pdReadings[2])) /
+                                  dSpan
+                        : -kNoValue;
+            break;
+        }
+        default:
+            return 0.0;
+    }
+    return 1.0 / std::pow(10.0, dDiff);
+}
+
+double CUVPhotometryData::dStoredPointValue(int iPoint, bool bUseManual) const {
+    if (bUseManual && bGetManualStd(iPoint) != 0) {
+        return m_vdManualValue[static_cast<size_t>(iPoint)];
+    }
+    const long first = static_cast<long>(iPoint) * m_iNumActWave;
+    if (iPoint < 0 || m_iNumActWave < 1 || m_iNumActWave > 3 ||
+        first + m_iNumActWave > static_cast<long>(m_vdRawData.size())) {
+        return 0.0;
+    }
+    return dPhotometricValue(m_vdRawData.data() + first, m_iNumActWave);
+}
+
+double CUVPhotometryData::dCalcY(double y) const {
+    if (m_iQuantType >= 1 && m_iQuantType <= 3) {
+        return dRoundDecimals(y, m_iDataDecimals);
+    }
+    switch (m_iYMode) {
+        case 0:
+        case 4:
+            return dRoundDecimals(100.0 * y, m_iDataDecimals);
+        case 1: {
+            if (std::fabs(y - kSkipMarker) < kEpsilon) {
+                return dRoundDecimals(y, m_iDataDecimals);
+            }
+            double dAbs = dAbsorbance(y);
+            if (m_bPathLengthCorrect == 1) {
+                dAbs = dAbs * 10.0 / m_dPathLength;
+            }
+            return dRoundDecimals(dAbs, m_iDataDecimals);
+        }
+        default:
+            return dRoundDecimals(y, m_iDataDecimals);
+    }
+}
+
+int CUVPhotometryData::iSetYMode(int mode) {
+    const int iResult = CDataXY::iSetYMode(mode);
+    m_iDataDecimals = m_pInstParam ? m_pInstParam->iGetPhotoDecimals() : 4;
+    vSetYPrecision(mode == 1 ? m_iAbsPrecision : m_iPctTPrecision);
+    for (int i = 0; i < m_iNumPts && bHasPoint(i); ++i) {
+        m_vPoints[static_cast<size_t>(i)].y = dCalcY(m_vdY[static_cast<size_t>(i)]);
+    }
+    vSetRangesFromData();
+    return iResult;
+}
+
+void CUVPhotometryData::vSetAbsUnit(const std::string& unit) {
+    m_sAbsUnit = unit;
+    if (m_saYUnits.GetSize() > 1) {
+        m_saYUnits.SetAt(1, unit);
+    }
+}
+
+void CUVPhotometryData::vSetConcUnit(const std::string& unit) {
+    m_saXUnits.RemoveAll();
+    m_saXUnits.Add(unit);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Accessors
+
+int CUVPhotometryData::bGetMeasured(int iPoint) const {
+    return tReadChecked(m_vbMeasured, iPoint, iPointSlots(), 0);
+}
+
+void CUVPhotometryData::vSetMeasured(int iPoint, int bMeasured) {
+    bWriteChecked(m_vbMeasured, iPoint, iPointSlots(), bMeasured);
+}
+
+int CUVPhotometryData::bGetManualStd(int iPoint) const {
+    return tReadChecked(m_vbManual, iPoint, iPointSlots(), 0);
+}
+
+void CUVPhotometryData::vSetManualStd(int iPoint, int bManual) {
+    bWriteChecked(m_vbManual, iPoint, iPointSlots(), bManual);
+}
+
+int CUVPhotometryData::iGetSampleNo(int iSamp) const {
+    return tReadChecked(m_viSampleNo, iSamp, m_iNumSamp, 0);
+}
+
+void CUVPhotometryData::vSetSampleNo(int iSamp, int iSampleNo) {
+    bWriteChecked(m_viSampleNo, iSamp, m_iNumSamp, iSampleNo);
+}
+
+double CUVPhotometryData::dGetConc(int iSamp) const {
+    return tReadChecked(m_vdConc, iSamp, m_iNumSamp, kNoValue);
+}
+
+double CUVPhotometryData::dGetSD(int iSamp) const {
+    return tReadChecked(m_vdSD, iSamp, m_iNumSamp, kNoValue);
+}
+
+double CUVPhotometryData::dGetMeanConc(int iSamp) const {
+    return tReadChecked(m_vdMeanConc, iSamp, m_iNumSamp, kNoValue);
+}
+
+double CUVPhotometryData::dGetWeight(int iSamp) const {
+    return tReadChecked(m_vdWeight, iSamp, m_iNumSamp, kNoValue);
+}
+
+void CUVPhotometryData::vSetWeight(int iSamp, double dWeight) {
+    bWriteChecked(m_vdWeight, iSamp, m_iNumSamp, dWeight);
+}
+
+double CUVPhotometryData::dGetDilution(int iSamp) const {
+    return tReadChecked(m_vdDilution, iSamp, m_iNumSamp, kNoValue);
+}
+
+void CUVPhotometryData::vSetDilution(int iSamp, double dDilution) {
+    bWriteChecked(m_vdDilution, iSamp, m_iNumSamp, dDilution);
+}
+
+double CUVPhotometryData::dGetWavelength(int i) const {
+    return i >= 0 && i < 6 ? m_dWave[i] : kNoValue;
+}
+
+CDoublePt CUVPhotometryData::GetCoordPt(int iCoord) const {
+    return iCoord >= 0 && iCoord < m_aCoord.GetSize() ? m_aCoord.GetAt(iCoord) : CDoublePt();
+}
+
+std::string CUVPhotometryData::GetSampName(int iSamp) const { return sListEntry(m_saSampName, iSamp); }
+
+void CUVPhotometryData::vSetSampName(const std::string& name, int iSamp) {
+    vSetListEntry(m_saSampName, name, iSamp);
+}
+
+void CUVPhotometryData::vInsertSampName(const std::string& name, int iSamp) {
+    vInsertListEntry(m_saSampName, name, iSamp);
+}
+
+std::string CUVPhotometryData::GetComment(int iSamp) const { return sListEntry(m_saComment, iSamp); }
+
+void CUVPhotometryData::vSetComment(const std::string& comment, int iSamp) {
+    vSetListEntry(m_saComment, comment, iSamp);
+}
+
+void CUVPhotometryData::vInsertComment(const std::string& comment, int iSamp) {
+    vInsertListEntry(m_saComment, comment, iSamp);
+}
+
+std::string CUVPhotometryData::GetDateTime(int iSamp, int iRep) const {
+    const int iPerSample = m_iNumCoord > 0 ? m_iNumCoord : m_iNumRep;
+    return iSamp < 0 || iRep < 0 ? std::string()
+                                 : sListEntry(m_saDateTime, iSamp * iPerSample + iRep);
+}
+
+void CUVPhotometryData::vSetDateTime(const std::string& dateTime, int iSamp, int iRep) {
+    const int iPerSample = m_iNumCoord > 0 ? m_iNumCoord : m_iNumRep;
+    if (iSamp >= 0 && iRep >= 0) {
+        vSetListEntry(m_saDateTime, dateTime, iSamp * iPerSample + iRep);
+    }
+}
+
+std::string CUVPhotometryData::GetUnkSampName(int iSamp) const {
+    return sListEntry(m_saUnkSampName, iSamp);
+}
+
+void CUVPhotometryData::vSetUnkSampName(const std::string& name, int iSamp) {
+    vSetListEntry(m_saUnkSampName, name, iSamp);
+}
+
+void CUVPhotometryData::vInsertUnkSampName(const std::string& name, int iSamp) {
+    vInsertListEntry(m_saUnkSampName, name, iSamp);
+}
