@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "photoquant.h"
+
+namespace {
+
+std::string sText(UINT id) {
+    return CResourceString(PhotoquantDLL.hResource, id);
+}
+
+// A record's fields; a control without text ends in an empty field after its last tab.
+std::vector<std::string> fields(const std::string& record) {
+    std::vector<std::string> result;
+    size_t start = 0;
+    for (size_t tab = record.find('\t'); tab != std::string::npos; tab = record.find('\t', start)) {
+        result.push_back(record.substr(start, tab - start));
+        start = tab + 1;
+    }
+    result.push_back(record.substr(start));
+    return result;
+}
+
+// The records of dialog template id, remarks left out, each split at its tabs.
+std::vector<std::vector<std::string>> dialogRecords(UINT id) {
+    std::vector<std::vector<std::string>> records;
+    std::istringstream lines(AfxLoadDialogTemplate(PhotoquantDLL.hResource, id));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line[0] != '#') {
+            records.push_back(fields(line));
+        }
+    }
+    return records;
+}
+
+std::string sControlClass(const std::vector<std::vector<std::string>>& records,
+                          const std::string& controlId) {
+    for (const auto& record : records) {
+        if (record[0] == "CONTROL" && record[1] == controlId) {
+            return record[2];
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(Resources, UnitTextsKeepTheirPercentSigns) {
+    EXPECT_EQ(sText(1), "concentration");
+    EXPECT_EQ(sText(2), "%");
+    EXPECT_EQ(sText(26), "Transmittance");
+    EXPECT_EQ(sText(3), "absorbance");
+    EXPECT_EQ(sText(27), "%T");
+    EXPECT_EQ(sText(110), "%R");
+}
+
+TEST(Resources, ATextUsedInTwoPlacesStandsUnderEachOfItsNumbers) {
+    for (UINT id : {25u, 340u, 344u}) {
+        EXPECT_EQ(sText(id), "Wavelength") << id;
+    }
+    for (UINT id : {62u, 102u, 337u}) {
+        EXPECT_EQ(sText(id), "Scan Speed") << id;
+    }
+    EXPECT_EQ(sText(83), "R");
+    EXPECT_EQ(sText(93), "R");
+    EXPECT_EQ(sText(84), "R2");
+    EXPECT_EQ(sText(94), "R2");
+    EXPECT_EQ(sText(58), "Derivative");
+    EXPECT_EQ(sText(61), "Derivative");
+    EXPECT_EQ(sText(13), "Ratio");
+    EXPECT_EQ(sText(493), "Ratio");
+    // The column header and the measurement type differ only in the case of one letter.
+    EXPECT_EQ(sText(56), "Peak Area");
+    EXPECT_EQ(sText(59), "Peak area");
+}
+
+TEST(Resources, LabelsKeepTheirPunctuationAndSpacing) {
+    EXPECT_EQ(sText(52), "Seg #");
+    EXPECT_EQ(sText(9), "Std No. / Name");
+    EXPECT_EQ(sText(7), "Samp No. / Name");
+    EXPECT_EQ(sText(332), "R/S Reverse");
+    EXPECT_EQ(sText(305), "Rack pattern code(P)");
+    EXPECT_EQ(sText(295), std::string(14, '-'));
+    EXPECT_EQ(sText(101), "--- NIR ---");
+    EXPECT_EQ(sText(335), "--- UV Scan speed change function ---");
+    EXPECT_EQ(sText(501), "3 sigma");
+    EXPECT_EQ(sText(112), "Lower Concentration Limit");
+    EXPECT_EQ(sText(111), "Upper Concentration Limit");
+    EXPECT_EQ(sText(502), "Measure on In-plane Distribution");
+}
+
+TEST(Resources, ProfileSectionAndEntryOfTheCalibrationOptionAreTableTexts) {
+    EXPECT_EQ(sText(81), "Default");
+    EXPECT_EQ(sText(80), "Photometry Calibration Type");
+}
+
+TEST(Resources, NumbersWithoutAnEntryGiveNoText) {
+    EXPECT_EQ(sText(0), "");
+    EXPECT_EQ(sText(4), "");
+    EXPECT_EQ(sText(503), "");
+}
+
+TEST(Resources, EveryPageTemplateIsRegisteredWithItsOwnDialogRecord) {
+    for (UINT id : {5001u, 5002u, 6004u}) {
+        const auto records = dialogRecords(id);
+        ASSERT_FALSE(records.empty()) << id;
+        EXPECT_EQ(records[0][0], "DIALOG") << id;
+        EXPECT_EQ(records[0][1], std::to_string(id));
+        std::set<std::string> seen;
+        for (const auto& record : records) {
+            EXPECT_EQ(record.size(), record[0] == "DIALOG" ? 8u : 9u) << id;
+            if (record[0] == "CONTROL" && record[1] != "-1") {
+                EXPECT_TRUE(seen.insert(record[1]).second) << id << " repeats " << record[1];
+            }
+        }
+    }
+    EXPECT_EQ(dialogRecords(5001)[0][2], "Info");
+    EXPECT_EQ(dialogRecords(6004)[0][2], "Option");
+}
+
+TEST(Resources, PageTemplatesHoldTheControlsThePagesBind) {
+    const auto info = dialogRecords(5001);
+    EXPECT_EQ(sControlClass(info, "1000"), "COMBOBOX");
+    for (const char* edit : {"1001", "1006", "1027"}) {
+        EXPECT_EQ(sControlClass(info, edit), "EDIT") << edit;
+    }
+    for (const char* label : {"1005", "1009", "1010", "1011", "1012", "1013"}) {
+        EXPECT_EQ(sControlClass(info, label), "STATIC") << label;
+    }
+    EXPECT_EQ(sControlClass(dialogRecords(5002), "1002"), "SysListView32");
+    EXPECT_EQ(sControlClass(dialogRecords(6004), "1032"), "SysListView32");
+}
