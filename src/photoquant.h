@@ -18,6 +18,8 @@
 #include "contracts/uikit/UvDataStr.h"
 #include "contracts/xykit/DataXY.h"
 #include "contracts/xykit/DataY.h"
+#include "calibration/CalibOptions.h"
+#include "calibration/CalibSegment.h"
 #include "document/PhotometricNumbers.h"
 #include "resources/ModuleResources.h"
 #include "document/UVPhotometryData.h"
