@@ -3,9 +3,9 @@
 #include "PhotoquantExport.h"
 
 class PQ_EXPORT CMultiCellParam {
-public:
+  public:
     virtual ~CMultiCellParam() = default;
     void vCopy(const CMultiCellParam& other) { *this = other; }
 
-    double m_dTemperature = 0.0;  // cell temperature; above 0 means set
+    double m_dTemperature = 0.0;  // cell temperature (degrees C); above 0 means set
 };
