@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "contracts/numkit/LeastSquaresFit.h"
+
+namespace {
+
+std::vector<CDoublePt> SamplePolynomial(const std::vector<double>& c, double x0, int n) {
+    std::vector<CDoublePt> points;
+    for (int i = 0; i < n; ++i) {
+        const double x = x0 + i;
+        double y = 0.0;
+        for (size_t p = c.size(); p-- > 0;) {
+            y = y * x + c[p];
+        }
+        points.emplace_back(x, y);
+    }
+    return points;
+}
+
+}  // namespace
+
+TEST(LeastSquaresFit, ExactPolynomialsOfOrderOneToThreeAreRecovered) {
+    const std::vector<double> c = {1.5, -2.0, 0.25, 0.125};
+    for (int order = 1; order <= 3; ++order) {
+        for (int forceZero = 0; forceZero <= 1; ++forceZero) {
+            std::vector<double> truth(c.begin(), c.begin() + order + 1);
+            truth[0] = forceZero ? 0.0 : truth[0];
+            const auto points = SamplePolynomial(truth, -3.0, 8);
+            const CLeastSquaresFit fit(points.data(), 8, order, forceZero);
+            ASSERT_TRUE(fit.bIsValid()) << order << forceZero;
+            for (int p = 0; p <= order; ++p) {
+                EXPECT_NEAR(fit.dGetCoeff(p), truth[static_cast<size_t>(p)], 1e-12);
+                EXPECT_EQ(fit.pdGetResult()[p], fit.dGetCoeff(p));
+            }
+            EXPECT_EQ(fit.dGetCoeff(order + 1), 0.0);
+            EXPECT_NEAR(fit.dGetR2(), 1.0, 1e-12);
+            EXPECT_EQ(fit.pdGetResult()[order + 1], fit.dGetR());
+            EXPECT_EQ(fit.pdGetResult()[order + 2], fit.dGetR2());
+        }
+    }
+}
+
+TEST(LeastSquaresFit, TextbookLineGivesItsSlopeInterceptAndR2) {
+    const CDoublePt points[] = {{1, 2}, {2, 4}, {3, 5}, {4, 4}, {5, 5}};
+    // xbar 3, ybar 4, Sxy 6, Sxx 10: slope 0.6, intercept 4 - 1.8; SS_tot 6, SS_reg 0.36*10 = 3.6
+    const CLeastSquaresFit line(points, 5, 1, 0);
+    EXPECT_NEAR(line.dGetCoeff(1), 0.6, 1e-14);
+    EXPECT_NEAR(line.dGetCoeff(0), 2.2, 1e-14);
+    EXPECT_NEAR(line.dGetR2(), 0.6, 1e-14);
+    EXPECT_NEAR(line.dGetR(), std::sqrt(0.6), 1e-14);
+    // Through the origin: slope sum(xy)/sum(x^2) = 66/55 = 1.2; residuals 0.8 1.6 1.4 -0.8 -1
+    // give SS_res 6.8 against the uncentred sum(y^2) = 86
+    const CLeastSquaresFit origin(points, 5, 1, 1);
+    EXPECT_EQ(origin.dGetCoeff(0), 0.0);
+    EXPECT_NEAR(origin.dGetCoeff(1), 1.2, 1e-14);
+    EXPECT_NEAR(origin.dGetR2(), 1.0 - 6.8 / 86.0, 1e-14);
+    const CDoublePt constant[] = {{1, 0.1}, {2, 0.1}, {3, 0.1}};
+    EXPECT_EQ(CLeastSquaresFit(constant, 3, 1, 0).dGetR2(), 1.0);  // SS_tot = SS_res = 0
+}
+
+TEST(LeastSquaresFit, CubicFarFromTheOriginKeepsItsCoefficients) {
+    // (x - 1003)^3 = x^3 - 3*1003 x^2 + 3*1003^2 x - 1003^3, exact integers on x = 1000..1010
+    const std::vector<double> c = {-1009027027.0, 3018027.0, -3009.0, 1.0};
+    std::vector<CDoublePt> points;
+    for (int x = 1000; x <= 1010; ++x) {
+        points.emplace_back(x, std::pow(x - 1003.0, 3));
+    }
+    const CLeastSquaresFit fit(points.data(), 11, 3, 0);
+    ASSERT_TRUE(fit.bIsValid());
+    for (int p = 0; p <= 3; ++p) {
+        EXPECT_NEAR(fit.dGetCoeff(p), c[static_cast<size_t>(p)], 1e-6 * std::fabs(c[p])) << p;
+    }
+    EXPECT_NEAR(fit.dGetR2(), 1.0, 1e-12);
+}
+
+TEST(LeastSquaresFit, UnusableInputGivesAnInvalidFitReadingZero) {
+    const CDoublePt line[] = {{1, 1}, {2, 2}, {3, 3}};
+    const CDoublePt sameX[] = {{2, 1}, {2, 2}, {2, 3}};
+    const CDoublePt twoAbscissae[] = {{1, 1}, {1, 2}, {3, 3}, {3, 4}};
+    const CDoublePt notFinite[] = {{1, 1}, {2, std::nan("")}, {3, 3}};
+    const CLeastSquaresFit fits[] = {
+        {line, 2, 2, 0},         {line, 3, 0, 0},      {line, 3, 4, 0},   {sameX, 3, 1, 0},
+        {twoAbscissae, 4, 2, 0}, {notFinite, 3, 1, 0}, {nullptr, 3, 1, 0}};
+    for (const CLeastSquaresFit& fit : fits) {
+        EXPECT_FALSE(fit.bIsValid());
+        for (int i = 0; i < CLeastSquaresFit::kResultSize; ++i) {
+            EXPECT_EQ(fit.pdGetResult()[i], 0.0);
+        }
+        EXPECT_EQ(fit.dGetR2(), 0.0);
+    }
+    // Through the origin an order-2 curve has two unknowns: two points suffice
+    EXPECT_TRUE(CLeastSquaresFit(line, 2, 2, 1).bIsValid());
+}

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "contracts/numkit/SavitzkyGolay.h"
+
+namespace {
+
+std::vector<CDoublePt> Sampled(int n, const std::function<double(double)>& f) {
+    std::vector<CDoublePt> points;
+    for (int i = 0; i < n; ++i) {
+        points.emplace_back(i, f(i));
+    }
+    return points;
+}
+
+}  // namespace
+
+TEST(SavitzkyGolay, PolynomialUpToTheOrderComesBackUnchangedToTheEnds) {
+    const auto cubic = [](double i) { return 0.5 - 0.25 * i + 0.03 * i * i - 0.001 * i * i * i; };
+    auto points = Sampled(20, cubic);
+    vSmoothSGGen(points.data(), 20, 1, 3, 3, 0, 0);
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_NEAR(points[static_cast<size_t>(i)].y, cubic(i), 1e-12) << i;
+    }
+}
+
+TEST(SavitzkyGolay, ImpulseGivesTheTabulatedFivePointQuadraticWeights) {
+    const auto impulse = [](double i) { return i == 10.0 ? 1.0 : 0.0; };
+    auto smoothed = Sampled(21, impulse);
+    vSmoothSGGen(smoothed.data(), 21, 1, 2, 2, 0, 0);
+    const double value[] = {-3 / 35.0, 12 / 35.0, 17 / 35.0, 12 / 35.0, -3 / 35.0};
+    auto second = Sampled(21, impulse);
+    vSmoothSGGen(second.data(), 21, 1, 2, 2, 2, 0);
+    const double curvature[] = {2 / 7.0, -1 / 7.0, -2 / 7.0, -1 / 7.0, 2 / 7.0};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_NEAR(smoothed[static_cast<size_t>(8 + k)].y, value[k], 1e-14);
+        EXPECT_NEAR(second[static_cast<size_t>(8 + k)].y, curvature[k], 1e-14);
+    }
+}
+
+TEST(SavitzkyGolay, DerivativesArePerPointWithStepOneAndPerUnitOfXOtherwise) {
+    // d2/di2 of 0.3 i^2 is 0.6; of a line 0; d/di of 0.7 - 0.2 i is -0.2. 12 points, half width 5
+    auto parabola = Sampled(12, [](double i) { return 0.3 * i * i; });
+    vSmoothSGGen(parabola.data(), 12, 1, 5, 3, 2, 0);
+    auto line = Sampled(12, [](double i) { return 0.7 - 0.2 * i; });
+    auto slope = line;
+    vSmoothSGGen(line.data(), 12, 1, 5, 3, 2, 0);
+    vSmoothSGGen(slope.data(), 12, 1, 5, 3, 1, 0);
+    for (size_t i = 0; i < 12; ++i) {
+        EXPECT_NEAR(parabola[i].y, 0.6, 1e-12) << i;
+        EXPECT_NEAR(line[i].y, 0.0, 1e-12) << i;
+        EXPECT_NEAR(slope[i].y, -0.2, 1e-12) << i;
+    }
+    // y = 0.3 x^2 at x = 2i is 1.2 i^2: d2 per point 2.4, per unit of X 2.4 / 2^2 = 0.6
+    auto spaced = Sampled(15, [](double i) { return 1.2 * i * i; });
+    vSmoothSGGen(spaced.data(), 15, 2, 3, 2, 2, 0);
+    for (const CDoublePt& point : spaced) {
+        EXPECT_NEAR(point.y, 0.6, 1e-12);
+    }
+}
+
+TEST(SavitzkyGolay, SillyArgumentsAreBroughtBackSafely) {
+    const auto parabola = [](double i) { return 1.0 + 0.5 * i * i; };
+    auto shortData = Sampled(6, parabola);  // half width 10 shrinks to 2, order 9 drops to 4
+    vSmoothSGGen(shortData.data(), 6, 0, 10, 9, 0, 0);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_NEAR(shortData[static_cast<size_t>(i)].y, parabola(i), 1e-12);
+    }
+    auto single = Sampled(1, parabola);
+    vSmoothSGGen(single.data(), 1, 1, 3, 2, 1, 0);  // one point: no slope to see
+    EXPECT_EQ(single[0].y, 0.0);
+    vSmoothSGGen(nullptr, 5, 1, 2, 2, 0, 0);
+    vSmoothSGGen(shortData.data(), 0, 1, 2, 2, 0, 0);
+    EXPECT_NEAR(shortData[5].y, parabola(5), 1e-12);
+}
