@@ -12,6 +12,7 @@
 //   t(s)         = diff(s) / sqrt(sum diff^2 / (S - 1))
 // A standard without a measured point keeps kNoStandardResult; before any calibration every result
 // reads kNoValue. The unknowns document takes the list through pGetCalibList.
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,7 @@ private:
     // Mean display Y of the measured replicates of a standard; false when none is measured.
     bool bMeanReading(int iSamp, double& dMean) const;
     const CCalibSegment* pSegmentForReading(double dReading) const;
+    void vWidenYRangeOverSegment(const CCalibSegment& segment);
     CCalibSegment* pNewSegment(int iOrder) const;
     void vWriteCalibration(std::ostream& out, bool bWithFitRange) const;
 

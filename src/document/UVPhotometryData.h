@@ -41,6 +41,7 @@
 class CUVMethod;
 class CUVInstrument;
 class CUVWaveData;
+class CPeakList;
 
 class PQ_EXPORT CUVPhotometryData : public CDataXY {
     DECLARE_DYNAMIC(CUVPhotometryData)
@@ -67,6 +68,8 @@ public:
 
     // The document's own virtual operations, after those of the data set.
     virtual void vSkipData();
+    virtual int iAddPeakValues(CUVWaveData* pWaveData);
+    virtual int iSetPeakValues(CUVWaveData* pWaveData, int iPoint);
 
     // Overrides of the data set.
     int iSetYMode(int mode) override;
@@ -91,6 +94,11 @@ public:
     void vSetRemeasureMode(int iSamp, int iRep, int iSplit);
     double dGetAbs(int iSamp, int iRep, int iReading) const;
     double dGetAbsXY(int iSamp, int iCoord, int iReading) const;
+
+    // Peak and derivative values recomputed from the stored spectra, after the peak or derivative
+    // settings have changed. Manual points keep their typed values.
+    void vCalculatePeakValues();
+    void vCalculateDerivValues();
 
     // Method and instrument parameters.
     void vSetInstParam(CUVInstrParameters* pInstParam);
@@ -294,6 +302,15 @@ private:
                      int* pbMeasured, double* pdConc, int* pbManual, double* pdManualValue,
                      int* piSampleNo);
     void vReadMethodWaves(const double* pdWave, int iCount);
+    bool bWithinPeakWindow(double dWavelength) const;
+    int iDerivIndex() const;
+    // Value of a spectrum handed in: the peak area or height in the apex window, or the
+    // derivative magnitude at the derivative wavelength (warning when the spectrum is too short).
+    double dSpectrumValue(CUVWaveData* pWaveData, bool bWarn) const;
+    void vPrepareInstForRecalc();
+    // The stored readings of a point as absorbances, rounded and path-corrected.
+    std::vector<CDoublePt> StoredSpectrum(int iPoint, bool bWithX) const;
+    double dStoredPeakValue(int iPoint, CPeakList& peaks) const;
 
     CStringArray m_saSampName;
     CStringArray m_saComment;

@@ -3,15 +3,12 @@
 // Inner choices:
 // - Every term y_j*w passes through one gate: it counts only when j < n - 1, the convention of the
 //   stored spectra (their last point never counts).
-// - Romberg is one Richardson extrapolation of the trapezoid sum T (step D) with the trapezoid sum
-//   T2 over every second point (step 2D): area = (T - T2)/3 + T, which removes the D^2 error term
-//   and equals Simpson's rule. Both sums must span the same points, so the coarse sum ends at
-//   e = a + 2*((b - a)/2); when b - a is odd the last interval [e, b] has no coarse partner and
-//   enters by the trapezoid:
-//       area = T(a..e) + (T(a..e) - T2(a..e))/3 + T(e..b).
-//   For an even number of intervals this is exactly (T - T2)/3 + T over a..b.
-// - A peak of a single point (a = b) has no width: its trapezoid and Romberg areas are 0, its
-//   rectangular area y_a*D (one rectangle per point).
+// - Romberg is the instrument software's long-standing correction of the trapezoid sum T by a
+//   coarser sum T2 over every second point: area = (T - T2)/3 + T. T2 keeps the step D (not 2D)
+//   and ends at the even index e = 2*(b/2), so the area is about 7/6 of the trapezoid area for a
+//   smooth peak. Every peak of every standard and sample is scaled alike, so concentrations are
+//   unaffected; the sums are kept exactly so that reported peak areas are reproduced.
+// - A peak of a single point (a = b) gets y_a/2*D twice from the trapezoid, y_a*D in all.
 #include "contracts/numkit/PeakArea.h"
 
 #include <algorithm>
@@ -29,17 +26,13 @@ class CCountedReadings {
     // y_j * weight when point j counts, else 0.
     double dTerm(int j, double weight) const { return j < m_iN - 1 ? m_pdY[j] * weight : 0.0; }
 
-    // y_a/2*h + sum y_j*h (a < j < b, every stride-th point) + y_b/2*h, h = stride * delta.
+    // y_a/2*D + sum y_j*D (j = a + stride, a + 2*stride, ... below b) + y_b/2*D.
     double dTrapezoid(int a, int b, int stride, double delta) const {
-        if (b <= a) {
-            return 0.0;
-        }
-        const double h = stride * delta;
-        double sum = dTerm(a, h / 2.0);
+        double sum = dTerm(a, delta / 2.0);
         for (int j = a + stride; j < b; j += stride) {
-            sum += dTerm(j, h);
+            sum += dTerm(j, delta);
         }
-        return sum + dTerm(b, h / 2.0);
+        return sum + dTerm(b, delta / 2.0);
     }
 
     double dRectangles(int a, int b, double delta) const {
@@ -56,10 +49,9 @@ class CCountedReadings {
 };
 
 double dRomberg(const CCountedReadings& readings, int a, int b, double delta) {
-    const int e = a + 2 * ((b - a) / 2);
-    const double fine = readings.dTrapezoid(a, e, 1, delta);
-    const double coarse = readings.dTrapezoid(a, e, 2, delta);
-    return (fine - coarse) / 3.0 + fine + readings.dTrapezoid(e, b, 1, delta);
+    const double fine = readings.dTrapezoid(a, b, 1, delta);
+    const double coarse = readings.dTrapezoid(a, 2 * (b / 2), 2, delta);
+    return (fine - coarse) / 3.0 + fine;
 }
 
 }  // namespace

@@ -4,9 +4,8 @@
 // documents and the spectrum's own integration share these sums, so both give the same area.
 //
 //   method 1, trapezoid:  T = y_a/2*D + sum_{a<j<b} y_j*D + y_b/2*D
-//   method 2, Romberg:    one Richardson step on the trapezoid, area = T + (T - T2)/3, where T2 is
-//                         the trapezoid over the same points at step 2D (Simpson's rule); details
-//                         in PeakArea.cpp
+//   method 2, Romberg:    area = (T - T2)/3 + T, T2 = y_a/2*D + sum y_j*D (j = a+2, a+4, ...
+//                         below e) + y_e/2*D with e = 2*(b/2), integer halves
 //   other, rectangular:   sum_{a<=j<=b} y_j*D
 //
 // The last point of a stored spectrum (j = n - 1) never counts: a term with index j enters a sum

@@ -1,0 +1,97 @@
+// The standards calibration as tab-separated text for reports, the clipboard and text files:
+//   Calibration type:<tab>1st order
+//   Force through zero:<tab>No
+//   then the segment table (segmented) or the fit's coefficients A0..Ak, R and R2,
+//   then the document's concentration limits.
+// The file also gives the fit's concentration range and ends with one zero byte.
+#include <sstream>
+
+#include "calibration/UVStandardData.h"
+#include "contracts/uikit/UvDataStr.h"
+#include "document/PhotometricNumbers.h"
+#include "document/ReportText.h"
+#include "resources/ModuleResources.h"
+
+namespace {
+
+enum : UINT {
+    kCalibrationTypeLabel = 30,
+    kCoefficientLabel = 31,
+    kYes = 35,
+    kNo = 36,
+    kFirstOrder = 46,
+    kForceZeroLabel = 49,
+    kSegmentedText = 50,
+    kSegmentNumberLabel = 52,
+    kStartLabel = 53,
+    kEndLabel = 54,
+    kRLabel = 93,
+    kR2Label = 94,
+    kUpperLimitLabel = 111,
+    kLowerLimitLabel = 112,
+    kMinConcLabel = 347,
+    kMaxConcLabel = 348,
+};
+
+std::string sCalibrationTypeText(int iCalibType) {
+    if (iCalibType >= 1 && iCalibType <= 3) {
+        return sModuleString(kFirstOrder + static_cast<UINT>(iCalibType) - 1);
+    }
+    return iCalibType == 4 ? sModuleString(kSegmentedText) : std::string();
+}
+
+}  // namespace
+
+void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) const {
+    const std::string unit = " (" + GetXUnits() + ")";
+    const int P = m_iXPrecision;
+    vWriteReportLine(out, sModuleString(kCalibrationTypeLabel), sCalibrationTypeText(m_iCalibType));
+    vWriteReportLine(out, sModuleString(kForceZeroLabel),
+                     sModuleString(m_bForceZero != 0 ? kYes : kNo));
+
+    const std::string coefficient = sModuleString(kCoefficientLabel);
+    if (m_iCalibType == 4) {
+        out << sModuleString(kSegmentNumberLabel) << '\t' << sModuleString(kStartLabel) << unit
+            << '\t' << sModuleString(kEndLabel) << unit << '\t' << coefficient << 0 << '\t'
+            << coefficient << 1 << '\n';
+        for (INT_PTR i = 0; i < m_CalibList.GetSize(); ++i) {
+            const CCalibSegment* pSegment = m_CalibList.GetAt(i);
+            out << i + 1 << '\t' << sFixed(pSegment->m_dXMin, P) << '\t'
+                << sFixed(pSegment->m_dXMax, P) << '\t' << sCoefficientText(pSegment->m_dCoeff[0])
+                << '\t' << sCoefficientText(pSegment->m_dCoeff[1]) << '\n';
+        }
+    } else if (m_iCalibType >= 1 && m_iCalibType <= 3) {
+        const CCalibSegment* pFirst = m_CalibList.GetAt(0);
+        if (bWithFitRange) {
+            vWriteReportLine(out, sModuleString(kMinConcLabel) + unit, sFixed(pFirst->m_dXMin, P));
+            vWriteReportLine(out, sModuleString(kMaxConcLabel) + unit, sFixed(pFirst->m_dXMax, P));
+        }
+        for (int i = 0; i <= m_iCalibType; ++i) {
+            vWriteReportLine(out, coefficient + std::to_string(i),
+                             sCoefficientText(pFirst->m_dCoeff[i]));
+        }
+        vWriteReportLine(out, sModuleString(kRLabel), UVDATASTR(pFirst->m_dR));
+        vWriteReportLine(out, sModuleString(kR2Label), UVDATASTR(pFirst->m_dR2));
+    }
+    if (m_iCalibType != 0) {
+        // These two labels carry a blank before the colon; the fit range lines do not.
+        vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit + " ", sFixed(dGetLoLimit(), P));
+        vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit + " ", sFixed(dGetHiLimit(), P));
+    }
+}
+
+std::string CUVStandardData::GetCalibrationData() const {
+    if (m_CalibList.IsEmpty()) {
+        return {};
+    }
+    std::ostringstream text;
+    vWriteCalibration(text, false);
+    return text.str();
+}
+
+int CUVStandardData::bGetCalibrationData(const std::string& path) const {
+    if (m_CalibList.IsEmpty()) {
+        return 0;
+    }
+    return bWriteReportFile(path, [this](std::ostream& out) { vWriteCalibration(out, true); });
+}

@@ -1,0 +1,38 @@
+#include "document/ReportText.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "contracts/uikit/UvDataStr.h"
+#include "document/PhotometricNumbers.h"
+
+void vWriteReportLine(std::ostream& out, const std::string& label, const std::string& value) {
+    out << label << ":\t" << value << '\n';
+}
+
+std::string sCoefficientText(double value) {
+    return bIsUsable(value) ? UVDATASTR(value) : std::string("*****");
+}
+
+int bWriteReportFile(const std::string& path, const std::function<void(std::ostream&)>& writer) {
+    const std::string temp = path + ".part";
+    {
+        std::ofstream out(temp, std::ios::out | std::ios::trunc);
+        if (!out) {
+            return 0;
+        }
+        writer(out);
+        out.put('\0');
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temp.c_str());
+            return 0;
+        }
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Report texts: tab-separated lines of a label, ":\t" and a value, written to a string or to a text
+// file. A file is written beside its final place and renamed over it, so a failed write never leaves
+// half a report where the last good one was.
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "PhotoquantExport.h"
+
+// One report line: label, ":\t", value, line feed.
+PQ_EXPORT void vWriteReportLine(std::ostream& out, const std::string& label,
+                                const std::string& value);
+
+// A coefficient as UVDATASTR writes it, or "*****" when it is not a usable number.
+PQ_EXPORT std::string sCoefficientText(double value);
+
+// Writes the text the writer produces to the file at path, followed by one zero byte. Returns 1
+// when the whole file was written and put in place, 0 otherwise (nothing is left behind then).
+PQ_EXPORT int bWriteReportFile(const std::string& path,
+                               const std::function<void(std::ostream&)>& writer);
