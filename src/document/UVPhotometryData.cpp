@@ -60,7 +60,7 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, 
     const int iNumPoints = m_iNumSamp * m_iNumRep;
     vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, pdConc,
                 pbManual, pdManualValue, piSampleNo);
-    vReadMethodWaves(pdWave, m_iNumMethodWave);
+    vReadMethodWaves(TakeArray(pdWave, m_iNumMethodWave, 0.0).data(), m_iNumMethodWave);
     m_iCursor = m_iRawCapacity;
     vRebuildPoints(true);
     vInitBaseState();
@@ -80,7 +80,7 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumCoord
     const int iNumPoints = m_iNumSamp * m_iNumCoord;
     vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, nullptr,
                 nullptr, nullptr, piSampleNo);
-    vReadMethodWaves(pdWave, m_iNumMethodWave);
+    vReadMethodWaves(TakeArray(pdWave, m_iNumMethodWave, 0.0).data(), m_iNumMethodWave);
     m_iCursor = m_iRawCapacity;
     m_iNumPts = m_iMaxPts;
     vInitBaseState();
@@ -160,6 +160,8 @@ void CUVPhotometryData::vResetPoints(int iFrom, int iTo) {
 void CUVPhotometryData::vSizeRaw(int iNumReadings) {
     if (iNumReadings > m_iRawCapacity) {
         vGrowGeometrically(m_vdRawData, static_cast<size_t>(iNumReadings));
+        // Storage left from an earlier, larger dimensioning may still hold its readings.
+        std::fill(m_vdRawData.begin() + m_iRawCapacity, m_vdRawData.end(), 0.0);
         m_iRawCapacity = iNumReadings;
     }
 }
@@ -344,7 +346,9 @@ void CUVPhotometryData::vSetEmpty(CUVMethod* pMethod, int iNumSamp) {
 // Display conversion
 
 double CUVPhotometryData::dAbsorbance(double dTransmittance) const {
-    return dTransmittance > kMinPositive ? std::log10(1.0 / dTransmittance) : m_dAbsNonPositiveT;
+    // Asked as "at or below zero", so that a NaN reading stays NaN and shows as unusable instead
+    // of passing for a dark one.
+    return dTransmittance <= kMinPositive ? m_dAbsNonPositiveT : std::log10(1.0 / dTransmittance);
 }
 
 double CUVPhotometryData::dPhotometricValue(const double* pdReadings, int iNumReadings) const {

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "HostHelpers.h"
+#include "photoquant.h"
+
+TEST(Dimensions, CountsOnlyDocumentStartsEmptyWithACorrectedTenMillimetrePath) {
+    CUVPhotometryData doc(0, 3, 2, 1, 1);
+    EXPECT_EQ(doc.iGetNumCoord(), 0);
+    EXPECT_EQ(doc.iGetMaxPts(), 6);
+    EXPECT_EQ(doc.dGetPathLength(), 10.0);
+    EXPECT_EQ(doc.bGetPathLengthCorrect(), 1);
+    EXPECT_EQ(doc.iGetWlModePhotometry(), 0);
+    EXPECT_EQ(doc.iGetSampleNo(2), 1);
+    EXPECT_EQ(doc.dGetSD(2), -1.0);
+    EXPECT_EQ(doc.iGetYMode(), 1);
+    EXPECT_EQ(doc.GetConcUnit(), "%");
+    EXPECT_EQ(doc.GetYUnits(), "Abs");
+
+    CUVPhotometryData split(0, 1, 1, 2, 2);  // no remeasure split until one is asked for
+    const std::vector<CDoublePt> half = Readings({0.5});
+    split.iSetValues(half.data(), 1, 0);
+    const std::vector<CDoublePt> again = Readings({0.25});
+    split.iSetValues(again.data(), 1, 0);
+    EXPECT_EQ(split.pdGetRawData()[0], 0.25);
+    EXPECT_EQ(split.pdGetRawData()[1], 0.0);
+}
+
+TEST(Dimensions, StoredDataGiveManualPointsTheirTypedValue) {
+    CUVPhotometryData doc(0, 2, 2, 1, 1, new double[4]{0.5, 0.1, 0.01, 1.0}, new double[1]{500.0},
+                          new int[4]{1, 1, 1, 1}, new double[2]{1.0, 2.0}, new int[4]{0, 1, 0, 0},
+                          new double[4]{0.0, 0.25, 0.0, 0.0}, nullptr);
+    EXPECT_EQ(doc.iGetNumPts(), 4);
+    EXPECT_DOUBLE_EQ(doc.GetValue(0).y, 0.301);   // log10(1 / 0.5)
+    EXPECT_DOUBLE_EQ(doc.GetValue(1).y, 0.6021);  // manual 0.25: log10(4) = 0.60206
+    EXPECT_EQ(doc.GetValue(2).x, 2.0);            // sample 2 / R = 1
+    EXPECT_DOUBLE_EQ(doc.GetValue(2).y, 2.0);     // log10(100)
+    EXPECT_DOUBLE_EQ(doc.dGetYMax(), 2.0);
+    EXPECT_DOUBLE_EQ(doc.dGetYMin(), 0.0);  // log10(1 / 1.0)
+    EXPECT_EQ(doc.dGetWavelength(0), 500.0);
+    EXPECT_EQ(doc.iGetSampleNo(1), 1);
+    EXPECT_EQ(doc.dGetPathLength(), 10.0);
+    EXPECT_EQ(iAdd(doc, {0.5}), 0);  // the data are complete
+
+    CUVPhotometryData noW(0, 1, 1, 0, 2, new double[2]{0.5, 0.25}, new double[2]{500.0, 600.0},
+                          nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(noW.iGetNumActWave(), 2);          // W = 0 becomes M
+    EXPECT_DOUBLE_EQ(noW.GetValue(0).y, 0.301);  // log10 4 - log10 2
+    EXPECT_EQ(noW.GetValue(0).x, 0.0);           // no concentrations given
+    EXPECT_EQ(noW.bGetMeasured(0), 0);
+}
+
+TEST(Dimensions, StageLayoutTakesPositionsBeforeReplicates) {
+    CUVPhotometryData doc(0, 2, 3, 1, 1, 1, new double[6]{0.9, 0.8, 0.7, 0.6, 0.5, 0.1},
+                          new double[1]{500.0}, new int[6]{1, 1, 1, 1, 1, 0}, new int[2]{7, 8});
+    EXPECT_EQ(doc.iGetNumCoord(), 3);
+    EXPECT_EQ(doc.iGetNumRep(), 1);
+    EXPECT_DOUBLE_EQ(doc.dGetAbsXY(1, 2, 0), 1.0);  // raw[(1*3+2)*1] = 0.1
+    EXPECT_EQ(doc.bGetMeasured(5), 0);
+    EXPECT_EQ(doc.iGetSampleNo(1), 8);
+    EXPECT_EQ(doc.pdGetYData()[4], 0.0);
+    EXPECT_EQ(iAdd(doc, {0.5}), 0);
+
+    CUVPhotometryData noW(0, 1, 2, 1, 0, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(noW.iGetNumActWave(), 0);  // kept as passed: no readings at all
+    EXPECT_EQ(noW.dGetAbsXY(0, 1, 0), kNoValue);
+}
+
+TEST(Dimensions, EmptyingToFewerSamplesResetsThoseAndLaterGrowthStartsClean) {
+    CUVPhotometryData doc(0, 4, 2, 1, 1);
+    doc.vSetWeight(3, 5.0);
+    doc.vSetSampleNo(0, 9);
+    doc.vSetSampName("S4", 3);
+    for (int p = 0; p < 8; ++p) {
+        iAdd(doc, {0.5});
+    }
+    EXPECT_EQ(doc.bSetEmpty(2, 2, 1, 1), 1);
+    EXPECT_EQ(doc.iGetNumSamp(), 2);
+    EXPECT_EQ(doc.iGetNumPts(), 0);
+    EXPECT_EQ(doc.iGetSampleNo(0), 1);
+    EXPECT_EQ(doc.dGetWeight(3), kNoValue);  // beyond the samples now
+    EXPECT_EQ(doc.GetSampName(3), "S4");     // texts stay
+    EXPECT_EQ(doc.pdGetRawData()[0], 0.0);
+    int iAccepted = 0;
+    for (int p = 0; p < 6; ++p) {
+        iAccepted += iAdd(doc, {0.5});
+    }
+    EXPECT_EQ(iAccepted, 4);  // 2 samples * 2 replicates, though the storage holds 8
+
+    doc.bSetEmpty(6, 2, 1, 1);
+    EXPECT_EQ(doc.dGetWeight(3), 0.0);
+    EXPECT_EQ(doc.dGetSD(5), -1.0);
+    EXPECT_EQ(doc.bGetMeasured(1), 0);
+    iAccepted = 0;
+    for (int p = 0; p < 14; ++p) {
+        iAccepted += iAdd(doc, {0.5});
+    }
+    EXPECT_EQ(iAccepted, 12);
+}
+
+TEST(Dimensions, DocumentGrowsOneSampleAtATime) {
+    CUVPhotometryData doc(0, 3, 2, 1, 1);
+    doc.vSetUnkSampName("old", 0);
+    EXPECT_EQ(doc.bSetEmpty(1, 1), 1);
+    EXPECT_EQ(doc.GetUnkSampName(0), "");
+    doc.vDelSample();
+    EXPECT_EQ(doc.iGetNumSamp(), 0);
+    for (int s = 0; s < 5; ++s) {
+        doc.vAddSample(1);
+        doc.pdGetConcVect()[s] = s + 1.0;
+        EXPECT_EQ(iAdd(doc, {0.5}), 1);
+    }
+    EXPECT_EQ(doc.iGetNumSamp(), 5);
+    EXPECT_EQ(doc.iGetNumPts(), 5);
+    EXPECT_EQ(doc.GetValue(4).x, 5.0);
+    EXPECT_DOUBLE_EQ(doc.GetValue(4).y, 0.301);
+    EXPECT_EQ(doc.dGetSD(4), -1.0);
+    doc.vDelSample();
+    EXPECT_EQ(doc.iGetNumSamp(), 4);
+
+    CUVPhotometryData pairs(0, 1, 2, 1, 1);
+    iAdd(pairs, {0.5});
+    iAdd(pairs, {0.25});
+    pairs.vAddSample(0);
+    EXPECT_EQ(pairs.iGetMaxPts(), 4);
+    EXPECT_EQ(pairs.iGetNumPts(), 2);
+    EXPECT_EQ(pairs.pdGetYData()[1], 0.25);
+    EXPECT_DOUBLE_EQ(pairs.dGetAbs(0, 1, 0), 0.6021);  // kept: log10(4)
+    EXPECT_DOUBLE_EQ(pairs.dGetAbs(1, 0, 0), 10.0);    // new: 0, shown as a dark reading
+    pairs.vAddSample(1);
+    EXPECT_EQ(pairs.iGetNumPts(), 5);  // kept points count as (S + 1) * R - 1
+}
+
+TEST(Dimensions, MethodWithoutStageDimensionsByReplicates) {
+    CUVMethod method;
+    vSetUpMethod(method, 2, {500.0, 600.0});
+    CMethodQuantParam* quant = method.pGetQuantParam();
+    quant->m_dPathLength = 5.0;
+    quant->m_bPathLengthCorrect = 0;
+    quant->m_sConcUnit = "mg/L";
+    quant->m_iConcDecimals = 3;
+    method.pGetInstrParam()->m_iDataMode = 3;  // not a display mode of photometry
+    method.pGetInstrParam()->m_iPhotoDecimals = 3;
+    CUVPhotometryData doc;
+    doc.vSetEmpty(&method, 3);
+    EXPECT_EQ(doc.iGetNumRep(), 2);
+    EXPECT_EQ(doc.iGetNumMethodWave(), 2);
+    EXPECT_EQ(doc.dGetPathLength(), 5.0);
+    EXPECT_EQ(doc.bGetPathLengthCorrect(), 0);
+    EXPECT_EQ(doc.GetConcUnit(), "mg/L");
+    EXPECT_EQ(doc.iGetXPrecision(), 3);
+    EXPECT_EQ(doc.iGetDataDecimals(), 3);
+    EXPECT_EQ(method.pGetInstrParam()->m_iDataMode, 1);
+    EXPECT_EQ(doc.iGetYMode(), 1);
+    int iAccepted = 0;
+    for (int p = 0; p < 8; ++p) {
+        iAccepted += iAdd(doc, {0.5, 0.25});
+    }
+    EXPECT_EQ(iAccepted, 6);  // 3 samples * 2 replicates
+    EXPECT_DOUBLE_EQ(doc.GetValue(5).y, 0.301);
+
+    method.pGetInstrParam()->m_iDataMode = 0;
+    doc.vSetEmpty(&method, 3);
+    EXPECT_EQ(doc.iGetYMode(), 0);
+}
+
+TEST(Dimensions, MethodWithStagePositionsHoldsEveryPositionOfEverySample) {
+    CUVMethod method;
+    vSetUpMethod(method, 3, {500.0});
+    method.pGetXYStageParam()->vSetCoordArray({{1, 1}, {2, 1}, {1, 2}, {2, 2}});
+    CUVPhotometryData doc(0, 1, 1, 1, 1);
+    doc.vSetEmpty(&method, 2);
+    EXPECT_EQ(doc.iGetNumCoord(), 4);
+    EXPECT_EQ(doc.iGetNumRep(), 3);
+    EXPECT_EQ(doc.GetCoordPt(2).y, 2.0);
+    for (int i = 1; i <= 10; ++i) {  // two more than the 2 * 4 positions
+        const std::vector<CDoublePt> reading = Readings({0.1 * i});
+        EXPECT_EQ(doc.iAddXYValues(reading.data(), 1), 0);
+    }
+    for (int p = 0; p < 8; ++p) {
+        EXPECT_EQ(doc.bGetMeasured(p), 1) << p;
+    }
+    EXPECT_DOUBLE_EQ(doc.dGetAbsXY(1, 3, 0), 0.0969);  // raw[7] = 0.8: log10(1.25) = 0.09691
+    EXPECT_EQ(doc.dGetAbsXY(2, 0, 0), kNoValue);
+}
+
+TEST(Dimensions, TextListsReadEmptyOutsideAndGrowWhenSet) {
+    CUVPhotometryData doc(0, 2, 2, 1, 1);
+    EXPECT_EQ(doc.GetSampName(-1), "");
+    doc.vSetSampName("B", 2);
+    EXPECT_EQ(doc.GetSampName(0), "");
+    EXPECT_EQ(doc.GetSampName(2), "B");
+    EXPECT_EQ(doc.GetSampName(3), "");
+    doc.vInsertSampName("A", 0);
+    EXPECT_EQ(doc.GetSampName(0), "A");
+    EXPECT_EQ(doc.GetSampName(3), "B");
+    doc.vSetDateTime("t", 1, 1);
+    EXPECT_EQ(doc.GetDateTime(1, 1), "t");  // entry 1 * 2 + 1
+    EXPECT_EQ(doc.GetDateTime(-1, 0), "");
+    EXPECT_EQ(doc.GetUnkSampName(5), "");
+}
+
+TEST(Dimensions, OutOfRangeIndicesReadNeutralValuesAndWritersChangeNothing) {
+    CUVPhotometryData doc(0, 2, 2, 1, 1);
+    doc.vSetMeasured(4, 1);
+    doc.vSetManualStd(-1, 1);
+    doc.vSetWeight(2, 1.0);
+    doc.vSetDilution(-1, 1.0);
+    doc.vSetSampleNo(2, 5);
+    doc.vChangeConcVal(1.0, 2);
+    EXPECT_EQ(doc.bGetMeasured(4), 0);
+    EXPECT_EQ(doc.bGetManualStd(-1), 0);
+    EXPECT_EQ(doc.iGetSampleNo(2), 0);
+    for (double value : {doc.dGetConc(2), doc.dGetSD(-1), doc.dGetMeanConc(2), doc.dGetWeight(2),
+                         doc.dGetDilution(-1), doc.dGetWavelength(6), doc.dGetAbsXY(0, 0, 0)}) {
+        EXPECT_EQ(value, kNoValue);
+    }
+    EXPECT_EQ(doc.GetCoordPt(0).x, 0.0);
+    EXPECT_EQ(doc.GetValue(10).y, 0.0);
+    const std::vector<CDoublePt> reading = Readings({0.5});
+    EXPECT_EQ(doc.iSetValues(reading.data(), 1, 4), 0);
+    EXPECT_EQ(doc.iSetValues(reading.data(), 1, -1), 0);
+    EXPECT_EQ(doc.bDeleteData(2, 0), 0);
+    EXPECT_EQ(doc.bDeleteData(-1, 0), 0);
+}
