@@ -1,0 +1,466 @@
+// The listing of the measurement conditions, row by row in listing order. Each row's condition is
+// written out beside it in terms of the instrument family T and the quantitation type Q.
+#include "unknowns/InstrumentListing.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <iomanip>
+#include <sstream>
+
+#include "document/PhotometricNumbers.h"
+#include "document/ReportText.h"
+#include "document/UVPhotometryData.h"
+#include "resources/ModuleResources.h"
+
+namespace {
+
+enum : UINT {
+    kMeasTypeLabel = 16,
+    kDataModeLabel = 18,
+    kSlitWidthLabel = 19,
+    kPMTVoltageLabel = 20,
+    kBaselineLabel = 23,
+    kNumWavelengthsLabel = 24,
+    kWavelengthLabel = 25,
+    kNmUnit = 51,
+    kScanSpeedLabel = 62,
+    kStartWLLabel = 63,
+    kEndWLLabel = 64,
+    kHighResolutionLabel = 65,
+    kSamplingIntervalLabel = 66,
+    kResponseLabel = 67,
+    kPeakApexLabel = 68,
+    kIntegMethodLabel = 69,
+    kTrapezoidText = 70,
+    kRombergText = 71,
+    kRectangularText = 72,
+    kThresholdLabel = 73,
+    kDerivOrderLabel = 77,
+    kSmoothOrderLabel = 78,
+    kDerivPointsLabel = 79,
+    kSensitivityLabel = 82,
+    kPathLengthLabel = 90,
+    kMmUnit = 91,
+    kNIRHeader = 101,
+    kNIRScanSpeedLabel = 102,
+    kDetChangeCorrectLabel = 104,
+    kDetChangeWLLabel = 105,
+    kLightControlLabel = 106,
+    kNIRSlitLabel = 108,
+    kPathCorrectLabel = 109,
+    kDataIntervalLabel = 113,
+    kNIRClosingRule = 295,
+    kSecondsUnit = 306,
+    kLampChangeModeLabel = 323,
+    kLampChangeWLLabel = 324,
+    kD2LampLabel = 330,
+    kWILampLabel = 331,
+    kRSReverseLabel = 332,
+    kOnText = 333,
+    kOffText = 334,
+    kUVSpeedChangeHeader = 335,
+    kSpeedChangeWLLabel = 336,
+    kUVScanSpeedLabel = 337,
+    kPeakDetectionHeader = 338,
+    kDerivativeHeader = 339,
+    kDerivWLLabel = 340,
+    kIntegTimeLabel = 341,
+    kAutoZeroLabel = 342,
+    kAutoZeroWLLabel = 343,
+    kDelayLabel = 346,
+    kDetZeroCorrectLabel = 494,
+};
+
+// Parameter ids of the availability query. The auto-zero, lamp and R/S rows want the answer 1
+// exactly; the resolution, detector-zero and NIR-slit rows take any non-zero answer.
+enum : int {
+    kAutoZeroParam = 0,
+    kAutoZeroWLParam = 1,
+    kD2LampParam = 2,
+    kWILampParam = 3,
+    kRSReverseParam = 4,
+    kDetZeroCorrectParam = 5,
+    kResolutionParam = 6,
+    kNIRSlitParam = 7,
+};
+
+// The report text's lines are written in a buffer of 256 characters.
+constexpr size_t kLineLimit = 255;
+
+bool bIsOneOf(int value, std::initializer_list<int> set) {
+    for (int member : set) {
+        if (value == member) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Peak area, peak height and derivative work on whole spectra.
+bool bIsSpectral(int iQuantType) {
+    return bIsOneOf(iQuantType, {1, 2, 3});
+}
+
+// Families with a near-infrared detector.
+bool bHasNIR(int iSelectType) {
+    return bIsOneOf(iSelectType, {9, 10, 12, 13});
+}
+
+// Families whose photomultiplier voltage is set by the method.
+bool bHasPMTControl(int iSelectType) {
+    return bIsOneOf(iSelectType, {7, 8, 9, 10, 12, 13});
+}
+
+// Families whose slit is a width (or a variable slit) rather than a coded choice.
+bool bHasNumericSlit(int iSelectType) {
+    return bIsOneOf(iSelectType, {1, 2, 3, 5, 6, 9, 10, 12, 13});
+}
+
+// The text cut to at most limit bytes without splitting a UTF-8 character.
+std::string sCutAt(const std::string& text, size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    size_t n = limit;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) {
+        --n;
+    }
+    return text.substr(0, n);
+}
+
+std::string sOnOff(bool bOn) {
+    return sModuleString(bOn ? kOnText : kOffText);
+}
+
+std::string sIntegMethodText(int iMethod) {
+    return sModuleString(iMethod == 1   ? kTrapezoidText
+                         : iMethod == 2 ? kRombergText
+                                        : kRectangularText);
+}
+
+// Peak sensitivity s selects 2^s as an integer. A negative s (a fraction below one) is 0; a large
+// one is written in full rather than squeezed into an int.
+std::string sSensitivityText(int iSensitivity) {
+    const double dPower = iSensitivity < 0 ? 0.0 : std::ldexp(1.0, iSensitivity);
+    return " " + sFixed(dPower, 0);
+}
+
+// A number written with precision n in the stream's default notation: n significant digits.
+std::string sGeneral(double value, int n) {
+    std::ostringstream text;
+    text << std::setprecision(n) << value;
+    return text.str();
+}
+
+class CListingBuilder {
+public:
+    CListingBuilder(const CUVPhotometryData& doc, CUVInstrParameters& inst, CListingStyle style)
+        : m_doc(doc),
+          m_inst(inst),
+          m_style(style),
+          T(inst.m_iSelectType),
+          Q(doc.iGetQuantType()),
+          P(inst.iGetWaveDecimals()) {}
+
+    std::vector<CListingRow> Rows() {
+        vAdd(kMeasTypeLabel, m_doc.sGetMeasType());
+        vAdd(kDataModeLabel, m_inst.GetDataModeText(m_inst.m_iDataMode));
+        if (bIsSpectral(Q)) {
+            vScanRows();
+        } else {
+            vWavelengthRows();
+        }
+        vAdd(kDelayLabel, std::to_string(m_inst.m_iDelay) + " " + sModuleString(kSecondsUnit));
+        vAutoZeroRows();
+        vSlitWidthRow();
+        vPMTRow();
+        vLampChangeRows();
+        vBaselineRow();
+        vResolutionRow();
+        vIntegTimeRow();
+        vLampRows();
+        vPathRows();
+        vDataIntervalRow();
+        vNIRRows();
+        vUVSpeedChangeRows();
+        vPeakRows();
+        vDerivativeRows();
+        return std::move(m_rows);
+    }
+
+private:
+    void vAdd(const std::string& label, const std::string& value) {
+        m_rows.push_back({sCell(label), sCell(value), false});
+    }
+    void vAdd(UINT label, const std::string& value) { vAdd(sModuleString(label), value); }
+    void vAddHeader(UINT label) { m_rows.push_back({sCell(sModuleString(label)), "", true}); }
+
+    std::string sCell(const std::string& text) const {
+        return m_style.iCellLimit > 0 ? sCutAt(text, static_cast<size_t>(m_style.iCellLimit))
+                                      : text;
+    }
+
+    std::string sFixedNumber(double value, int n) {
+        m_bFixedWritten = true;
+        return sFixed(value, n);
+    }
+    std::string sNm(double dWavelength, int n) {
+        return sFixedNumber(dWavelength, n) + " " + sModuleString(kNmUnit);
+    }
+    std::string sInLengthUnit(double value, int n) {
+        return sFixedNumber(value, n) + " " + m_inst.m_sLengthUnit;
+    }
+    std::string sInWLUnit(double dWavelength) {
+        return sFixedNumber(dWavelength, P) + " " + m_inst.m_sWLUnit;
+    }
+    std::string sSpeed(const std::string& speed) const { return speed + " " + m_inst.m_sSpeedUnit; }
+
+    void vScanRows() {
+        vAdd(kStartWLLabel, sNm(m_inst.m_dStartWL, P));
+        vAdd(kEndWLLabel, sNm(m_inst.m_dEndWL, P));
+        // Families 7 and 9 name their fastest speed in words, without a unit.
+        const std::string speed = m_inst.GetScanSpeedText(m_inst.m_iScanSpeed);
+        const bool bSpeedInWords = bIsOneOf(T, {7, 9}) && m_inst.m_iScanSpeed == 0;
+        vAdd(kScanSpeedLabel, bSpeedInWords ? speed : sSpeed(speed));
+        m_inst.vUpdateSamplingInterval();
+        vAdd(kSamplingIntervalLabel, sNm(m_inst.m_dSamplingInterval, 4));
+    }
+
+    void vWavelengthRows() {
+        const int M = m_doc.iGetNumMethodWave();
+        vAdd(kNumWavelengthsLabel, std::to_string(M));
+        for (int i = 1; i <= M; ++i) {
+            vAdd(sModuleString(kWavelengthLabel) + " " + std::to_string(i),
+                 sNm(m_doc.dGetWavelength(i - 1), P));
+        }
+    }
+
+    void vAutoZeroRows() {
+        if (!bIsOneOf(T, {7, 9, 10, 12, 13}) && !bIsSpectral(Q)) {
+            return;
+        }
+        const bool bZeroOn = m_doc.bGetZeroInst() == 1;
+        if (m_inst.bIsParamAvailable(kAutoZeroParam) == 1) {
+            vAdd(kAutoZeroLabel, sOnOff(bZeroOn));
+        }
+        if (m_inst.bIsParamAvailable(kAutoZeroWLParam) == 1 && bZeroOn) {
+            vAdd(kAutoZeroWLLabel, sInWLUnit(m_doc.dGetZeroWL()));
+        }
+    }
+
+    void vSlitWidthRow() {
+        std::string value;
+        if (!bHasNumericSlit(T)) {
+            value = m_inst.GetSlitText(m_inst.m_iSlit) + " " + m_inst.m_sLengthUnit;
+        } else if (m_inst.m_iSlitMode != 0) {
+            value = m_inst.GetVariableSlitText(m_inst.m_iSlitMode);
+        } else if (m_style.bSlitWidthInEarlierNotation && !m_bFixedWritten) {
+            value = sGeneral(m_inst.m_dSlitWidth, 2) + " " + m_inst.m_sLengthUnit;
+        } else {
+            value = sInLengthUnit(m_inst.m_dSlitWidth, 2);
+        }
+        vAdd(kSlitWidthLabel, value);
+    }
+
+    void vPMTRow() {
+        if (!bHasPMTControl(T)) {
+            return;
+        }
+        const int iMode = m_inst.m_iPMTMode;
+        const bool bFixedVoltage = m_style.bPMTVoltageBelowOne ? iMode < 1 : iMode == 0;
+        vAdd(kPMTVoltageLabel, bFixedVoltage ? std::to_string(m_inst.m_iPMTVoltage) + " V"
+                                             : m_inst.GetPMTText(iMode));
+    }
+
+    void vLampChangeRows() {
+        if (T == 3) {
+            return;
+        }
+        const int iMode = m_style.bLampChangeModeFromField ? m_inst.m_iLampChangeMode : -1;
+        vAdd(kLampChangeModeLabel, m_inst.GetLampChangeModeText(iMode));
+        if (T == 4 || m_inst.m_bLampChangeWLMode == 0) {
+            vAdd(kLampChangeWLLabel, sInLengthUnit(m_inst.m_dLampChangeWL, P));
+        }
+    }
+
+    void vBaselineRow() {
+        if (bIsOneOf(T, {2, 3, 6, 8}) && !bIsSpectral(Q)) {
+            return;
+        }
+        vAdd(kBaselineLabel, m_inst.GetBaselineText(m_inst.m_iBaseline));
+    }
+
+    void vResolutionRow() {
+        if (!bIsSpectral(Q) || T == 1) {
+            return;
+        }
+        const UINT label = bHasPMTControl(T) ? kHighResolutionLabel : kResponseLabel;
+        vAdd(label, m_inst.bIsParamAvailable(kResolutionParam) != 0
+                        ? m_inst.GetValidParamValue(kResolutionParam, 0)
+                        : m_inst.GetResponseText(m_inst.m_iResponse));
+    }
+
+    void vIntegTimeRow() {
+        const bool bFixedWavelength =
+            m_style.bIntegTimeForFixedWavelength ? (Q == 0 || Q == 4) : !bIsSpectral(Q);
+        if (T == 8 && bFixedWavelength) {
+            vAdd(kIntegTimeLabel,
+                 sFixedNumber(m_doc.dGetPhotomIntegTime(), 1) + " " + sModuleString(kSecondsUnit));
+        }
+    }
+
+    void vLampRows() {
+        if (m_inst.bIsParamAvailable(kD2LampParam) == 1) {
+            vAdd(kD2LampLabel, m_inst.GetD2LampText(m_inst.m_iD2Lamp));
+        }
+        if (m_inst.bIsParamAvailable(kWILampParam) == 1) {
+            vAdd(kWILampLabel, m_inst.GetWILampText(m_inst.m_iWILamp));
+        }
+        if (m_inst.bIsParamAvailable(kRSReverseParam) == 1) {
+            vAdd(kRSReverseLabel, sOnOff(m_inst.m_bRSReverse != 0));
+        }
+    }
+
+    void vPathRows() {
+        if (!m_style.bPathRows) {
+            return;
+        }
+        if (m_doc.bIsPathLengthCorrect() == 1) {
+            vAdd(kPathCorrectLabel, m_doc.sGetPathLengthCorrect());
+        }
+        if (m_doc.bIsDspPathLength() == 1) {
+            vAdd(kPathLengthLabel,
+                 sFixedNumber(m_doc.dGetPathLength(), 1) + " " + sModuleString(kMmUnit));
+        }
+    }
+
+    void vDataIntervalRow() {
+        if (T == 3 && bIsSpectral(Q)) {
+            vAdd(kDataIntervalLabel, m_inst.GetDataIntervalText());
+        }
+    }
+
+    void vNIRRows() {
+        const bool bNIRScan = bIsOneOf(T, {10, 12, 13});
+        if (bNIRScan) {
+            vAdd(m_inst.GetMehodParamName(0, -1), m_inst.GetValidParamValue(0, 0));
+        }
+        if (!bHasNIR(T)) {
+            return;
+        }
+        if (m_inst.bIsParamAvailable(kDetZeroCorrectParam) != 0 && Q != 0 && Q != 4) {
+            vAdd(kDetZeroCorrectLabel, m_inst.GetDetZeroCorrectText(m_inst.m_iDetZeroCorrect));
+        }
+        vAddHeader(kNIRHeader);
+        if (bNIRScan && bIsSpectral(Q)) {
+            vAdd(kNIRScanSpeedLabel, sSpeed(m_inst.GetNIRScanSpeedText(m_inst.m_iNIRScanSpeed)));
+        }
+        vAdd(kNIRSlitLabel, sNIRSlitText());
+        vAdd(m_inst.GetMehodParamName(1, -1), m_inst.GetValidParamValue(1, 0));
+        vAdd(kDetChangeCorrectLabel, m_inst.GetDetChangeCorrectText(m_inst.m_iDetChangeCorrect));
+        vAdd(kDetChangeWLLabel, sInLengthUnit(m_inst.m_dDetChangeWL, 1));
+        if (T == 10 || T == 12) {
+            vAdd(kLightControlLabel, m_inst.GetLightControlText(m_inst.m_iLightControl));
+        }
+        if (m_style.bNIRClosingRule) {
+            vAddHeader(kNIRClosingRule);
+        }
+    }
+
+    std::string sNIRSlitText() {
+        if (m_inst.bIsParamAvailable(kNIRSlitParam) != 0) {
+            return m_inst.GetValidParamValue(kNIRSlitParam, 0);
+        }
+        if (m_inst.m_iNIRSlitMode != 0) {
+            return m_inst.GetNIRSlitText(m_inst.m_iNIRSlitMode);
+        }
+        if (m_style.bNIRSlitAsSlitText) {
+            return m_inst.GetSlitText(iWholeSlitWidth()) + " " + m_inst.m_sLengthUnit;
+        }
+        return sInLengthUnit(m_inst.m_dNIRSlitWidth, 1);
+    }
+
+    // The NIR slit width as the code the page looks its slit text up with: cut toward zero. A
+    // negative width, or one past the int range, asks with -1, a code that has no text.
+    int iWholeSlitWidth() const {
+        const double dWidth = std::trunc(m_inst.m_dNIRSlitWidth);
+        return dWidth >= 0.0 && dWidth < 2147483647.0 ? static_cast<int>(dWidth) : -1;
+    }
+
+    void vUVSpeedChangeRows() {
+        if (!bIsSpectral(Q) || T != 8 || m_inst.m_bUVSpeedChange != 1) {
+            return;
+        }
+        vAddHeader(kUVSpeedChangeHeader);
+        vAdd(kSpeedChangeWLLabel, sInWLUnit(m_inst.m_dSpeedChangeWL));
+        vAdd(kUVScanSpeedLabel, sSpeed(m_inst.GetUVScanSpeedText(m_inst.m_iUVScanSpeed)));
+    }
+
+    void vPeakRows() {
+        if (Q != 1 && Q != 2) {
+            return;
+        }
+        if (m_style.bSectionHeaders) {
+            vAddHeader(kPeakDetectionHeader);
+        }
+        vAdd(kPeakApexLabel, sFixedNumber(m_doc.dGetPeakApex(), P) + " +/- " +
+                                 sInLengthUnit(m_doc.dGetPeakRange(), P));
+        if (Q == 1 || m_style.bIntegMethodForPeakHeight) {
+            vAdd(kIntegMethodLabel, sIntegMethodText(m_doc.iGetIntegMethod()));
+        }
+        vAdd(kThresholdLabel, sFixedNumber(m_doc.dGetThreshold(), 4));
+        vAdd(kSensitivityLabel, sSensitivityText(m_doc.iGetSensitivity()));
+    }
+
+    void vDerivativeRows() {
+        if (Q != 3) {
+            return;
+        }
+        if (m_style.bSectionHeaders) {
+            vAddHeader(kDerivativeHeader);
+        }
+        vAdd(kDerivWLLabel, sInLengthUnit(m_doc.dGetPhotomDiffWL(), P));
+        vAdd(kDerivOrderLabel, std::to_string(m_doc.iGetDerivOrder()));
+        vAdd(kSmoothOrderLabel, std::to_string(m_doc.iGetDerivSmoothOrder()));
+        vAdd(kDerivPointsLabel, std::to_string(m_doc.iGetDerivWindow()));
+    }
+
+    const CUVPhotometryData& m_doc;
+    CUVInstrParameters& m_inst;
+    const CListingStyle m_style;
+    const int T;                   // instrument family (select type)
+    const int Q;                   // quantitation type
+    const int P;                   // decimal places of wavelengths
+    bool m_bFixedWritten = false;  // an earlier row wrote a number in fixed notation
+    std::vector<CListingRow> m_rows;
+};
+
+// One report line. A line past the buffer is cut and keeps its line feed.
+std::string sReportLine(const CListingRow& row) {
+    std::ostringstream line;
+    if (row.bHeader) {
+        line << row.sLabel << '\n';
+    } else {
+        vWriteReportLine(line, row.sLabel, row.sValue);
+    }
+    const std::string text = line.str();
+    return text.size() <= kLineLimit ? text : sCutAt(text, kLineLimit - 1) + '\n';
+}
+
+}  // namespace
+
+std::vector<CListingRow> InstrumentListingRows(const CUVPhotometryData& doc, CListingStyle style) {
+    CUVInstrParameters* pInst = doc.pGetInstParam();
+    if (pInst == nullptr) {
+        return {};
+    }
+    return CListingBuilder(doc, *pInst, style).Rows();
+}
+
+std::string sInstrumentListingText(const CUVPhotometryData& doc) {
+    std::string text;
+    for (const CListingRow& row : InstrumentListingRows(doc, kConditionsTextStyle)) {
+        text += sReportLine(row);
+    }
+    return text;
+}
