@@ -32,6 +32,7 @@
 #include "calibration/CalibOptions.h"
 #include "calibration/CalibSegment.h"
 #include "calibration/UVStandardData.h"
+#include "unknowns/InstrumentListing.h"
 #include "document/PhotometricNumbers.h"
 #include "resources/ModuleResources.h"
 #include "document/UVPhotometryData.h"
