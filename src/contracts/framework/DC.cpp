@@ -1,0 +1,3 @@
+#include "contracts/framework/DC.h"
+
+IMPLEMENT_DYNAMIC(CDC, CObject)

@@ -1,0 +1,3 @@
+#include "contracts/framework/FrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "contracts/framework/CommCtrl.h"
+#include "contracts/framework/DC.h"
+#include "contracts/framework/Font.h"
+#include "contracts/framework/FrameWnd.h"
+#include "contracts/framework/ListView.h"
+#include "contracts/framework/View.h"
+
+namespace {
+
+// A parent view that records the right-button releases and context menus it receives.
+class RecordingView : public CView {
+  public:
+    std::vector<CPoint> rightButtonUps;
+    std::vector<UINT> rightButtonFlags;
+    std::vector<CPoint> contextMenus;
+    std::vector<CWnd*> contextMenuWindows;
+    int nDraws = 0;
+
+    void OnDraw(CDC*) override { ++nDraws; }
+
+  protected:
+    void OnRButtonUp(UINT nFlags, CPoint point) override {
+        rightButtonFlags.push_back(nFlags);
+        rightButtonUps.push_back(point);
+    }
+    void OnContextMenu(CWnd* pWnd, CPoint pos) override {
+        contextMenuWindows.push_back(pWnd);
+        contextMenus.push_back(pos);
+    }
+};
+
+// A list view in the manner of the result lists: a click does not make it the active view, and
+// the header's begin-track notification is noted before the base handler has it.
+class TrackingListView : public CListView {
+  public:
+    std::vector<int> trackedItems;
+
+  protected:
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) override {
+        return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    }
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        const auto* pHeader = reinterpret_cast<const NMHEADER*>(lParam);
+        if (pHeader->hdr.code == HDN_BEGINTRACKW) {
+            trackedItems.push_back(pHeader->iItem);
+        }
+        return CListView::OnNotify(wParam, lParam, pResult);
+    }
+};
+
+LRESULT lrMouseActivate(CWnd& window) {
+    return window.SendMessage(WM_MOUSEACTIVATE,
+                              reinterpret_cast<WPARAM>(CWnd::GetDesktopWindow()->m_hWnd),
+                              MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+}
+
+}  // namespace
+
+TEST(WindowTree, ConvertsBetweenClientAndScreenCoordinatesOverEveryParent) {
+    CWnd top;
+    CWnd child;
+    CWnd grandchild;
+    ASSERT_TRUE(top.Create("", "top", WS_POPUP | WS_VISIBLE, CRect(100, 50, 500, 450), nullptr, 0));
+    ASSERT_TRUE(child.Create("", "", WS_CHILD | WS_VISIBLE, CRect(10, 20, 210, 220), &top, 7));
+    ASSERT_TRUE(grandchild.Create("", "", WS_CHILD, CRect(5, 5, 55, 45), &child, 8));
+
+    CPoint point(1, 2);
+    grandchild.ClientToScreen(&point);
+    EXPECT_EQ(point, CPoint(116, 77));  // 100 + 10 + 5 + 1, 50 + 20 + 5 + 2
+    top.ScreenToClient(&point);
+    EXPECT_EQ(point, CPoint(16, 27));  // 116 - 100, 77 - 50
+
+    CRect rect;
+    grandchild.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(115, 75, 165, 115));
+    grandchild.GetClientRect(&rect);
+    EXPECT_EQ(rect, CRect(0, 0, 50, 40));
+
+    child.MoveWindow(30, 40, 100, 100);
+    grandchild.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(135, 95, 185, 135));  // the child's move carries the grandchild along
+    child.SetWindowPos(nullptr, 0, 0, 80, 90, SWP_NOMOVE | SWP_NOZORDER);
+    child.GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(130, 90, 210, 180));
+
+    EXPECT_EQ(grandchild.GetParent(), &child);
+    EXPECT_EQ(child.GetParent(), &top);
+    EXPECT_EQ(top.GetParent(), nullptr);
+    EXPECT_EQ(top.GetDlgItem(7), &child);
+    EXPECT_EQ(top.GetDlgItem(8), nullptr);  // only direct children are dialog items
+    EXPECT_NE(child.GetSafeHwnd(), nullptr);
+    EXPECT_NE(child.GetSafeHwnd(), grandchild.GetSafeHwnd());
+
+    CWnd* pDesktop = CWnd::GetDesktopWindow();
+    pDesktop->GetWindowRect(&rect);
+    EXPECT_EQ(rect, CRect(0, 0, 1024, 768));
+    AfxSetDesktopSize(800, 600);
+    pDesktop->GetClientRect(&rect);
+    EXPECT_EQ(rect.Height(), 600);
+    AfxSetDesktopSize(1024, 768);
+
+    top.DestroyWindow();
+    EXPECT_EQ(child.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(grandchild.GetSafeHwnd(), nullptr);
+}
+
+TEST(WindowState, StyleVisibilityAndEnablingShareOneStyleWord) {
+    CWnd top;
+    CWnd list;
+    ASSERT_TRUE(top.Create("", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+    ASSERT_TRUE(
+        list.Create(WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &top, 1));
+
+    list.ModifyStyle(0, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER);
+    EXPECT_EQ(GetWindowLong(list.m_hWnd, GWL_STYLE), 0x50008005);  // child, visible, 0x8005
+    SetWindowLong(list.m_hWnd, GWL_STYLE, GetWindowLong(list.m_hWnd, GWL_STYLE) & ~LVS_SINGLESEL);
+    EXPECT_EQ(list.GetStyle(), 0x50008001u);
+    EXPECT_FALSE(list.ModifyStyle(0, LVS_REPORT));  // nothing to change
+    EXPECT_EQ(GetWindowLong(list.m_hWnd, GWL_ID), 1);
+
+    EXPECT_TRUE(list.IsWindowVisible());
+    top.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(list.IsWindowVisible());  // a hidden parent hides its children
+    EXPECT_NE(list.GetStyle() & WS_VISIBLE, 0u);
+    EXPECT_FALSE(top.ShowWindow(SW_SHOW));  // it was hidden
+
+    EXPECT_FALSE(list.EnableWindow(FALSE));  // it was enabled
+    EXPECT_FALSE(list.IsWindowEnabled());
+    EXPECT_NE(list.GetStyle() & WS_DISABLED, 0u);
+    EXPECT_TRUE(list.EnableWindow(TRUE));
+
+    std::string text;
+    list.SetWindowText("Conc(%)");
+    list.GetWindowText(text);
+    EXPECT_EQ(text, "Conc(%)");
+}
+
+TEST(WindowMessages, RightButtonUpArrivesWithItsPointUnpackedSigned) {
+    EXPECT_EQ(GET_X_LPARAM(MAKELPARAM(-5, 32767)), -5);
+    EXPECT_EQ(GET_Y_LPARAM(MAKELPARAM(-5, -32768)), -32768);
+    EXPECT_EQ(MAKELPARAM(0x12, 0x34), 0x00340012);
+
+    RecordingView view;
+    ASSERT_TRUE(view.Create("", "", WS_POPUP, CRect(100, 50, 400, 350), nullptr, 0));
+    view.SendMessage(WM_RBUTTONUP, MK_SHIFT, MAKELPARAM(-5, -300));
+    view.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(120, 7));
+    ASSERT_EQ(view.rightButtonUps.size(), 2u);
+    EXPECT_EQ(view.rightButtonUps[0], CPoint(-5, -300));
+    EXPECT_EQ(view.rightButtonFlags[0], MK_SHIFT);
+    EXPECT_EQ(view.rightButtonUps[1], CPoint(120, 7));
+
+    // A plain child releasing the right button asks for a context menu at the screen point, and
+    // having no menu of its own passes the request to its parent.
+    CWnd child;
+    ASSERT_TRUE(child.Create("", "", WS_CHILD, CRect(10, 20, 60, 70), &view, 3));
+    child.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+    ASSERT_EQ(view.contextMenus.size(), 1u);
+    EXPECT_EQ(view.contextMenus[0], CPoint(113, 74));  // 100 + 10 + 3, 50 + 20 + 4
+    EXPECT_EQ(view.contextMenuWindows[0], &child);
+}
+
+TEST(WindowMessages, MouseActivationMakesAViewActiveUnlessItAnswersByDefault) {
+    CFrameWnd frame;
+    RecordingView view;
+    TrackingListView list;
+    ASSERT_TRUE(frame.Create("", "", WS_POPUP, CRect(0, 0, 600, 400), nullptr, 0));
+    ASSERT_TRUE(view.Create("", "", WS_CHILD, CRect(0, 0, 600, 200), &frame, 1));
+    ASSERT_TRUE(list.Create("", "", LVS_REPORT, CRect(0, 200, 600, 400), &frame, 2));
+
+    EXPECT_EQ(lrMouseActivate(view), MA_ACTIVATE);
+    EXPECT_EQ(frame.GetActiveView(), &view);
+    EXPECT_EQ(lrMouseActivate(list), MA_ACTIVATE);
+    EXPECT_EQ(frame.GetActiveView(), &view);  // the list answered without activating itself
+
+    view.DestroyWindow();
+    EXPECT_EQ(frame.GetActiveView(), nullptr);
+}
+
+TEST(WindowMessages, HeaderBeginTrackReachesOnNotifyOfTheListView) {
+    EXPECT_EQ(static_cast<int>(HDN_BEGINTRACKW), -326);
+    TrackingListView view;
+    ASSERT_TRUE(view.Create("", "", LVS_REPORT, CRect(0, 0, 300, 200), nullptr, 0));
+    NMHEADER header{{view.m_hWnd, 0, HDN_BEGINTRACKW}, 0, 0, nullptr};
+    EXPECT_EQ(view.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 0);
+    header.iItem = 2;
+    view.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(view.trackedItems, (std::vector<int>{0, 2}));
+}
+
+TEST(WindowDrawing, ARefreshWithRedrawingOffInvalidatesAndPaintsOnce) {
+    RecordingView view;
+    ASSERT_TRUE(view.Create("", "", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), &view, 1));
+    list.InsertColumn(0, "Std No. / Name", LVCFMT_LEFT, 90);
+    EXPECT_EQ(list.GetRedrawCounts().m_iInvalidated, 1);  // a change while redrawing is on
+
+    list.SetRedraw(FALSE);
+    list.InsertItem(0, "1 STD-A");
+    list.SetItemText(0, 0, "1 STD-B");
+    list.Invalidate(TRUE);
+    list.UpdateWindow();
+    EXPECT_EQ(list.GetRedrawCounts().m_iInvalidated, 1);
+    EXPECT_EQ(list.GetRedrawCounts().m_iPainted, 0);
+    list.SetRedraw(TRUE);
+    list.Invalidate(TRUE);
+    list.UpdateWindow();
+    list.UpdateWindow();  // nothing left to paint
+
+    const CWnd::CRedrawCounts& counts = list.GetRedrawCounts();
+    EXPECT_EQ(counts.m_iRedrawOff, 1);
+    EXPECT_EQ(counts.m_iRedrawOn, 1);
+    EXPECT_EQ(counts.m_iInvalidated, 2);
+    EXPECT_EQ(counts.m_iErased, 1);
+    EXPECT_EQ(counts.m_iPainted, 1);
+
+    view.Invalidate(FALSE);
+    view.UpdateWindow();
+    EXPECT_EQ(view.nDraws, 1);  // a view's paint is its OnDraw
+}
+
+TEST(WindowDrawing, AWindowFindsItsFontUntilTheFontIsDeleted) {
+    LOGFONT description;
+    description.lfHeight = -11;
+    description.lfFaceName = "Sans";
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&description));
+    EXPECT_FALSE(font.CreateFontIndirect(&description));  // already holds one
+
+    CWnd window;
+    ASSERT_TRUE(window.Create("", "", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(window.GetFont(), nullptr);
+    window.SetFont(&font, TRUE);
+    ASSERT_EQ(window.GetFont(), &font);
+    EXPECT_EQ(window.GetRedrawCounts().m_iPainted, 1);  // set with immediate redraw
+    LOGFONT readBack;
+    window.GetFont()->GetLogFont(&readBack);
+    EXPECT_EQ(readBack.lfHeight, -11);
+    EXPECT_EQ(readBack.lfFaceName, "Sans");
+
+    font.DeleteObject();
+    EXPECT_EQ(window.GetFont(), nullptr);
+}
