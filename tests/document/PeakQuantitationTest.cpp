@@ -27,28 +27,23 @@ CUVInstrParameters* pScan(double dStartWL, double dInterval) {
     return pInst;
 }
 
-// Stored readings are transmittances: each absorbance A of the spectrum stored as 10^-A, once per
-// point.
-double* pdStoredSpectra(const std::vector<double>& absorbances, int iNumPoints) {
-    auto* pdRaw = new double[absorbances.size() * static_cast<size_t>(iNumPoints)];
-    for (int p = 0; p < iNumPoints; ++p) {
-        for (size_t k = 0; k < absorbances.size(); ++k) {
-            pdRaw[static_cast<size_t>(p) * absorbances.size() + k] =
-                std::pow(10.0, -absorbances[k]);
-        }
-    }
-    return pdRaw;
-}
-
-// A document reopened from its stored spectra, every point measured, sample concentration 2.
-CUVPhotometryData* pStoredDocument(int iQuantType, int iNumRep,
-                                   const std::vector<double>& spectrum) {
+// A document reopened from its stored spectra, every point measured, sample concentration 2. The
+// readings are stored as transmittances: 10^-A for each absorbance A of the spectrum.
+std::unique_ptr<CUVPhotometryData> pStoredDocument(int iQuantType, int iNumRep,
+                                                   const std::vector<double>& spectrum,
+                                                   double dStartWL, double dInterval) {
     const int W = static_cast<int>(spectrum.size());
+    auto* pdRaw = new double[static_cast<size_t>(W * iNumRep)];
+    for (int i = 0; i < W * iNumRep; ++i) {
+        pdRaw[i] = std::pow(10.0, -spectrum[static_cast<size_t>(i % W)]);
+    }
     auto* pbMeasured = new int[static_cast<size_t>(iNumRep)];
     std::fill_n(pbMeasured, iNumRep, 1);
-    return new CUVPhotometryData(iQuantType, 1, iNumRep, W, 1, pdStoredSpectra(spectrum, iNumRep),
-                                 nullptr, pbMeasured, new double[1]{2.0}, nullptr, nullptr,
-                                 nullptr);
+    auto doc = std::make_unique<CUVPhotometryData>(iQuantType, 1, iNumRep, W, 1, pdRaw, nullptr,
+                                                   pbMeasured, new double[1]{2.0}, nullptr, nullptr,
+                                                   nullptr);
+    doc->vSetInstParam(pScan(dStartWL, dInterval));
+    return doc;
 }
 
 // Zeros with one spike of 0.429 at index 6.
@@ -86,8 +81,7 @@ TEST_F(PeakQuantitation, ApexOnTheWindowEndIsTakenAndOneThousandthOfANanometreBe
         EXPECT_EQ(doc.GetValue(p).y, cases[p].second) << cases[p].first;
     }
     // Recalculated from the stored readings the apex lies at start - 3 * interval as well.
-    std::unique_ptr<CUVPhotometryData> stored(pStoredDocument(kPeakHeight, 1, kOnePeak));
-    stored->vSetInstParam(pScan(457.0, 2.0));  // 457 - 3 * 2 = 451
+    auto stored = pStoredDocument(kPeakHeight, 1, kOnePeak, 457.0, 2.0);  // 457 - 3 * 2 = 451
     stored->vCalculatePeakValues();
     EXPECT_DOUBLE_EQ(stored->GetValue(0).y, 0.6);
     stored->pGetInstParam()->m_dStartWL = 457.001;
@@ -106,8 +100,7 @@ TEST_F(PeakQuantitation, FirstPeakInListOrderIsTakenWhenTwoLieInTheWindow) {
 }
 
 TEST_F(PeakQuantitation, StoredSpectraAreReducedByTheIntegrationMethod) {
-    std::unique_ptr<CUVPhotometryData> doc(pStoredDocument(kPeakArea, 1, kOnePeak));
-    doc->vSetInstParam(pScan(456.0, 2.0));  // apex at 456 - 3 * 2 = 450
+    auto doc = pStoredDocument(kPeakArea, 1, kOnePeak, 456.0, 2.0);  // apex at 456 - 3 * 2 = 450
     const std::pair<int, double> cases[] = {
         {0, 1.8},  // rectangles: (0.1 + 0.6 + 0.2) * 2
         {1, 1.5},  // trapezoid: (0.1/2 + 0.6 + 0.2/2) * 2
@@ -140,8 +133,7 @@ TEST_F(PeakQuantitation, DerivativeWindowIsCutToHalfTheSpectrumLessOne) {
         doc.iAddPeakValues(&spectrum);
         EXPECT_DOUBLE_EQ(doc.GetValue(0).y, 0.01) << n;
 
-        std::unique_ptr<CUVPhotometryData> stored(pStoredDocument(kDerivative, 1, spike));
-        stored->vSetInstParam(pScan(456.0, 1.0));
+        auto stored = pStoredDocument(kDerivative, 1, spike, 456.0, 1.0);
         stored->vCalculateDerivValues();
         EXPECT_DOUBLE_EQ(stored->GetValue(0).y, 0.01) << n;
         // A derivative wavelength off the scan, before its start or past its end, gives 0.
@@ -166,16 +158,14 @@ TEST_F(PeakQuantitation, TooFewPointsForADerivativeWarnOnIntakeOnly) {
               "This spectrum contains too few data points to calculate the derivative.");
     EXPECT_EQ(m_messages[0].second, MB_OK | MB_ICONEXCLAMATION);
 
-    std::unique_ptr<CUVPhotometryData> stored(pStoredDocument(kDerivative, 1, spike));
-    stored->vSetInstParam(pScan(456.0, 1.0));
+    auto stored = pStoredDocument(kDerivative, 1, spike, 456.0, 1.0);
     stored->vCalculateDerivValues();
     EXPECT_EQ(stored->GetValue(0).y, 0.0);
     EXPECT_EQ(m_messages.size(), 1u);
 }
 
 TEST_F(PeakQuantitation, TypedValueSurvivesBothRecalculations) {
-    std::unique_ptr<CUVPhotometryData> doc(pStoredDocument(kPeakArea, 2, kOnePeak));
-    doc->vSetInstParam(pScan(456.0, 2.0));
+    auto doc = pStoredDocument(kPeakArea, 2, kOnePeak, 456.0, 2.0);
     const CDoublePt typed(0.0, 0.75);
     EXPECT_EQ(doc->iMChangeValues(&typed, 1), 1);
     doc->vCalculatePeakValues();
