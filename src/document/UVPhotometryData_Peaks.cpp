@@ -82,7 +82,8 @@ int CUVPhotometryData::iAddPeakValues(CUVWaveData* pWaveData) {
     if (pWaveData == nullptr || m_iNumActWave <= 0 || m_iNumRep <= 0) {
         return 0;
     }
-    const int n = std::min(pWaveData->iGetNumPts(), iIntakeCapacity() - m_iCursor);
+    // A spectrum longer than a point keeps to its point: the next point's readings stay in place.
+    const int n = std::min({pWaveData->iGetNumPts(), m_iNumActWave, iIntakeCapacity() - m_iCursor});
     if (n <= 0) {
         return 0;
     }

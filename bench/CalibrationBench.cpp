@@ -1,0 +1,66 @@
+// Calibrating 10, 100 and 1,000 standards of 3 replicates each, segmented and by a 3rd-order fit.
+// After building the curve the standards document widens its reading range by evaluating every
+// segment at 1,000 steps over its concentration range, so a segmented calibration of S standards
+// evaluates about 1,000 * (S - 1) points: the fitted complexity shows that cost growing linearly.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "calibration/UVStandardData.h"
+
+namespace {
+
+constexpr int kNumRep = 3;
+
+// Standards at c = 1..S with a slightly bending response, A = 0.001 c - 2e-8 c^2, and replicates
+// spread by 0.0002 around it, fed as transmittances the way a host measures them.
+void vMeasureStandards(CUVStandardData& doc, int iNumSamp) {
+    for (int s = 0; s < iNumSamp; ++s) {
+        doc.vChangeConcVal(s + 1.0, s);
+    }
+    for (int s = 0; s < iNumSamp; ++s) {
+        const double c = s + 1.0;
+        for (int r = 0; r < kNumRep; ++r) {
+            const double dAbs = 0.001 * c - 2e-8 * c * c + 0.0002 * (r - 1);
+            const CDoublePt reading(450.0, std::pow(10.0, -dAbs));
+            doc.iAddValues(&reading, 1);
+        }
+    }
+}
+
+// Argument: the number of standards. Calibration type 4 is segmented, 3 the 3rd-order fit.
+void vCalibrate(benchmark::State& state, int iCalibType) {
+    const int iNumSamp = static_cast<int>(state.range(0));
+    CUVStandardData doc(0, iNumSamp, kNumRep, 1, 1);
+    vMeasureStandards(doc, iNumSamp);
+    doc.vSetCalibType(iCalibType);
+    for (auto _ : state) {
+        doc.vCalibrate();
+    }
+    benchmark::DoNotOptimize(doc.dGetTStat(iNumSamp - 1));
+    state.SetComplexityN(iNumSamp);
+    state.SetItemsProcessed(state.iterations() * iNumSamp);
+}
+
+void BM_CalibrateSegmented(benchmark::State& state) {
+    vCalibrate(state, 4);
+}
+
+void BM_CalibrateThirdOrder(benchmark::State& state) {
+    vCalibrate(state, 3);
+}
+
+}  // namespace
+
+BENCHMARK(BM_CalibrateSegmented)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CalibrateThirdOrder)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "MeasuredStandards.h"
+#include "contracts/framework/WinApp.h"
+#include "contracts/scankit/UVWaveData.h"
+#include "document/PhotometricNumbers.h"
+
+namespace {
+
+constexpr double kTol = 1e-9;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+const CCalibSegment& Segment(CUVStandardData& doc, int i) {
+    return *doc.pGetCalibList()->GetAt(i);
+}
+
+// Calibrates by a fit of the given order and checks its one segment and the blank value.
+void vExpectFit(int iOrder, int iDirection, int bForceZero, const std::vector<CStandard>& standards,
+                const std::vector<double>& coeff, double dConcLow, double dConcHigh,
+                double dBlank) {
+    SCOPED_TRACE(::testing::Message() << "order " << iOrder << " direction " << iDirection
+                                      << " force zero " << bForceZero);
+    auto doc = pMeasuredStandards(standards, iDirection);
+    vCalibrateAs(*doc, iOrder, bForceZero);
+    ASSERT_EQ(doc->pGetCalibList()->GetSize(), 1);
+    const CCalibSegment& fit = Segment(*doc, 0);
+    EXPECT_EQ(fit.m_iOrder, iOrder);
+    EXPECT_EQ(fit.m_iDirection, iDirection);
+    for (int i = 0; i <= iOrder; ++i) {
+        EXPECT_NEAR(fit.m_dCoeff[i], coeff[static_cast<size_t>(i)], kTol) << i;
+    }
+    EXPECT_EQ(fit.m_dXMin, dConcLow);
+    EXPECT_EQ(fit.m_dXMax, dConcHigh);
+    EXPECT_EQ(fit.m_dYMin, -kNoValue);
+    EXPECT_EQ(fit.m_dYMax, kNoValue);
+    EXPECT_NEAR(fit.m_dR2, 1.0, kTol);
+    EXPECT_NEAR(doc->dGetBlkData(), dBlank, kTol);
+}
+
+}  // namespace
+
+// The calibration direction comes from the profile: every test leaves it at its default.
+class StandardData : public ::testing::Test {
+protected:
+    void TearDown() override {
+        AfxGetApp()->WriteProfileInt("Default", "Photometry Calibration Type", 1);
+    }
+};
+
+TEST_F(StandardData, PolynomialFitOfEachOrderAndDirection) {
+    // A = 0.1 c, entered out of order: the range runs over the sorted concentrations, or from 0
+    const std::vector<CStandard> line = {{3, {0.3}}, {1, {0.1}}, {2, {0.2}}};
+    vExpectFit(1, 0, 0, line, {0, 0.1}, 1, 3, 0);
+    vExpectFit(1, 0, 1, line, {0, 0.1}, 0, 3, 0);
+    vExpectFit(1, 1, 0, line, {0, 10}, 1, 3, 0);  // c = 10 A: the blank is -c0 / c1
+    // A = 0.05 c + 0.05 c^2 at c = 0..3; c = 10 A + 100 A^2 at A = 0.1..0.4
+    vExpectFit(2, 0, 0, {{0, {0}}, {1, {0.1}}, {2, {0.3}}, {3, {0.6}}}, {0, 0.05, 0.05}, 0, 3, 0);
+    vExpectFit(2, 1, 0, {{2, {0.1}}, {6, {0.2}}, {12, {0.3}}, {20, {0.4}}}, {0, 10, 100}, 2, 20, 0);
+    // A = 0.05 + 0.1 c - 0.01 c^2 + 0.001 c^3 at c = 0..4: the blank is c0
+    vExpectFit(3, 0, 0, {{0, {0.05}}, {1, {0.141}}, {2, {0.218}}, {3, {0.287}}, {4, {0.354}}},
+               {0.05, 0.1, -0.01, 0.001}, 0, 4, 0.05);
+    // c = 10 A + 1000 A^3 at A = 0.1..0.5 through the origin: the only real root of 0 is 0
+    vExpectFit(3, 1, 1, {{2, {0.1}}, {10, {0.2}}, {30, {0.3}}, {68, {0.4}}, {130, {0.5}}},
+               {0, 10, 0, 1000}, 0, 130, 0);
+}
+
+TEST_F(StandardData, SegmentsJoinTheMeanReadingsOfNeighbouringStandards) {
+    // Means 0.1 ((0.05 + 0.15) / 2), 0.2 and 0.4 at 1, 2 and 3, entered out of order.
+    auto doc = pMeasuredStandards({{2, {0.2, 0.2}}, {1, {0.05, 0.15}}, {3, {0.3, 0.5}}}, 0);
+    vCalibrateAs(*doc, 4, 1);
+    ASSERT_EQ(doc->pGetCalibList()->GetSize(), 3);
+    // {c0, c1, XMin, XMax, YMin, YMax}: the origin segment first, slopes 0.1/1, 0.1/1, 0.2/1
+    const double rows[3][6] = {
+        {0, 0.1, 0, 1, 0, 0.1}, {0, 0.1, 1, 2, 0.1, 0.2}, {-0.2, 0.2, 2, 3, 0.2, 0.4}};
+    for (int i = 0; i < 3; ++i) {
+        const CCalibSegment& segment = Segment(*doc, i);
+        const double actual[6] = {segment.m_dCoeff[0], segment.m_dCoeff[1], segment.m_dXMin,
+                                  segment.m_dXMax,     segment.m_dYMin,     segment.m_dYMax};
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_NEAR(actual[k], rows[i][k], kTol) << i << ", " << k;
+        }
+        EXPECT_EQ(segment.m_iDirection, 0);
+        EXPECT_EQ(segment.m_dR, 0.0);
+    }
+    // Concentration from reading: slopes 1/0.1 from the origin, 1/(0.2 - 0.1), 1/(0.4 - 0.2);
+    // c0 = X0 - c1 * Y0
+    doc->vSetCalibOpt(1);
+    doc->vCalibrate();
+    const double concentration[3][2] = {{0, 10}, {0, 10}, {1, 5}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(Segment(*doc, i).m_dCoeff[0], concentration[i][0], kTol) << i;
+        EXPECT_NEAR(Segment(*doc, i).m_dCoeff[1], concentration[i][1], kTol) << i;
+    }
+    vCalibrateAs(*doc, 4, 0);
+    EXPECT_EQ(doc->pGetCalibList()->GetSize(), 2);  // no origin segment without force zero
+}
+
+TEST_F(StandardData, EqualReadingsGiveAFlatSegmentAndTheCurveAtABoundUsesTheNextSegment) {
+    auto doc = pMeasuredStandards({{1, {0.2}}, {2, {0.2}}, {3, {0.4}}}, 1);
+    int bFound = 0;
+    EXPECT_EQ(doc->GetPointFromX(2.9, &bFound).y, 0.4);  // no curve yet: the nearest point
+    vCalibrateAs(*doc, 4, 0);
+    const CCalibSegment& flat = Segment(*doc, 0);
+    EXPECT_EQ(flat.m_dCoeff[1], 0.0);
+    EXPECT_NEAR(flat.m_dCoeff[0], 1.0, kTol);  // c = 1 - 0 * 0.2
+    EXPECT_EQ(flat.m_dYMin, flat.m_dYMax);
+    // Second segment c = 1 + 5 A: at c = 2 it gives (2 - 1) / 5; the flat one would give 0.
+    bFound = 0;
+    EXPECT_NEAR(doc->GetPointFromX(2.0, &bFound).y, 0.2, kTol);
+    EXPECT_EQ(bFound, 1);
+    EXPECT_EQ(doc->GetPointFromX(1.5, nullptr).y, 0.0);
+    EXPECT_NEAR(doc->GetPointFromX(5.0, nullptr).y, 0.8, kTol);  // past the end: the last segment
+}
+
+TEST_F(StandardData, PerStandardResultsCountUnmeasuredStandardsInTheMean) {
+    auto doc = pMeasuredStandards({{1, {0.1}}, {2, {0.25}}, {3, {0.3}}, {4, {kNaN}}}, 0);
+    doc->vSetXPrecision(2);
+    EXPECT_EQ(doc->dGetPredictedConc(0), kNoValue);
+    vCalibrateAs(*doc, 1, 0);
+    // Fit: c1 = 0.2 / 2 = 0.1, c0 = 0.65/3 - 0.2 = 1/60, so predicted = 10 A - 1/6.
+    const double predicted[] = {5.0 / 6, 7.0 / 3, 17.0 / 6};
+    const double diff[] = {-1.0 / 6, 1.0 / 3, -1.0 / 6};
+    const double sd = std::sqrt((1.0 / 6) / 3);  // sum diff^2 = 1/6 over S - 1 = 3
+    for (int s = 0; s < 3; ++s) {
+        EXPECT_NEAR(doc->dGetPredictedConc(s), predicted[s], kTol) << s;
+        EXPECT_NEAR(doc->dGetDiff(s), diff[s], kTol) << s;
+        EXPECT_NEAR(doc->dGetRelDiff(s), diff[s] / 0.1625 * 100, 1e-6) << s;  // mean 0.65 / 4
+        EXPECT_NEAR(doc->dGetTStat(s), diff[s] / sd, kTol) << s;
+    }
+    EXPECT_EQ(doc->dGetPredictedConc(3), kNoStandardResult);
+    EXPECT_EQ(doc->dGetDiff(3), kNoStandardResult);
+    EXPECT_DOUBLE_EQ(doc->dGetRelDiff(3), kNoStandardResult / 0.1625 * 100);
+    EXPECT_EQ(doc->dGetTStat(3), 0.0);
+}
+
+TEST_F(StandardData, DifferencesBelowTheConcentrationResolutionAndOfASingleStandardAreZero) {
+    // Through the origin, c1 = sum A c / sum A^2 = 1.4 / 0.14 = 10: differences 0.042, 0.009,
+    // -0.02.
+    auto doc = pMeasuredStandards({{0.958, {0.1}}, {1.991, {0.2}}, {3.02, {0.3}}}, 1);
+    doc->vSetXPrecision(1);  // below 10^-2 a difference is 0
+    vCalibrateAs(*doc, 1, 1);
+    EXPECT_NEAR(doc->dGetDiff(0), 0.042, kTol);
+    EXPECT_EQ(doc->dGetDiff(1), 0.0);
+    EXPECT_NEAR(doc->dGetDiff(2), -0.02, kTol);
+    doc->vSetXPrecision(2);
+    doc->vCalibrate();
+    EXPECT_NEAR(doc->dGetDiff(1), 0.009, kTol);
+
+    // One standard, replicates 0.1 and 0.3 at 2: c1 = 2 * 0.4 / 0.1 = 8 predicts 1.6 from 0.2.
+    auto single = pMeasuredStandards({{2, {0.1, 0.3}}}, 1);
+    vCalibrateAs(*single, 1, 1);
+    EXPECT_NEAR(single->dGetPredictedConc(0), 1.6, kTol);
+    EXPECT_EQ(single->dGetDiff(0), 0.0);
+    EXPECT_EQ(single->dGetRelDiff(0), 0.0);
+    EXPECT_EQ(single->dGetTStat(0), 0.0);
+}
+
+TEST_F(StandardData, ReadingRangeTakesInTheCurveOverItsConcentrationRange) {
+    auto doc = pMeasuredStandards({{1, {0.2}}, {2, {0.3}}}, 0);
+    vCalibrateAs(*doc, 1, 1);  // c1 = (0.2 + 0.6) / (1 + 4) = 0.16 from c = 0 to 2
+    EXPECT_EQ(doc->dGetXMin(), 1.0);
+    EXPECT_EQ(doc->dGetXMax(), 2.0);
+    EXPECT_EQ(doc->dGetYMin(), 0.0);  // the curve at c = 0
+    // 0.16 * 2 = 0.32; the last of the 1000 steps of 0.002 may fall just short of c = 2
+    EXPECT_NEAR(doc->dGetYMax(), 0.32, 0.16 * 0.002);
+    EXPECT_GT(doc->dGetYMax(), 0.3);
+}
+
+TEST_F(StandardData, RemeasureReplacesThePointAndOnlyThePeakIntakeEndsIt) {
+    auto doc = pMeasuredStandards({{1, {0.1}}, {2, {0.2}}}, 0);
+    doc->vSetRemeasureMode(0, 0, -1);
+    for (const double dAbs : {0.5, 0.4}) {  // both go to point 0: the mode stays on
+        const CDoublePt reading(450.0, std::pow(10.0, -dAbs));
+        EXPECT_EQ(doc->iAddValues(&reading, 1), 1);
+        EXPECT_DOUBLE_EQ(doc->GetValue(0).y, dAbs);
+    }
+    EXPECT_DOUBLE_EQ(doc->GetValue(1).y, 0.2);
+    EXPECT_EQ(doc->iGetNumPts(), 2);
+
+    const double onePeak[] = {0.5, 0.3, 0.1, 0.6, 0.2, 0.4, 0.5};  // height 0.6 at 454 - 3
+    const double lower[] = {0.4, 0.3, 0.1, 0.5, 0.2, 0.3, 0.4};    // height 0.5
+    CUVWaveData first(454.0, 1.0, onePeak, 7);
+    CUVWaveData second(454.0, 1.0, lower, 7);
+    CUVStandardData peaks(2, 2, 1, 7, 1);
+    auto* pInst = new CUVInstrParameters;
+    pInst->m_dStartWL = 454.0;
+    peaks.vSetInstParam(pInst);
+    peaks.iAddPeakValues(&first);
+    peaks.vSetRemeasureMode(0, 0, -1);
+    peaks.iAddPeakValues(&second);
+    EXPECT_EQ(peaks.GetValue(0).y, 0.5);
+    EXPECT_EQ(peaks.iGetNumPts(), 1);
+    peaks.iAddPeakValues(&first);  // the mode has ended: appended
+    EXPECT_EQ(peaks.iGetNumPts(), 2);
+    EXPECT_EQ(peaks.GetValue(1).y, 0.6);
+}
+
+TEST_F(StandardData, NewDocumentsTakeTheDirectionFromTheProfile) {
+    EXPECT_EQ(CUVStandardData().iGetCalibOpt(), 1);
+    AfxGetApp()->WriteProfileInt("Default", "Photometry Calibration Type", 0);
+    CUVStandardData doc;
+    EXPECT_EQ(doc.iGetCalibOpt(), 0);
+    EXPECT_EQ(doc.GetName(), "Standards");
+}
+
+TEST_F(StandardData, CalibrationWithoutASegmentClearsTheResults) {
+    auto doc = pMeasuredStandards({{1, {0.15}}, {2, {0.25}}, {3, {0.35}}}, 0);
+    vCalibrateAs(*doc, 3, 0);  // three points cannot fix four coefficients
+    EXPECT_TRUE(doc->pGetCalibList()->IsEmpty());
+    vCalibrateAs(*doc, 1, 0);
+    EXPECT_NEAR(doc->dGetBlkData(), 0.05, kTol);  // A = 0.05 + 0.1 c
+    EXPECT_NEAR(doc->dGetPredictedConc(1), 2.0, kTol);
+    for (const int iType : {3, 0}) {
+        vCalibrateAs(*doc, iType, 0);
+        EXPECT_TRUE(doc->pGetCalibList()->IsEmpty());
+        EXPECT_EQ(doc->dGetPredictedConc(1), kNoValue);
+        EXPECT_EQ(doc->dGetTStat(1), kNoValue);
+        EXPECT_NEAR(doc->dGetBlkData(), 0.05, kTol);  // the blank stays with no new curve
+    }
+}
+
+TEST_F(StandardData, ResultsCoverEveryStandardAfterRedimensioningToMore) {
+    CUVStandardData doc(0, 2, 1, 1, 1);
+    doc.bSetEmpty(4, 1, 1, 1);
+    doc.vSetCalibOpt(0);
+    for (int s = 0; s < 4; ++s) {
+        doc.vChangeConcVal(s + 1.0, s);
+        const CDoublePt reading(450.0, std::pow(10.0, -0.1 * (s + 1)));  // A = 0.1 c
+        doc.iAddValues(&reading, 1);
+    }
+    vCalibrateAs(doc, 1, 0);
+    EXPECT_NEAR(doc.dGetPredictedConc(3), 4.0, kTol);
+    EXPECT_EQ(doc.dGetDiff(3), 0.0);
+}
