@@ -142,7 +142,8 @@ std::string sIntegMethodText(int iMethod) {
 // one is written in full rather than squeezed into an int.
 std::string sSensitivityText(int iSensitivity) {
     const double dPower = iSensitivity < 0 ? 0.0 : std::ldexp(1.0, iSensitivity);
-    return " " + sFixed(dPower, 0);
+    std::string text(" ");
+    return text.append(sFixed(dPower, 0));
 }
 
 // A number written with precision n in the stream's default notation: n significant digits.
