@@ -82,13 +82,16 @@ int CUVPhotometryData::iAddPeakValues(CUVWaveData* pWaveData) {
     if (pWaveData == nullptr || m_iNumActWave <= 0 || m_iNumRep <= 0) {
         return 0;
     }
-    // A spectrum longer than a point keeps to its point: the next point's readings stay in place.
-    const int n = std::min({pWaveData->iGetNumPts(), m_iNumActWave, iIntakeCapacity() - m_iCursor});
-    if (n <= 0) {
+    // A spectrum fills exactly one point: a longer one is cut, a shorter one leaves the rest of
+    // the point's readings at 0, so the next spectrum starts on its own point.
+    const int iRoom = std::min(m_iNumActWave, iIntakeCapacity() - m_iCursor);
+    if (iRoom <= 0) {
         return 0;
     }
+    const int n = std::clamp(pWaveData->iGetNumPts(), 0, iRoom);
     std::copy_n(pWaveData->pdGetYData(), n, m_vdRawData.begin() + m_iCursor);
-    m_iCursor += n;
+    std::fill_n(m_vdRawData.begin() + m_iCursor + n, iRoom - n, 0.0);
+    m_iCursor += iRoom;
     const int iPoint = std::max(m_iCursor / m_iNumActWave - 1, 0);
     vSetMeasured(iPoint, 1);
     vSetManualStd(iPoint, 0);

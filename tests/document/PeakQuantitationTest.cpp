@@ -202,4 +202,14 @@ TEST_F(PeakQuantitation, SpectrumIsCutToItsPointAndToTheSpaceLeft) {
     EXPECT_EQ(doc.iSetPeakValues(&nine, 1), 1);  // replacing point 1 also stops at its end
     EXPECT_EQ(pdRaw[13], 0.5);
     EXPECT_EQ(doc.GetValue(1).y, 0.6);
+
+    // A shorter spectrum still takes its whole point: the next one starts at raw index 7.
+    CUVPhotometryData shortFirst(kPeakHeight, 1, 2, 7, 1);
+    shortFirst.vSetInstParam(pScan(454.0, 1.0));
+    CUVWaveData five(454.0, 1.0, second, 5);
+    EXPECT_EQ(shortFirst.iAddPeakValues(&five), 1);
+    EXPECT_EQ(shortFirst.pdGetRawData()[5], 0.0);
+    EXPECT_EQ(shortFirst.iAddPeakValues(&seven), 1);
+    EXPECT_EQ(shortFirst.pdGetRawData()[7], 0.4);
+    EXPECT_EQ(shortFirst.bGetMeasured(1), 1);
 }
