@@ -23,6 +23,7 @@
 //
 // Out-of-range indices are refused everywhere: a writer changes nothing (and returns 0), a reader
 // returns 0, or kNoValue for a double.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -263,6 +264,12 @@ protected:
     // Stores the readings at the cursor and marks the point they complete (lock held).
     int iStoreAtCursor(const CDoublePt* pReadings, int n);
     double dRawAt(int iPoint, int iReading, int iPointsPerSample) const;
+    // Axis ranges of the points: X over every point, Y over the measured ones; a range that
+    // collapses to one value (or, for Y, holds a value that is not usable) opens to start at 0.
+    void vSetRangesFromPoints();
+    // Widens the Y range to take in a calibration curve y = curve(x) sampled in 1000 steps over
+    // [lo, hi], or at both ends only when the span is too small to step through.
+    void vWidenYRangeOverCurve(double lo, double hi, const std::function<double(double)>& curve);
 
     int m_iQuantType = 0;      // quantitation type
     int m_iNumSamp = 0;        // S

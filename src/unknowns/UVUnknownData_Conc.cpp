@@ -1,0 +1,160 @@
+// Concentrations of the unknowns: the blank, the choice of calibration segment, the amount
+// correction.
+//
+// For one point, in this order: its reading (the displayed photometric value) is blank-corrected,
+// the segment turns it into a concentration, the weight/solvent/dilution/revision correction
+// scales it, and it becomes the X of the point. Walking the points in order, each blank sample's
+// reading becomes the blank value for the samples after it, up to the next blank.
+#include "document/CheckedIndex.h"
+#include "document/PhotometricNumbers.h"
+#include "unknowns/UVUnknownData.h"
+
+namespace {
+
+// A correction the host never sized for the sample leaves the concentration as it is.
+double dCorrection(const std::vector<double>& values, int iSamp) {
+    return tReadChecked(values, iSamp, static_cast<long>(values.size()), 1.0);
+}
+
+bool bCoversReading(const CCalibSegment& segment, double dReading) {
+    return dReading >= segment.m_dYMin && dReading <= segment.m_dYMax;
+}
+
+}  // namespace
+
+bool CUVUnknownData::bHasPointIndex(int iSamp, int iRep) const {
+    return iSamp >= 0 && iSamp < m_iNumSamp && iRep >= 0 && iRep < m_iNumRep;
+}
+
+double CUVUnknownData::dReading(int iPoint) const {
+    return bHasPoint(iPoint) ? m_vPoints[static_cast<size_t>(iPoint)].y : kNoValue;
+}
+
+void CUVUnknownData::vStoreConc(int iPoint, double dConc) {
+    if (!bHasPoint(iPoint)) {
+        return;
+    }
+    const auto i = static_cast<size_t>(iPoint);
+    m_vdX[i] = dConc;
+    m_vPoints[i].x = dConc;
+}
+
+double CUVUnknownData::dCorrectConcBlk(int iPoint) const {
+    if (!bHasPoint(iPoint) || m_iNumRep <= 0) {
+        return kNoValue;
+    }
+    const double y = dReading(iPoint);
+    if (m_bBlkOK == 1 && iGetSampleNo(iPoint / m_iNumRep) != 0) {
+        return y - dGetBlkData() + m_dConc0Data;
+    }
+    return y;
+}
+
+double CUVUnknownData::dAmountCorrected(int iSamp, double dConc) const {
+    const CUVInstrParameters* pInst = pGetInstParam();
+    if (pInst == nullptr || pInst->m_bConcCorrect == 0 || m_bConcRevision == 0) {
+        return dConc;
+    }
+    // Multiplied in this order, as concentrations reported so far were.
+    return dCorrection(m_vdSolvent, iSamp) / dCorrection(m_vdWeightSetting, iSamp) * dConc *
+           dCorrection(m_vdDilutionRatio, iSamp) * dCorrection(m_vdRevisionCoef, iSamp);
+}
+
+void CUVUnknownData::vCalcConcBlk(int iPoint, const CCalibSegment* pSegment) {
+    if (!bHasPoint(iPoint) || m_iNumRep <= 0) {
+        return;
+    }
+    const int iSamp = iPoint / m_iNumRep;
+    const double y = dReading(iPoint);
+    double dConc = 0.0;
+    if (m_bBlkOK == 1 && iGetSampleNo(iSamp) == 0) {
+        vSetBlkData(y);
+    } else if (pSegment == nullptr) {
+        // No segment covers the reading: the point has no concentration, and no correction can
+        // turn the marker into a number.
+        vStoreConc(iPoint, kNoValue);
+        return;
+    } else {
+        dConc = pSegment->dEvaluateX(dCorrectConcBlk(iPoint));
+    }
+    vStoreConc(iPoint, dAmountCorrected(iSamp, dConc));
+}
+
+const CCalibSegment* CUVUnknownData::pChooseSegment(const CCalibList& list, double dReading) const {
+    for (INT_PTR i = 0; i < list.GetSize(); ++i) {
+        const CCalibSegment* pSegment = list.GetAt(i);
+        if (pSegment != nullptr && bCoversReading(*pSegment, dReading)) {
+            return pSegment;
+        }
+    }
+    // Off the curve: the end segment that lies on the reading's side, the lower end deciding when
+    // both apply. A gap between segments, or a reading that is not a number, has none.
+    const CCalibSegment* pFirst = list.GetAt(0);
+    const CCalibSegment* pLast = list.GetAt(list.GetUpperBound());
+    if (pFirst == nullptr || pLast == nullptr) {
+        return nullptr;
+    }
+    const CCalibSegment* pChosen = nullptr;
+    if (pFirst->m_dYMax < pLast->m_dYMax) {
+        if (pLast->m_dYMax < dReading) {
+            pChosen = pLast;
+        }
+    } else if (pFirst->m_dYMax < dReading) {
+        pChosen = pFirst;
+    }
+    if (pLast->m_dYMin <= pFirst->m_dYMin) {
+        if (pLast->m_dYMin > dReading) {
+            pChosen = pLast;
+        }
+    } else if (pFirst->m_dYMin > dReading) {
+        pChosen = pFirst;
+    }
+    return pChosen;
+}
+
+void CUVUnknownData::vCalcConc(int iSamp, int iRep, const CCalibList* pCalibList) {
+    if (pCalibList == nullptr || pCalibList->IsEmpty() || !bHasPointIndex(iSamp, iRep)) {
+        return;
+    }
+    const int iPoint = iSamp * m_iNumRep + iRep;
+    if (bGetMeasured(iPoint) != 0) {
+        vCalcConcBlk(iPoint, pChooseSegment(*pCalibList, dCorrectConcBlk(iPoint)));
+    }
+    if (iRep == m_iNumRep - 1) {
+        vCalcStatistics();
+    }
+}
+
+void CUVUnknownData::vCalcConc(const CCalibList* pCalibList) {
+    if (pCalibList == nullptr || pCalibList->IsEmpty()) {
+        return;
+    }
+    for (int p = 0; p < m_iNumPts; ++p) {
+        if (bGetMeasured(p) != 0) {
+            vCalcConcBlk(p, pChooseSegment(*pCalibList, dCorrectConcBlk(p)));
+        }
+    }
+    vCalcStatistics();
+}
+
+void CUVUnknownData::vCalcConc(int iSamp, int iRep) {
+    if (!bHasPointIndex(iSamp, iRep)) {
+        return;
+    }
+    const int iPoint = iSamp * m_iNumRep + iRep;
+    if (bGetMeasured(iPoint) != 0) {
+        vCalcConcBlk(iPoint, &m_ManualSeg);
+    }
+    if (iRep == m_iNumRep - 1) {
+        vCalcStatistics();
+    }
+}
+
+void CUVUnknownData::vCalcConc() {
+    for (int p = 0; p < m_iNumPts; ++p) {
+        if (bGetMeasured(p) != 0) {
+            vCalcConcBlk(p, &m_ManualSeg);
+        }
+    }
+    vCalcStatistics();
+}

@@ -1,0 +1,134 @@
+// The calculation settings of the unknowns as tab-separated report lines, and the sample labels.
+//
+// Ratio analysis:                       Manual calibration:
+//   Subtract background:<tab>Yes          Calibration type:<tab>1st order
+//   K-Factor 0:<tab>1.0000  (0 to 2)      Manual calibration:<tab>Yes
+//   Operand:<tab>Times                    A0:<tab>0.0000  (A0 to the order)
+//                                         Lower Concentration Limit (%) :<tab>0.0
+//                                         Upper Concentration Limit (%) :<tab>1000000000.0
+// Nothing for any other analysis. The string gives coefficients rounded to 4 decimals in fixed
+// notation; the file gives them as stored with 4 significant digits, and ends with a zero byte.
+#include <iomanip>
+#include <sstream>
+
+#include "document/PhotometricNumbers.h"
+#include "document/ReportText.h"
+#include "resources/ModuleResources.h"
+#include "unknowns/UVUnknownData.h"
+
+namespace {
+
+enum : UINT {
+    kManualCalibLabel = 29,
+    kCalibTypeLabel = 30,
+    kCoeffLabel = 31,
+    kYes = 35,
+    kNo = 36,
+    kSubtractBackgroundLabel = 38,
+    kKFactorLabel = 39,
+    kOperandLabel = 42,
+    kPlus = 43,
+    kFirstOrder = 46,
+    kBlankLabel = 95,
+    kUpperLimitLabel = 111,
+    kLowerLimitLabel = 112,
+};
+
+constexpr int kSettingDecimals = 4;
+constexpr int kMaxOrder = 3;
+// Width of the number text in a sample label: the name starts in the seventh character.
+constexpr size_t kNumberWidth = 6;
+
+// Text of a code that picks one of count consecutive string-table entries; empty outside them.
+std::string sCodeText(UINT firstId, int code, int count) {
+    return code >= 0 && code < count ? sModuleString(firstId + static_cast<UINT>(code))
+                                     : std::string();
+}
+
+std::string sSettingText(double value) {
+    return bIsUsable(value) ? sFixed(value, kSettingDecimals) : std::string("*****");
+}
+
+// Four significant digits, as an output text stream writes in its general notation.
+std::string sFourDigits(double value) {
+    if (!bIsUsable(value)) {
+        return "*****";
+    }
+    std::ostringstream text;
+    text << std::setprecision(4) << value;
+    return text.str();
+}
+
+}  // namespace
+
+void CUVUnknownData::vWriteRatioSettings(std::ostream& out) const {
+    vWriteReportLine(out, sModuleString(kSubtractBackgroundLabel),
+                     sModuleString(m_iNumMethodWave == 3 ? kYes : kNo));
+    for (int i = 0; i < 3; ++i) {
+        vWriteReportLine(out, sModuleString(kKFactorLabel) + " " + std::to_string(i),
+                         sSettingText(m_dKFactor[i]));
+    }
+    vWriteReportLine(out, sModuleString(kOperandLabel), sCodeText(kPlus, m_iRatioOperand, 3));
+}
+
+void CUVUnknownData::vWriteManualCalibration(std::ostream& out, bool bForFile) const {
+    const int iOrder = m_ManualSeg.m_iOrder;
+    vWriteReportLine(out, sModuleString(kCalibTypeLabel), sCodeText(kFirstOrder, iOrder - 1, 3));
+    vWriteReportLine(out, sModuleString(kManualCalibLabel), sModuleString(kYes));
+    // An order beyond the segment's four coefficients lists the four it has.
+    for (int i = 0; i <= iOrder && i <= kMaxOrder; ++i) {
+        const double dCoeff = m_ManualSeg.m_dCoeff[i];
+        vWriteReportLine(out, sModuleString(kCoeffLabel) + std::to_string(i),
+                         bForFile ? sFourDigits(dCoeff)
+                                  : sSettingText(dRoundDecimals(dCoeff, kSettingDecimals)));
+    }
+    // These two labels carry a blank before the colon.
+    const std::string unit = " (" + GetConcUnit() + ") ";
+    const int P = iGetXPrecision();
+    vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit, sFixed(dGetLoLimit(), P));
+    vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit, sFixed(dGetHiLimit(), P));
+}
+
+void CUVUnknownData::vWriteCalibration(std::ostream& out, bool bForFile) const {
+    if (m_iResultType == 2) {
+        vWriteRatioSettings(out);
+    } else if (m_iResultType == 1 && m_bManualCalib != 0) {
+        vWriteManualCalibration(out, bForFile);
+    }
+}
+
+std::string CUVUnknownData::GetCalibrationData() const {
+    std::ostringstream text;
+    vWriteCalibration(text, false);
+    return text.str();
+}
+
+void CUVUnknownData::vGetCalibrationData(const std::string& path) const {
+    bWriteReportFile(path, [this](std::ostream& out) { vWriteCalibration(out, true); });
+}
+
+std::string CUVUnknownData::sSampleNumberText(int iSamp) const {
+    const long long n = iGetSampleNo(iSamp);
+    if (n == 0) {
+        return sModuleString(kBlankLabel);
+    }
+    return std::to_string(n < 0 ? -n : n);
+}
+
+std::string CUVUnknownData::sGetUnkSampNoName(int iSamp) const {
+    if (!bHasSample(iSamp)) {
+        return {};
+    }
+    std::string label = sSampleNumberText(iSamp);
+    if (label.size() < kNumberWidth) {
+        label.append(kNumberWidth - label.size(), ' ');
+    }
+    return label + GetUnkSampName(iSamp);
+}
+
+std::string CUVUnknownData::sGetUnkSampName(int iSamp) const {
+    if (!bHasSample(iSamp)) {
+        return {};
+    }
+    return sSampleNumberText(iSamp) + " " + GetSampName(iSamp);
+}
