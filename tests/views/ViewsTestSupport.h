@@ -1,20 +1,19 @@
 #pragma once
 // Views placed the way a host places them: a list view created inside a surrounding view, attached
-// to its document and given its initial update; and the list read back row by row.
+// to its document and given its initial update; and the list read back as texts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "photoquant.h"
-#include "unknowns/UVUnknownData.h"
+#include "unknowns/UnknownsTestSupport.h"
 #include "views/StandardCalibList.h"
 #include "views/UVStandardList.h"
 #include "views/UVUnknownList.h"
 #include "views/UnknownCalibList.h"
+
+using Texts = std::vector<std::string>;
 
 // The view a list sits in, at (100, 50) on the screen; it notes the right-button releases it gets.
 class CHostView : public CView {
@@ -37,8 +36,8 @@ inline void vPlace(CPhotometryListView& view, CDocument& doc, CWnd& parent) {
     view.OnInitialUpdate();
 }
 
-inline std::vector<std::string> Headers(const CListCtrl& list) {
-    std::vector<std::string> headers;
+inline Texts Headers(const CListCtrl& list) {
+    Texts headers;
     for (int c = 0; c < list.GetColumnCount(); ++c) {
         headers.push_back(list.GetColumnText(c));
     }
@@ -54,44 +53,27 @@ inline std::vector<int> Widths(const CListCtrl& list) {
 }
 
 // The label and every cell of a row, one per column.
-inline std::vector<std::string> Row(const CListCtrl& list, int iRow) {
-    std::vector<std::string> texts;
+inline Texts Row(const CListCtrl& list, int iRow) {
+    Texts texts;
     for (int c = 0; c < std::max(list.GetColumnCount(), 1); ++c) {
         texts.push_back(list.GetItemText(iRow, c));
     }
     return texts;
 }
 
-// The reading whose absorbance display is a.
-inline CDoublePt Absorbance(double a) {
-    return {500.0, std::pow(10.0, -a)};
-}
-
-inline void vFeed(CUVPhotometryData& doc, std::initializer_list<double> absorbances) {
-    for (const double a : absorbances) {
-        if (std::isnan(a)) {
-            doc.vSkipData();
-            continue;
-        }
-        const CDoublePt reading = Absorbance(a);
-        doc.iAddValues(&reading, 1);
+// The texts of one column, from row `from` up to row `to` (excluded; -1: the last row).
+inline Texts Column(const CListCtrl& list, int iColumn, int from = 0, int to = -1) {
+    Texts texts;
+    for (int i = from; i < (to < 0 ? list.GetItemCount() : to); ++i) {
+        texts.push_back(list.GetItemText(i, iColumn));
     }
+    return texts;
 }
 
-// One point whose readings have the given absorbances.
-inline void vFeedPoint(CUVPhotometryData& doc, std::initializer_list<double> absorbances) {
-    std::vector<CDoublePt> readings;
-    for (const double a : absorbances) {
-        readings.push_back(Absorbance(a));
+inline std::vector<Texts> Rows(const CListCtrl& list) {
+    std::vector<Texts> rows;
+    for (int i = 0; i < list.GetItemCount(); ++i) {
+        rows.push_back(Row(list, i));
     }
-    doc.iAddValues(readings.data(), static_cast<int>(readings.size()));
-}
-
-// An unknowns document whose concentration is its reading: the manual line conc = 0 + 1 * reading.
-inline void vConcIsReading(CUVUnknownData& doc) {
-    doc.vSetResultType(1);
-    doc.vSetManualCalib(1);
-    doc.pGetCalibSeg()->m_iDirection = 1;
-    doc.vSetCoeff(0, 0.0);
-    doc.vSetCoeff(1, 1.0);
+    return rows;
 }
