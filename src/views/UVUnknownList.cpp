@@ -80,10 +80,12 @@ double dReadBack(double value, int n) {
 }
 
 std::string sFlag(double value, double dLoLimit, double dHiLimit) {
-    if (value > dHiLimit) {
-        return " " + sModuleString(kHighFlag);
+    if (!(value > dHiLimit) && !(value < dLoLimit)) {
+        return {};
     }
-    return value < dLoLimit ? " " + sModuleString(kLowFlag) : std::string();
+    std::string flag(" ");
+    flag += sModuleString(value > dHiLimit ? kHighFlag : kLowFlag);
+    return flag;
 }
 
 // "mean [SD][CV]" of a sample's concentrations, then its flag. The CV is taken of the mean and SD
