@@ -49,6 +49,7 @@
 #include "calibration/CalibSegment.h"
 #include "calibration/UVStandardData.h"
 #include "unknowns/InstrumentListing.h"
+#include "unknowns/UVUnknownData.h"
 #include "document/PhotometricNumbers.h"
 #include "resources/ModuleResources.h"
 #include "document/UVPhotometryData.h"
