@@ -51,5 +51,8 @@
 #include "unknowns/InstrumentListing.h"
 #include "unknowns/UVUnknownData.h"
 #include "document/PhotometricNumbers.h"
+#include "pages/PhotDataInfoProp.h"
+#include "pages/PhotDataInstProp.h"
+#include "pages/PhotDataOptProp.h"
 #include "resources/ModuleResources.h"
 #include "document/UVPhotometryData.h"
