@@ -90,8 +90,8 @@ void BM_InPlaneDistribution(benchmark::State& state) {
     for (int p = 0; p < kStagePoints; ++p) {
         pbMeasured[p] = 1;
     }
-    double wavelengths[kWaves] = {400.0, 500.0, 600.0};
-    CUVUnknownData doc(0, kSamples, kPositions, 1, kWaves, kWaves, pdRaw, wavelengths, pbMeasured,
+    CUVUnknownData doc(0, kSamples, kPositions, 1, kWaves, kWaves, pdRaw,
+                       new double[kWaves]{400.0, 500.0, 600.0}, pbMeasured,
                        nullptr);
     for (auto _ : state) {
         doc.vCalculateDistribution();

@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kSegmented = 4;
 constexpr UINT kStandardsName = 6;
-// Range widening evaluates each segment at this many steps over its concentration range.
-constexpr int kWideningSteps = 1000;
 
 // Sorts by X, exchanging neighbours only when the later X is smaller: standards of equal
 // concentration keep the order in which they were measured.
@@ -305,60 +303,11 @@ void CUVStandardData::vCalcStandardResults() {
 // Axis ranges and the curve
 
 void CUVStandardData::vSetRangesFromData() {
-    m_dXMin = m_dYMin = kNoValue;
-    m_dXMax = m_dYMax = -kNoValue;
-    for (int p = 0; p < m_iNumPts && bHasPoint(p); ++p) {
-        const CDoublePt& point = m_vPoints[static_cast<size_t>(p)];
-        m_dXMin = std::min(m_dXMin, point.x);
-        m_dXMax = std::max(m_dXMax, point.x);
-        if (bGetMeasured(p) != 0) {
-            m_dYMin = std::min(m_dYMin, point.y);
-            m_dYMax = std::max(m_dYMax, point.y);
-        }
-    }
-    if (m_dXMin == m_dXMax) {
-        m_dXMin = 0.0;
-        if (m_dXMax <= 0.0) {
-            m_dXMax = 1.0;
-        }
-    }
-    if (m_dYMin == m_dYMax || !bIsUsable(m_dYMin) || !bIsUsable(m_dYMax)) {
-        m_dYMin = 0.0;
-        if (m_dYMax <= 0.0) {
-            m_dYMax = 1.0;
-        }
-    }
+    vSetRangesFromPoints();
     for (INT_PTR i = 0; i < m_CalibList.GetSize(); ++i) {
-        vWidenYRangeOverSegment(*m_CalibList.GetAt(i));
-    }
-}
-
-void CUVStandardData::vWidenYRangeOverSegment(const CCalibSegment& segment) {
-    const double lo = segment.m_dXMin;
-    const double hi = segment.m_dXMax;
-    const double step = (hi - lo) / kWideningSteps;
-    auto widen = [&](double x) {
-        const double y = segment.dEvaluateY(x);
-        if (!bIsUsable(y)) {
-            return;
-        }
-        if (y < m_dYMin) {
-            m_dYMin = y;
-        } else if (y > m_dYMax) {
-            m_dYMax = y;
-        }
-    };
-    if (step <= kEpsilon) {
-        widen(lo);
-        widen(hi);
-        return;
-    }
-    // The sum stops growing where the step falls below the resolution of x: stop there too.
-    for (double x = lo; x <= hi; x += step) {
-        widen(x);
-        if (x + step == x) {
-            break;
-        }
+        const CCalibSegment& segment = *m_CalibList.GetAt(i);
+        vWidenYRangeOverCurve(segment.m_dXMin, segment.m_dXMax,
+                              [&segment](double x) { return segment.dEvaluateY(x); });
     }
 }
 

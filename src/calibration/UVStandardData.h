@@ -72,7 +72,6 @@ private:
     // Mean display Y of the measured replicates of a standard; false when none is measured.
     bool bMeanReading(int iSamp, double& dMean) const;
     const CCalibSegment* pSegmentForReading(double dReading) const;
-    void vWidenYRangeOverSegment(const CCalibSegment& segment);
     CCalibSegment* pNewSegment(int iOrder) const;
     void vWriteCalibration(std::ostream& out, bool bWithFitRange) const;
 

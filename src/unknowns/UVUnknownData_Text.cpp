@@ -14,6 +14,7 @@
 #include "document/PhotometricNumbers.h"
 #include "document/ReportText.h"
 #include "resources/ModuleResources.h"
+#include "unknowns/InstrumentListing.h"
 #include "unknowns/UVUnknownData.h"
 
 namespace {
@@ -132,3 +133,5 @@ std::string CUVUnknownData::sGetUnkSampName(int iSamp) const {
     }
     return sSampleNumberText(iSamp) + " " + GetSampName(iSamp);
 }
+
+std::string CUVUnknownData::GetInstData() const { return sInstrumentListingText(*this); }

@@ -94,17 +94,6 @@ TEST(Resources, LabelsKeepTheirPunctuationAndSpacing) {
     EXPECT_EQ(sText(502), "Measure on In-plane Distribution");
 }
 
-TEST(Resources, ProfileSectionAndEntryOfTheCalibrationOptionAreTableTexts) {
-    EXPECT_EQ(sText(81), "Default");
-    EXPECT_EQ(sText(80), "Photometry Calibration Type");
-}
-
-TEST(Resources, NumbersWithoutAnEntryGiveNoText) {
-    EXPECT_EQ(sText(0), "");
-    EXPECT_EQ(sText(4), "");
-    EXPECT_EQ(sText(503), "");
-}
-
 TEST(Resources, EveryPageTemplateIsRegisteredWithItsOwnDialogRecord) {
     for (UINT id : {5001u, 5002u, 6004u}) {
         const auto records = dialogRecords(id);

@@ -14,8 +14,7 @@ CUVUnknownData* StageDocument() {
     for (int i = 0; i < 9; ++i) {
         pdRaw[i] = std::pow(10.0, -absorbances[i]);
     }
-    double wavelength[1] = {500.0};  // copied by the document
-    return new CUVUnknownData(0, 3, 3, 1, 1, 1, pdRaw, wavelength,
+    return new CUVUnknownData(0, 3, 3, 1, 1, 1, pdRaw, new double[1]{500.0},
                               new int[9]{1, 1, 1, 2, 1, 0, 0, 0, 0}, new int[3]{1, 2, 3});
 }
 

@@ -1,0 +1,50 @@
+#include "pages/PhotDataInstProp.h"
+
+#include "document/UVPhotometryData.h"
+#include "resources/ModuleResources.h"
+#include "unknowns/InstrumentListing.h"
+
+IMPLEMENT_DYNAMIC(CPhotDataInstProp, CPropertyPage)
+
+namespace {
+
+constexpr UINT kInstTemplate = 5002;
+constexpr int kListId = 1002;
+
+enum : UINT {
+    kParameterHeading = 14,
+    kValueHeading = 15,
+};
+
+}  // namespace
+
+CPhotDataInstProp::CPhotDataInstProp() : CPropertyPage(kInstTemplate) {
+    m_psp.hInstance = PhotoquantDLL.hResource;
+}
+
+BOOL CPhotDataInstProp::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    CRect client;
+    m_List.GetClientRect(&client);
+    const int nWidth = client.Width();
+    m_List.InsertColumn(0, sModuleString(kParameterHeading), LVCFMT_LEFT, nWidth / 2);
+    m_List.InsertColumn(1, sModuleString(kValueHeading), LVCFMT_LEFT, nWidth - nWidth / 2);
+    vFillData();
+    return TRUE;
+}
+
+void CPhotDataInstProp::vFillData() {
+    m_List.DeleteAllItems();
+    if (m_pDoc == nullptr) {
+        return;
+    }
+    for (const CListingRow& row : InstrumentListingRows(*m_pDoc, kInstrumentPageStyle)) {
+        const int nItem = m_List.InsertItem(m_List.GetItemCount(), row.sLabel);
+        m_List.SetItemText(nItem, 1, row.bHeader ? " " : row.sValue);
+    }
+}
+
+void CPhotDataInstProp::DoDataExchange(CDataExchange* pDX) {
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, kListId, m_List);
+}
