@@ -88,11 +88,12 @@ TEST(ValidationView, CombinedResultFollowsTheRowsOfABlankAndRunsRepeatsPerWavele
     pResult->vSetAverageTitle("Average");
     pResult->vSetAverageText(0, "0.1");
     for (int j = 0; j < 3; ++j) {
-        pResult->vSetAccuracyText(j, 0, 0, "a" + std::to_string(j));
+        pResult->vSetAccuracyText(j, 0, 0, std::string("a").append(std::to_string(j)));
     }
     const int repeats[7] = {-1, 0, 1, 2, 0, 1, 2};
     for (int j = 0; j < 7; ++j) {
-        pResult->vSetReproducibilityText(j, 0, repeats[j], 0, "r" + std::to_string(repeats[j]));
+        pResult->vSetReproducibilityText(j, 0, repeats[j], 0,
+                                         std::string("r").append(std::to_string(repeats[j])));
     }
     pResult->vSetAccuracyTitle(9, 0, 0, "Accuracy");
     pResult->vSetAccuracyResultText("Pass");
