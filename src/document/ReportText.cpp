@@ -22,7 +22,7 @@ std::string sCutToFit(const std::string& text, size_t limit) {
 }
 
 std::string sCoefficientText(double value) {
-    return bIsUsable(value) ? UVDATASTR(value) : std::string("*****");
+    return bIsUsable(value) ? UVDATASTR(value) : std::string(kUnusableText);
 }
 
 int bWriteReportFile(const std::string& path, const std::function<void(std::ostream&)>& writer) {

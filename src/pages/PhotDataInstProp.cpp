@@ -2,6 +2,7 @@
 
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "views/ParameterValueColumns.h"
 #include "unknowns/InstrumentListing.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataInstProp, CPropertyPage)
@@ -10,11 +11,6 @@ namespace {
 
 constexpr UINT kInstTemplate = 5002;
 constexpr int kListId = 1002;
-
-enum : UINT {
-    kParameterHeading = 14,
-    kValueHeading = 15,
-};
 
 }  // namespace
 
@@ -26,9 +22,7 @@ BOOL CPhotDataInstProp::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     CRect client;
     m_List.GetClientRect(&client);
-    const int nWidth = client.Width();
-    m_List.InsertColumn(0, sModuleString(kParameterHeading), LVCFMT_LEFT, nWidth / 2);
-    m_List.InsertColumn(1, sModuleString(kValueHeading), LVCFMT_LEFT, nWidth - nWidth / 2);
+    vInsertParameterValueColumns(m_List, client.Width());
     vFillData();
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #include "document/ReportText.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "views/ParameterValueColumns.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataOptProp, CPropertyPage)
 
@@ -22,8 +23,6 @@ enum : int {
 };
 
 enum : UINT {
-    kParameterHeading = 14,
-    kValueHeading = 15,
     kSyringeCapacityLabel = 284,
     kSyringeSpeedLabel = 285,
     kFirstVialLabel = 286,
@@ -63,9 +62,7 @@ BOOL CPhotDataOptProp::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     CRect client;
     m_List.GetClientRect(&client);
-    const int nWidth = client.Width();
-    m_List.InsertColumn(0, sModuleString(kParameterHeading), LVCFMT_LEFT, nWidth / 2);
-    m_List.InsertColumn(1, sModuleString(kValueHeading), LVCFMT_LEFT, nWidth - nWidth / 2);
+    vInsertParameterValueColumns(m_List, client.Width());
     vFillData();
     return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "views/PhotometryListView.h"
 
+#include "views/ParameterValueColumns.h"
+
 #include "contracts/uikit/DefaultLogFont.h"
 #include "document/PhotometricNumbers.h"
 #include "document/UVPhotometryData.h"
@@ -12,8 +14,6 @@ namespace {
 enum : UINT {
     kConcHeader = 8,
     kCorrText = 11,
-    kParameterHeader = 14,
-    kValueHeader = 15,
     kPeakAreaHeader = 56,  // then peak height and derivative
 };
 
@@ -42,9 +42,7 @@ void CPhotometryListView::OnInitialUpdate() {
     if (bCalibration && list.GetColumnCount() == 0) {
         CRect client;
         GetClientRect(&client);
-        const int iHalf = client.Width() / 2;
-        vAppendColumn(sModuleString(kParameterHeader), iHalf);
-        vAppendColumn(sModuleString(kValueHeader), client.Width() - iHalf);
+        vInsertParameterValueColumns(list, client.Width());
     }
     OnUpdate(nullptr, 0, nullptr);
 }

@@ -20,6 +20,7 @@
 #include "contracts/framework/Font.h"
 #include "contracts/framework/ListView.h"
 #include "contracts/uikit/LogFont.h"
+#include "document/ReportText.h"
 
 class CUVPhotometryData;
 
@@ -85,8 +86,6 @@ protected:
     static bool bIsPeakQuant(int iQuantType) { return iQuantType >= 1 && iQuantType <= 3; }
     // The label of every replicate row after a sample's first.
     static std::string sContinuationLabel() { return std::string(12, ' '); }
-    // What a cell shows for a number that cannot be shown.
-    static constexpr const char* kUnusableText = "*****";
 
     int m_bFirstColSized = 0;  // the user has dragged the first column's divider (result lists)
 

@@ -35,11 +35,6 @@ std::string sIndexedLabel(UINT word, int index) {
     return sModuleString(word) + " " + std::to_string(index);
 }
 
-// Text of a code from 0 to count - 1 whose texts follow each other in the string table.
-std::string sCodeText(UINT first, int code, int count) {
-    return code >= 0 && code < count ? sModuleString(first + static_cast<UINT>(code))
-                                     : std::string();
-}
 
 }  // namespace
 
@@ -61,7 +56,7 @@ void CUnknownCalibList::vFillList() {
 void CUnknownCalibList::vFillManualCalibration() {
     const CUVUnknownData& doc = *GetDocument();
     const int n = doc.iGetManualCalibOrder();
-    vAppendParameterRow(sModuleString(kCalibTypeLabel), sCodeText(kFirstOrder, n - 1, 3));
+    vAppendParameterRow(sModuleString(kCalibTypeLabel), sModuleStringOf(kFirstOrder, n - 1, 3));
     vAppendParameterRow(sModuleString(kManualCalibLabel), sModuleString(kYes));
     for (int j = 0; j <= std::min(n, kMaxCoeffIndex); ++j) {
         vAppendParameterRow(sIndexedLabel(kCoeffLabel, j),
@@ -80,5 +75,5 @@ void CUnknownCalibList::vFillRatioSettings() {
         vAppendParameterRow(sIndexedLabel(kKFactorLabel, j),
                             sFixed(doc.dGetKFactor(j), kSettingDecimals));
     }
-    vAppendParameterRow(sModuleString(kOperandLabel), sCodeText(kPlus, doc.iGetRatioOperand(), 3));
+    vAppendParameterRow(sModuleString(kOperandLabel), sModuleStringOf(kPlus, doc.iGetRatioOperand(), 3));
 }
