@@ -203,22 +203,26 @@ std::string sPolyline(const CPlotFrame& frame, const std::vector<CDoublePt>& poi
     return std::string("<polyline class=\"") + cssClass + "\" points=\"" + coordinates + "\"/>\n";
 }
 
-std::string sMarks(const CPlotFrame& frame, const CCalibrationPlot& plot) {
+std::string sCircles(const CPlotFrame& frame, const std::vector<CDoublePt>& points,
+                     const char* cssClass, double radius) {
     std::ostringstream svg;
-    for (const CDoublePt& point : plot.m_vReplicates) {
+    for (const CDoublePt& point : points) {
         if (frame.bInside(point.x, point.y)) {
-            svg << "<circle class=\"replicate\" cx=\"" << sNum(frame.dX(point.x)) << "\" cy=\""
-                << sNum(frame.dY(point.y)) << "\" r=\"3.5\"/>\n";
+            svg << "<circle class=\"" << cssClass << "\" cx=\"" << sNum(frame.dX(point.x))
+                << "\" cy=\"" << sNum(frame.dY(point.y)) << "\" r=\"" << sNum(radius) << "\"/>\n";
         }
     }
-    for (const CPlotMarker& mean : plot.m_vMeans) {
-        if (frame.bInside(mean.m_dX, mean.m_dY)) {
-            svg << "<circle class=\"mean\" cx=\"" << sNum(frame.dX(mean.m_dX)) << "\" cy=\""
-                << sNum(frame.dY(mean.m_dY)) << "\" r=\"5\"><title>" << sEscaped(mean.m_sLabel)
-                << "</title></circle>\n";
-        }
-    }
-    for (const CPlotMarker& unknown : plot.m_vUnknowns) {
+    return svg.str();
+}
+
+// Unknowns as diamonds on the curve, labelled alternately above left and below right of the mark
+// (in the order of their concentrations) so that neighbours' labels do not cover each other.
+std::string sUnknownMarks(const CPlotFrame& frame, std::vector<CPlotMarker> unknowns) {
+    std::sort(unknowns.begin(), unknowns.end(),
+              [](const CPlotMarker& a, const CPlotMarker& b) { return a.m_dX < b.m_dX; });
+    std::ostringstream svg;
+    bool bAbove = true;
+    for (const CPlotMarker& unknown : unknowns) {
         if (!frame.bInside(unknown.m_dX, unknown.m_dY)) {
             continue;
         }
@@ -228,10 +232,20 @@ std::string sMarks(const CPlotFrame& frame, const CCalibrationPlot& plot) {
             << sNum(x + 7) << " " << sNum(y) << " L " << sNum(x) << " " << sNum(y + 7) << " L "
             << sNum(x - 7) << " " << sNum(y) << " Z\"><title>" << sEscaped(unknown.m_sLabel)
             << "</title></path>\n"
-            << "<text class=\"marker\" x=\"" << sNum(x - 10) << "\" y=\"" << sNum(y - 9)
-            << "\" text-anchor=\"end\">" << sEscaped(unknown.m_sLabel) << "</text>\n";
+            << "<text class=\"marker\" x=\"" << sNum(bAbove ? x - 10 : x + 10) << "\" y=\""
+            << sNum(bAbove ? y - 9 : y + 17) << "\" text-anchor=\"" << (bAbove ? "end" : "start")
+            << "\">" << sEscaped(unknown.m_sLabel) << "</text>\n";
+        bAbove = !bAbove;
     }
     return svg.str();
+}
+
+// Means first, then the replicates as rings over them, so that a replicate lying on its mean
+// still shows.
+std::string sMarks(const CPlotFrame& frame, const CCalibrationPlot& plot) {
+    return sCircles(frame, plot.m_vMeans, "mean", 5.0) +
+           sCircles(frame, plot.m_vReplicates, "replicate", 3.5) +
+           sUnknownMarks(frame, plot.m_vUnknowns);
 }
 
 std::string sLegend(const CPlotFrame& frame) {
@@ -279,8 +293,8 @@ svg .frame { fill: none; stroke: #1d2733; stroke-width: 1; }
 svg .label { font-size: 13px; }
 svg .curve { fill: none; stroke: #1f5fa8; stroke-width: 2; }
 svg .extension { fill: none; stroke: #1f5fa8; stroke-width: 1.5; stroke-dasharray: 6 4; }
-svg .replicate { fill: #ffffff; stroke: #3b4a59; stroke-width: 1.2; }
-svg .mean { fill: #1f5fa8; stroke: #ffffff; stroke-width: 1; }
+svg .replicate { fill: none; stroke: #c0392b; stroke-width: 1.3; }
+svg .mean { fill: #1f5fa8; stroke: none; }
 svg .unknown { fill: #d9822b; stroke: #7a3f0a; stroke-width: 1; }
 svg .marker { font-size: 11px; fill: #7a3f0a; }
 svg .legendbox { fill: #ffffff; stroke: #c6cfd8; }

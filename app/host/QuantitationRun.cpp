@@ -235,6 +235,9 @@ void CQuantitationRun::vPrepareUnknowns() {
     } else if (bUsesStandardsCalibration()) {
         unknowns.vSetConc0Data(m_pStandards->dGetBlkData());
     }
+    // Until a blank sample is measured the blank is the curve's own reading at zero, so that the
+    // correction y - blank + y0 leaves the readings of a run without blanks as they are.
+    unknowns.vSetBlkData(unknowns.dGetConc0Data());
 }
 
 void CQuantitationRun::vMeasureUnknowns() {
@@ -412,7 +415,7 @@ CCalibrationPlot CQuantitationRun::Plot() const {
                 continue;
             }
             const double conc = standards.dGetConc(s);
-            plot.m_vMeans.push_back({conc, mean, standards.GetSampName(s)});
+            plot.m_vMeans.emplace_back(conc, mean);
             lo = bAny ? std::min(lo, conc) : conc;
             hi = bAny ? std::max(hi, conc) : conc;
             bAny = true;

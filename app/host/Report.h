@@ -44,7 +44,7 @@ struct CCalibrationPlot {
     std::string m_sXLabel;
     std::string m_sYLabel;
     std::vector<CDoublePt> m_vReplicates;
-    std::vector<CPlotMarker> m_vMeans;
+    std::vector<CDoublePt> m_vMeans;
     std::vector<CDoublePt> m_vCurve;
     std::vector<std::vector<CDoublePt>> m_vvExtensions;
     std::vector<CPlotMarker> m_vUnknowns;
