@@ -259,12 +259,15 @@ private:
         return value.is_array() || bFail(where, "expected a list, found " + sDescribe(value));
     }
 
+    // "expected 1 reading (one per wavelength), found 2": what is "reading" or "readings" to
+    // agree with the number, why says what the number follows.
     bool bCount(const json& list, const std::string& where, size_t expected,
-                const std::string& what) {
+                const std::string& thing, const std::string& why) {
         if (list.size() == expected) {
             return true;
         }
-        return bFail(where, "expected " + std::to_string(expected) + " " + what + ", found " +
+        return bFail(where, "expected " + std::to_string(expected) + " " + thing +
+                                (expected == 1 ? "" : "s") + " (" + why + "), found " +
                                 std::to_string(list.size()));
     }
 
@@ -400,7 +403,7 @@ private:
             return true;
         }
         const std::string path = where + "/k_factors";
-        if (!bArray(*pK, path) || !bCount(*pK, path, 3, "K-factors (K0, K1, K2)")) {
+        if (!bArray(*pK, path) || !bCount(*pK, path, 3, "K-factor", "K0, K1 and K2")) {
             return false;
         }
         for (size_t i = 0; i < 3; ++i) {
@@ -427,7 +430,7 @@ private:
         const std::string coeffPath = path + "/coefficients";
         const auto count = static_cast<size_t>(settings.m_iManualOrder + 1);
         if (pCoeffs == nullptr || !bArray(*pCoeffs, coeffPath) ||
-            !bCount(*pCoeffs, coeffPath, count, "coefficients (A0 up to the order)")) {
+            !bCount(*pCoeffs, coeffPath, count, "coefficient", "A0 up to the order")) {
             return false;
         }
         for (size_t i = 0; i < count; ++i) {
@@ -517,7 +520,7 @@ private:
             const std::string posPath = listPath + "/" + std::to_string(i);
             const json& pos = (*pPositions)[i];
             CDoublePt point;
-            if (!bArray(pos, posPath) || !bCount(pos, posPath, 2, "coordinates (x, y)") ||
+            if (!bArray(pos, posPath) || !bCount(pos, posPath, 2, "coordinate", "x and y") ||
                 !bNumberValue(pos[0], posPath + "/0", point.x) ||
                 !bNumberValue(pos[1], posPath + "/1", point.y)) {
                 return false;
@@ -557,7 +560,7 @@ private:
     bool bReadings(const json& list, const std::string& where, const CRunFile& run,
                    CPointEntry& point) {
         const auto count = static_cast<size_t>(run.m_Method.pGetQuantParam()->m_iNumWave);
-        if (!bCount(list, where, count, "readings (one per wavelength)")) {
+        if (!bCount(list, where, count, "reading", "one per wavelength")) {
             return false;
         }
         point.m_eKind = CPointEntry::EKind::kMeasured;
@@ -646,8 +649,8 @@ private:
         const auto expected = static_cast<size_t>(
             bStage ? run.m_Method.pGetXYStageParam()->iGetCoordNum()
                    : run.m_Method.pGetQuantParam()->m_iNumRep);
-        if (!bCount(*pList, path, expected,
-                    bStage ? "points (one per stage position)" : "points (one per replicate)")) {
+        if (!bCount(*pList, path, expected, "point",
+                    bStage ? "one per stage position" : "one per replicate")) {
             return false;
         }
         points.resize(expected);
@@ -818,14 +821,14 @@ private:
                       CAccuracyCheck& check) {
         const auto waves = static_cast<size_t>(run.m_Method.pGetQuantParam()->m_iNumWave);
         if (!bArray(rated, where) ||
-            !bCount(rated, where, run.m_vUnknowns.size(), "lists of rated values (one per unknown)")) {
+            !bCount(rated, where, run.m_vUnknowns.size(), "list", "rated values of each unknown")) {
             return false;
         }
         check.m_vvdRated.assign(rated.size(), std::vector<double>(waves, 0.0));
         for (size_t s = 0; s < rated.size(); ++s) {
             const std::string path = where + "/" + std::to_string(s);
             if (!bArray(rated[s], path) ||
-                !bCount(rated[s], path, waves, "rated absorbances (one per wavelength)")) {
+                !bCount(rated[s], path, waves, "rated value", "one per wavelength")) {
                 return false;
             }
             for (size_t w = 0; w < waves; ++w) {
