@@ -2,4 +2,6 @@
 
 #include "host/Program.h"
 
-int main(int argc, char** argv) { return iRunProgram(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+    return iRunProgram(argc, argv, std::cout, std::cerr);
+}

@@ -16,7 +16,10 @@ std::string sCsvField(const std::string& cell) {
 std::string sCsvRecord(const std::vector<std::string>& cells) {
     std::string record;
     for (size_t c = 0; c < cells.size(); ++c) {
-        record += (c == 0 ? "" : ",") + sCsvField(cells[c]);
+        if (c > 0) {
+            record += ',';
+        }
+        record += sCsvField(cells[c]);
     }
     return record + "\r\n";
 }

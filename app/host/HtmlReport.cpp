@@ -51,7 +51,10 @@ CAxis NiceAxis(double lo, double hi) {
     const double rough = (hi - lo) / 5.0;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     const double fraction = rough / power;
-    const double nice = fraction <= 1.0 ? 1.0 : fraction <= 2.0 ? 2.0 : fraction <= 5.0 ? 5.0 : 10.0;
+    const double nice = fraction <= 1.0   ? 1.0
+                        : fraction <= 2.0 ? 2.0
+                        : fraction <= 5.0 ? 5.0
+                                          : 10.0;
     CAxis axis;
     axis.m_dStep = nice * power;
     axis.m_dLo = std::floor(lo / axis.m_dStep) * axis.m_dStep;
@@ -193,8 +196,10 @@ std::string sPolyline(const CPlotFrame& frame, const std::vector<CDoublePt>& poi
     std::string coordinates;
     for (const CDoublePt& point : points) {
         if (frame.bInside(point.x, point.y)) {
-            coordinates += (coordinates.empty() ? "" : " ") + sNum(frame.dX(point.x)) + "," +
-                           sNum(frame.dY(point.y));
+            if (!coordinates.empty()) {
+                coordinates += ' ';
+            }
+            coordinates += sNum(frame.dX(point.x)) + "," + sNum(frame.dY(point.y));
         }
     }
     if (coordinates.empty()) {
@@ -340,9 +345,9 @@ std::string sSection(const CReportSection& section) {
 
 std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height) {
     const CPlotFrame frame(plot, width, height);
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                      std::to_string(width) + "\" height=\"" + std::to_string(height) +
-                      "\" viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) +
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(width) +
+                      "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
+                      std::to_string(width) + " " + std::to_string(height) +
                       "\" role=\"img\" aria-label=\"Calibration plot\">\n";
     svg += sAxes(frame, plot);
     for (const auto& extension : plot.m_vvExtensions) {
@@ -358,8 +363,9 @@ std::string sHtmlReport(const CReport& report) {
         "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
         "<meta charset=\"utf-8\"/>\n<title>" +
         sEscaped(report.m_sTitle) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" +
-        "<h1>" + sEscaped(report.m_sTitle) + "</h1>\n<p class=\"source\">Run file: " +
-        sEscaped(report.m_sSource) + "</p>\n<h2>Calibration</h2>\n";
+        "<h1>" + sEscaped(report.m_sTitle) +
+        "</h1>\n<p class=\"source\">Run file: " + sEscaped(report.m_sSource) +
+        "</p>\n<h2>Calibration</h2>\n";
     html += report.m_Plot.bIsEmpty()
                 ? std::string("<p class=\"none\">No calibration curve in this analysis.</p>\n")
                 : sSvgPlot(report.m_Plot, 760, 440);

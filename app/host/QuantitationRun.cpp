@@ -20,6 +20,21 @@ constexpr int kCurveSteps = 200;
 constexpr const char* kPassText = "Pass";
 constexpr const char* kFailText = "Fail";
 
+// A difference with its sign always written: "+0.0008", "-0.0012".
+std::string sSigned(double value, int decimals) {
+    std::string text = sFixed(value, decimals);
+    if (value >= 0.0) {
+        text.insert(0, 1, '+');
+    }
+    return text;
+}
+
+std::string sPlusMinus(double value, int decimals) {
+    std::string text = "\u00b1";
+    text += sFixed(value, decimals);
+    return text;
+}
+
 std::vector<CDoublePt> CurvePoints(CUVPhotometryData& doc, double lo, double hi) {
     std::vector<CDoublePt> points;
     for (int i = 0; i <= kCurveSteps; ++i) {
@@ -64,14 +79,14 @@ struct CQuantitationRun::CViews {
 CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {
     for (const auto& standard : m_run.m_vStandards) {
         for (const CPointEntry& point : standard.m_vPoints) {
-            m_iSpectrumPoints = std::max(m_iSpectrumPoints,
-                                         static_cast<int>(point.m_Spectrum.m_vdValues.size()));
+            m_iSpectrumPoints =
+                std::max(m_iSpectrumPoints, static_cast<int>(point.m_Spectrum.m_vdValues.size()));
         }
     }
     for (const auto& unknown : m_run.m_vUnknowns) {
         for (const CPointEntry& point : unknown.m_vPoints) {
-            m_iSpectrumPoints = std::max(m_iSpectrumPoints,
-                                         static_cast<int>(point.m_Spectrum.m_vdValues.size()));
+            m_iSpectrumPoints =
+                std::max(m_iSpectrumPoints, static_cast<int>(point.m_Spectrum.m_vdValues.size()));
         }
     }
 }
@@ -277,7 +292,8 @@ void CQuantitationRun::vAttachValidation() {
         titles.push_back(sModuleString(10));
     }
     for (int w = 0; w < W; ++w) {
-        titles.push_back(unknowns.GetYUnits() + "(" + sFixed(unknowns.dGetWavelength(w), iWaveDecimals) + ")");
+        titles.push_back(unknowns.GetYUnits() + "(" +
+                         sFixed(unknowns.dGetWavelength(w), iWaveDecimals) + ")");
     }
     titles.emplace_back("Lot result");
     pResult->vSetTitles(titles);
@@ -320,8 +336,8 @@ void CQuantitationRun::vAttachValidation() {
             const double diff = mean - rated[static_cast<size_t>(w)];
             pResult->vSetWaveText(w, sFixed(unknowns.dGetWavelength(w), iWaveDecimals));
             pResult->vSetRatedText(s, w, sFixed(rated[static_cast<size_t>(w)], Py));
-            pResult->vSetDiffText(s, w, (diff >= 0.0 ? "+" : "") + sFixed(diff, Py));
-            pResult->vSetScopeText(s, w, "\u00b1" + sFixed(check.m_dTolerance, Py));
+            pResult->vSetDiffText(s, w, sSigned(diff, Py));
+            pResult->vSetScopeText(s, w, sPlusMinus(check.m_dTolerance, Py));
         }
     }
     pResult->vSetResultText(bAllPass ? kPassText : kFailText);
@@ -333,8 +349,8 @@ void CQuantitationRun::vAttachValidation() {
 void CQuantitationRun::vShow() {
     m_pViews = std::make_unique<CViews>();
     CViews& views = *m_pViews;
-    views.m_Frame.Create("", m_run.m_sTitle, WS_POPUP,
-                         CRect(0, 0, kWindowWidth, 4 * kListHeight), nullptr, 0);
+    views.m_Frame.Create("", m_run.m_sTitle, WS_POPUP, CRect(0, 0, kWindowWidth, 4 * kListHeight),
+                         nullptr, 0);
     CPhotometryListView* lists[] = {&views.m_StandardList, &views.m_StandardCalibList,
                                     &views.m_UnknownList, &views.m_UnknownCalibList};
     for (int i = 0; i < 4; ++i) {
@@ -375,7 +391,8 @@ CReport CQuantitationRun::Report() const {
     CReport report;
     report.m_sTitle = m_run.m_sTitle.empty() ? "Photometric quantitation" : m_run.m_sTitle;
     report.m_sSource = m_run.m_sSource;
-    report.m_vSections.push_back({"Measurement conditions", TextTables(m_pUnknowns->GetInstData())});
+    report.m_vSections.push_back(
+        {"Measurement conditions", TextTables(m_pUnknowns->GetInstData())});
     if (!m_run.m_vStandards.empty()) {
         report.m_vSections.push_back({"Standards", {ListTable(StandardList())}});
         report.m_vSections.push_back(
@@ -395,8 +412,8 @@ CReport CQuantitationRun::Report() const {
 CCalibrationPlot CQuantitationRun::Plot() const {
     CCalibrationPlot plot;
     const bool bStandardsCurve = m_pStandards->pGetCalibList()->GetSize() > 0;
-    const bool bManualCurve = m_run.m_Settings.m_bManualCalib &&
-                              m_run.m_Settings.m_iResultType == kConcResult;
+    const bool bManualCurve =
+        m_run.m_Settings.m_bManualCalib && m_run.m_Settings.m_iResultType == kConcResult;
     if (!bStandardsCurve && !bManualCurve) {
         return plot;
     }

@@ -7,8 +7,8 @@ CTableBlock ListTable(const CListCtrl& list) {
     const int columns = list.GetColumnCount();
     for (int c = 0; c < columns; ++c) {
         table.m_vsHeaders.push_back(list.GetColumnText(c));
-        table.m_vbRightAligned.push_back((list.GetColumnFormat(c) & (LVCFMT_RIGHT | LVCFMT_CENTER)) ==
-                                         LVCFMT_RIGHT);
+        table.m_vbRightAligned.push_back(
+            (list.GetColumnFormat(c) & (LVCFMT_RIGHT | LVCFMT_CENTER)) == LVCFMT_RIGHT);
     }
     for (int i = 0; i < list.GetItemCount(); ++i) {
         std::vector<std::string> row;

@@ -54,7 +54,7 @@ struct CUnknownEntry {
 
 // The settings of the documents that the method object does not carry.
 struct CAnalysisSettings {
-    int m_iCalibType = 1;             // 1 to 3 polynomial order, 4 segmented, 0 none
+    int m_iCalibType = 1;  // 1 to 3 polynomial order, 4 segmented, 0 none
     int m_bForceZero = 0;
     std::optional<int> m_iDirection;  // absent: the calibration option of the profile
     int m_iResultType = 1;            // 0 readings only, 1 concentration, 2 ratio

@@ -53,7 +53,10 @@ std::string sLower(std::string text) {
 std::string sJoined(const std::vector<std::string>& words) {
     std::string joined;
     for (const std::string& word : words) {
-        joined += (joined.empty() ? "" : ", ") + word;
+        if (!joined.empty()) {
+            joined += ", ";
+        }
+        joined += word;
     }
     return joined;
 }
@@ -116,12 +119,12 @@ public:
     bool bParse(const json& root, CRunFile& run) {
         run.m_sSource = m_sSource;
         return bObject(root, "") &&
-               bKnownFields(root, "", {"title", "reading_unit", "method", "instrument",
-                                       "standards", "unknowns", "validation"}) &&
-               bString(root, "", "title", run.m_sTitle, false) &&
-               bMethod(root, run) && bReadingUnit(root, run) && bInstrument(root, run) &&
-               bStandards(root, run) && bUnknowns(root, run) && bValidation(root, run) &&
-               bConsistent(run);
+               bKnownFields(root, "",
+                            {"title", "reading_unit", "method", "instrument", "standards",
+                             "unknowns", "validation"}) &&
+               bString(root, "", "title", run.m_sTitle, false) && bMethod(root, run) &&
+               bReadingUnit(root, run) && bInstrument(root, run) && bStandards(root, run) &&
+               bUnknowns(root, run) && bValidation(root, run) && bConsistent(run);
     }
 
 private:
@@ -174,21 +177,19 @@ private:
     bool bNumber(const json& object, const std::string& where, const char* key, double& number,
                  bool bRequired) {
         const json* pValue = pField(object, where, key, bRequired);
-        return pValue == nullptr ? !bRequired
-                                 : bNumberValue(*pValue, where + "/" + key, number);
+        return pValue == nullptr ? !bRequired : bNumberValue(*pValue, where + "/" + key, number);
     }
 
-    bool bPositive(const json& object, const std::string& where, const char* key,
-                   double& number) {
+    bool bPositive(const json& object, const std::string& where, const char* key, double& number) {
         if (!bNumber(object, where, key, number, false)) {
             return false;
         }
-        return number > 0.0 || bFail(where + "/" + key, "must be above 0, found " +
-                                                            sFixed(number, 6));
+        return number > 0.0 ||
+               bFail(where + "/" + key, "must be above 0, found " + sFixed(number, 6));
     }
 
-    bool bInt(const json& object, const std::string& where, const char* key, int& number,
-              int iMin, int iMax, bool bRequired) {
+    bool bInt(const json& object, const std::string& where, const char* key, int& number, int iMin,
+              int iMax, bool bRequired) {
         const json* pValue = pField(object, where, key, bRequired);
         if (pValue == nullptr) {
             return !bRequired;
@@ -271,18 +272,34 @@ private:
                                 std::to_string(list.size()));
     }
 
-    // ---- method -----------------------------------------------------------------------------------
+    // ---- method
+    // -----------------------------------------------------------------------------------
 
     bool bMethod(const json& root, CRunFile& run) {
         const json* pMethod = pField(root, "", "method", true);
         const std::string where = "/method";
         return pMethod != nullptr && bObject(*pMethod, where) &&
                bKnownFields(*pMethod, where,
-                            {"quantitation", "wavelengths", "replicates", "calibration",
-                             "force_through_zero", "direction", "limits", "unit", "decimals",
-                             "statistics", "statistics_group", "result", "k_factors", "operand",
-                             "manual_calibration", "path_length", "path_length_correction",
-                             "peak", "derivative", "stage"}) &&
+                            {"quantitation",
+                             "wavelengths",
+                             "replicates",
+                             "calibration",
+                             "force_through_zero",
+                             "direction",
+                             "limits",
+                             "unit",
+                             "decimals",
+                             "statistics",
+                             "statistics_group",
+                             "result",
+                             "k_factors",
+                             "operand",
+                             "manual_calibration",
+                             "path_length",
+                             "path_length_correction",
+                             "peak",
+                             "derivative",
+                             "stage"}) &&
                bQuantitation(*pMethod, where, run) && bCalibration(*pMethod, where, run) &&
                bReporting(*pMethod, where, run) && bResult(*pMethod, where, run) &&
                bManualCalibration(*pMethod, where, run) && bPath(*pMethod, where, run) &&
@@ -317,10 +334,11 @@ private:
         const size_t minCount = iQuant == kRatioQuant ? 2 : 1;
         const size_t maxCount = run.bIsSpectral() ? 1 : 3;
         if (waves.size() < minCount || waves.size() > maxCount) {
-            return bFail(where, kQuantNames[static_cast<size_t>(iQuant)] + " quantitation takes " +
-                                    std::to_string(minCount) +
-                                    (minCount == maxCount ? "" : " to " + std::to_string(maxCount)) +
-                                    " wavelengths, found " + std::to_string(waves.size()));
+            return bFail(where,
+                         kQuantNames[static_cast<size_t>(iQuant)] + " quantitation takes " +
+                             std::to_string(minCount) +
+                             (minCount == maxCount ? "" : " to " + std::to_string(maxCount)) +
+                             " wavelengths, found " + std::to_string(waves.size()));
         }
         for (size_t i = 0; i < waves.size(); ++i) {
             double wave = 0.0;
@@ -421,8 +439,7 @@ private:
         }
         const std::string path = where + "/manual_calibration";
         CAnalysisSettings& settings = run.m_Settings;
-        if (!bObject(*pManual, path) ||
-            !bKnownFields(*pManual, path, {"order", "coefficients"}) ||
+        if (!bObject(*pManual, path) || !bKnownFields(*pManual, path, {"order", "coefficients"}) ||
             !bInt(*pManual, path, "order", settings.m_iManualOrder, 1, 3, true)) {
             return false;
         }
@@ -532,12 +549,13 @@ private:
         return true;
     }
 
-    // ---- readings ---------------------------------------------------------------------------------
+    // ---- readings
+    // ---------------------------------------------------------------------------------
 
     bool bReadingUnit(const json& root, CRunFile& run) {
         const bool bTakesReadings = !run.bIsSpectral();
-        return bChoice(root, "", "reading_unit", kReadingUnitNames, "reading unit",
-                       m_iReadingUnit, bTakesReadings);
+        return bChoice(root, "", "reading_unit", kReadingUnitNames, "reading unit", m_iReadingUnit,
+                       bTakesReadings);
     }
 
     bool bReading(const json& value, const std::string& where, double& transmittance) {
@@ -550,8 +568,8 @@ private:
             return true;
         }
         if (reading < 0.0) {
-            return bFail(where, "a transmittance cannot be negative, found " + value.dump() +
-                                    " %T");
+            return bFail(where,
+                         "a transmittance cannot be negative, found " + value.dump() + " %T");
         }
         transmittance = reading / 100.0;
         return true;
@@ -604,11 +622,12 @@ private:
         const bool bSame = n == m_iSpectrumPoints &&
                            std::abs(spectrum.m_dStartWL - pInst->m_dStartWL) < 1e-6 &&
                            std::abs(spectrum.m_dInterval - pInst->m_dDataInterval) < 1e-6;
-        return bSame || bFail(where, name + " is not scanned over the wavelengths of the first "
-                                            "spectrum (" +
-                                            std::to_string(m_iSpectrumPoints) + " points from " +
-                                            sFixed(pInst->m_dStartWL, 2) + " nm down by " +
-                                            sFixed(pInst->m_dDataInterval, 2) + " nm)");
+        return bSame || bFail(where, name +
+                                         " is not scanned over the wavelengths of the first "
+                                         "spectrum (" +
+                                         std::to_string(m_iSpectrumPoints) + " points from " +
+                                         sFixed(pInst->m_dStartWL, 2) + " nm down by " +
+                                         sFixed(pInst->m_dDataInterval, 2) + " nm)");
     }
 
     bool bPoint(const json& value, const std::string& where, CRunFile& run, CPointEntry& point) {
@@ -627,14 +646,16 @@ private:
         if (run.bIsSpectral()) {
             return value.is_string()
                        ? bSpectrumPoint(value, where, run, point)
-                       : bFail(where, "expected a spectrum file name, null (not measured) or "
-                                      "{\"manual\": value}, found " +
-                                          sDescribe(value));
+                       : bFail(where,
+                               "expected a spectrum file name, null (not measured) or "
+                               "{\"manual\": value}, found " +
+                                   sDescribe(value));
         }
         return value.is_array() ? bReadings(value, where, run, point)
-                                : bFail(where, "expected a list of readings, null (not measured) "
-                                               "or {\"manual\": absorbance}, found " +
-                                                   sDescribe(value));
+                                : bFail(where,
+                                        "expected a list of readings, null (not measured) "
+                                        "or {\"manual\": absorbance}, found " +
+                                            sDescribe(value));
     }
 
     // The points of one sample: a replicate each, or a stage position each.
@@ -646,9 +667,9 @@ private:
             return false;
         }
         const bool bStage = run.bHasStage();
-        const auto expected = static_cast<size_t>(
-            bStage ? run.m_Method.pGetXYStageParam()->iGetCoordNum()
-                   : run.m_Method.pGetQuantParam()->m_iNumRep);
+        const auto expected =
+            static_cast<size_t>(bStage ? run.m_Method.pGetXYStageParam()->iGetCoordNum()
+                                       : run.m_Method.pGetQuantParam()->m_iNumRep);
         if (!bCount(*pList, path, expected, "point",
                     bStage ? "one per stage position" : "one per replicate")) {
             return false;
@@ -662,7 +683,8 @@ private:
         return true;
     }
 
-    // ---- samples ----------------------------------------------------------------------------------
+    // ---- samples
+    // ----------------------------------------------------------------------------------
 
     bool bStandards(const json& root, CRunFile& run) {
         const json* pList = pField(root, "", "standards", false);
@@ -792,9 +814,9 @@ private:
         return bObject(inst, where) &&
                bKnownFields(inst, where,
                             {"family", "data_mode", "delay", "slit", "slit_width", "scan_speed",
-                             "lamp_change_wavelength", "baseline", "response", "d2_lamp",
-                             "wi_lamp", "auto_zero", "auto_zero_wavelength",
-                             "wavelength_decimals", "photometric_decimals"}) &&
+                             "lamp_change_wavelength", "baseline", "response", "d2_lamp", "wi_lamp",
+                             "auto_zero", "auto_zero_wavelength", "wavelength_decimals",
+                             "photometric_decimals"}) &&
                bInt(inst, where, "family", pInst->m_iSelectType, 0, 13, false) &&
                bCoded(inst, where, "data_mode", pInst->m_vsDataModeTexts, "data mode",
                       pInst->m_iDataMode) &&
@@ -808,10 +830,10 @@ private:
                       pInst->m_iBaseline) &&
                bCoded(inst, where, "response", pInst->m_vsResponseTexts, "response",
                       pInst->m_iResponse) &&
-               bAvailableCoded(inst, where, "d2_lamp", pInst->m_vsD2LampTexts, pInst->m_iD2Lamp,
-                               2, pInst) &&
-               bAvailableCoded(inst, where, "wi_lamp", pInst->m_vsWILampTexts, pInst->m_iWILamp,
-                               3, pInst) &&
+               bAvailableCoded(inst, where, "d2_lamp", pInst->m_vsD2LampTexts, pInst->m_iD2Lamp, 2,
+                               pInst) &&
+               bAvailableCoded(inst, where, "wi_lamp", pInst->m_vsWILampTexts, pInst->m_iWILamp, 3,
+                               pInst) &&
                bAutoZero(inst, where, run) &&
                bInt(inst, where, "wavelength_decimals", pInst->m_iWaveDecimals, 0, 4, false) &&
                bInt(inst, where, "photometric_decimals", pInst->m_iPhotoDecimals, 0, 8, false);
@@ -867,7 +889,8 @@ private:
         return true;
     }
 
-    // ---- the run as a whole -----------------------------------------------------------------------
+    // ---- the run as a whole
+    // -----------------------------------------------------------------------
 
     bool bConsistent(const CRunFile& run) {
         const CAnalysisSettings& settings = run.m_Settings;
@@ -880,13 +903,14 @@ private:
         if (run.bHasStage() && !run.m_vStandards.empty()) {
             return bFail("/standards", "an in-plane distribution run measures unknowns only");
         }
-        if (run.m_Accuracy && (settings.m_iResultType != kReadingsResult ||
-                               run.iQuantType() != kWavelengthQuant)) {
+        if (run.m_Accuracy &&
+            (settings.m_iResultType != kReadingsResult || run.iQuantType() != kWavelengthQuant)) {
             return bFail("/validation",
                          "a photometric accuracy check reads wavelengths with the result "
                          "\"readings\"");
         }
-        if (settings.m_iCalibType == kSegmentedCalib && bCalibrates && run.m_vStandards.size() < 2) {
+        if (settings.m_iCalibType == kSegmentedCalib && bCalibrates &&
+            run.m_vStandards.size() < 2) {
             return bFail("/standards", "a segmented calibration needs at least 2 standards");
         }
         return true;
@@ -895,9 +919,9 @@ private:
     std::string m_sSource;
     std::filesystem::path m_spectrumDir;
     CRunError& m_error;
-    int m_iReadingUnit = 0;     // 0 %T, 1 absorbance
-    int m_iSpectrumPoints = 0;  // points of the first spectrum; 0 before it
-    int m_iLastSampleNo = 0;    // number of the last unknown numbered by its position
+    int m_iReadingUnit = 0;          // 0 %T, 1 absorbance
+    int m_iSpectrumPoints = 0;       // points of the first spectrum; 0 before it
+    int m_iLastSampleNo = 0;         // number of the last unknown numbered by its position
     bool m_bStandardPoints = false;  // reading the points of standards (typed values allowed)
 };
 

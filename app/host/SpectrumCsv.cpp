@@ -105,10 +105,9 @@ private:
 
     bool bCheckScan(int lineCount) {
         if (static_cast<int>(m_vPoints.size()) < kMinSpectrumPoints) {
-            return bFail(sLine(lineCount), "a spectrum needs at least " +
-                                               std::to_string(kMinSpectrumPoints) +
-                                               " points, found " +
-                                               std::to_string(m_vPoints.size()));
+            return bFail(sLine(lineCount),
+                         "a spectrum needs at least " + std::to_string(kMinSpectrumPoints) +
+                             " points, found " + std::to_string(m_vPoints.size()));
         }
         const double step = m_vPoints[1].m_dWave - m_vPoints[0].m_dWave;
         if (step == 0.0) {

@@ -8,6 +8,7 @@
 #include "host/RunError.h"
 #include "host/RunFile.h"
 
-// Reads the spectrum at path; sName names the file in messages. Returns it highest wavelength first.
+// Reads the spectrum at path; sName names the file in messages. Returns it highest wavelength
+// first.
 bool bReadSpectrumCsv(const std::filesystem::path& path, const std::string& sName,
                       CSpectrum& spectrum, CRunError& error);

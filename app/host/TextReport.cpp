@@ -34,7 +34,10 @@ std::string sLine(const std::vector<std::string>& cells, const std::vector<size_
                   const CTableBlock& table) {
     std::string line;
     for (size_t c = 0; c < cells.size(); ++c) {
-        line += (c == 0 ? "" : kColumnGap) + sPadded(cells[c], widths[c], table.bRightAligned(c));
+        if (c > 0) {
+            line += kColumnGap;
+        }
+        line += sPadded(cells[c], widths[c], table.bRightAligned(c));
     }
     line.erase(line.find_last_not_of(' ') + 1);
     return line + "\n";
@@ -43,7 +46,10 @@ std::string sLine(const std::vector<std::string>& cells, const std::vector<size_
 std::string sRule(const std::vector<size_t>& widths) {
     std::string rule;
     for (size_t c = 0; c < widths.size(); ++c) {
-        rule += (c == 0 ? "" : kColumnGap) + std::string(widths[c], '-');
+        if (c > 0) {
+            rule += kColumnGap;
+        }
+        rule += std::string(widths[c], '-');
     }
     return rule + "\n";
 }
@@ -72,7 +78,10 @@ std::string sTextReport(const CReport& report) {
             text += "(none)\n";
         }
         for (size_t b = 0; b < section.m_vBlocks.size(); ++b) {
-            text += (b == 0 ? "" : "\n") + sTable(section.m_vBlocks[b]);
+            if (b > 0) {
+                text += '\n';
+            }
+            text += sTable(section.m_vBlocks[b]);
         }
     }
     return text;

@@ -29,8 +29,9 @@ inline std::string sFileText(const std::filesystem::path& path) {
 class CScratchDir {
 public:
     CScratchDir() {
-        m_path = std::filesystem::temp_directory_path() /
-                 ("photoquant-test-" + std::to_string(::getpid()) + "-" + std::to_string(++s_iCount));
+        m_path =
+            std::filesystem::temp_directory_path() /
+            ("photoquant-test-" + std::to_string(::getpid()) + "-" + std::to_string(++s_iCount));
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -12,7 +12,8 @@ std::string sRun(const std::string& method, const std::string& standardReadings,
            standardReadings + R"(}], "unknowns": [{"name": "U1", "readings": [[40.0]]}]})";
 }
 
-const std::string kMethod = R"("quantitation": "wavelength", "wavelengths": [510], "replicates": 1)";
+const std::string kMethod =
+    R"("quantitation": "wavelength", "wavelengths": [510], "replicates": 1)";
 
 struct CBadCase {
     const char* m_szName;
@@ -25,9 +26,9 @@ struct CBadCase {
 void vExpectRefused(const CBadCase& bad) {
     const CScratchDir dir;
     const auto file = dir.Write("run.json", bad.m_sRunFile);
-    const CProgramResult result = RunProgram("run '" + file.string() + "' --csv '" +
-                                             (dir.Path() / "lists").string() + "' --html '" +
-                                             (dir.Path() / "report.html").string() + "'");
+    const CProgramResult result =
+        RunProgram("run '" + file.string() + "' --csv '" + (dir.Path() / "lists").string() +
+                   "' --html '" + (dir.Path() / "report.html").string() + "'");
     EXPECT_EQ(result.m_iExit, 2) << bad.m_szName;
     EXPECT_EQ(result.m_sErr, "photoquant: " + file.string() + ": " + bad.m_sMessage + "\n")
         << bad.m_szName;
@@ -45,7 +46,9 @@ TEST(BadInput, EachFaultOfARunFileIsNamedWithItsPlaceAndNothingIsWritten) {
          "'}'; expected string literal"},
         {"missing field", sRun(R"("quantitation": "wavelength", "wavelengths": [510])", "[[40]]"),
          "/method/replicates: missing field"},
-        {"mistyped field", sRun(R"("quantitation": "wavelength", "wavelengths": [510], "replicates": "three")", "[[40]]"),
+        {"mistyped field",
+         sRun(R"("quantitation": "wavelength", "wavelengths": [510], "replicates": "three")",
+              "[[40]]"),
          "/method/replicates: expected a whole number, found the text \"three\""},
         {"unknown field", sRun(kMethod + R"(, "replicate": 2)", "[[40]]"),
          "/method/replicate: unknown field (known here: quantitation, wavelengths, replicates, "
@@ -56,7 +59,8 @@ TEST(BadInput, EachFaultOfARunFileIsNamedWithItsPlaceAndNothingIsWritten) {
          "/standards/0/readings/0: expected 1 reading (one per wavelength), found 2"},
         {"readings against replicates", sRun(kMethod, "[[40], [41]]"),
          "/standards/0/readings: expected 1 point (one per replicate), found 2"},
-        {"unknown quantitation", sRun(R"("quantitation": "fluorescence", "wavelengths": [510], "replicates": 1)", "[[40]]"),
+        {"unknown quantitation",
+         sRun(R"("quantitation": "fluorescence", "wavelengths": [510], "replicates": 1)", "[[40]]"),
          "/method/quantitation: unknown quantitation \"fluorescence\" (one of: wavelength, peak "
          "area, peak height, derivative, ratio)"},
         {"unknown calibration type", sRun(kMethod + R"(, "calibration": "4th order")", "[[40]]"),
@@ -77,7 +81,8 @@ TEST(BadInput, MissingOrUnreadableFilesAreNamed) {
     const std::string missing = (dir.Path() / "nowhere.json").string();
     CProgramResult result = RunProgram("run '" + missing + "'");
     EXPECT_EQ(result.m_iExit, 2);
-    EXPECT_EQ(result.m_sErr, "photoquant: " + missing + ": cannot read the run file: no such file\n");
+    EXPECT_EQ(result.m_sErr,
+              "photoquant: " + missing + ": cannot read the run file: no such file\n");
 
     result = RunProgram("run '" + dir.Path().string() + "'");
     EXPECT_EQ(result.m_iExit, 2);
@@ -89,9 +94,9 @@ TEST(BadInput, MissingOrUnreadableFilesAreNamed) {
     const auto file = dir.Write(
         "peaks.json", R"({"method": {)" + peakMethod +
                           R"(}, "unknowns": [{"readings": ["gone.csv"]}], "standards": []})");
-    const CBadCase noSpectrum{"missing spectrum", sFileText(file),
-                              "/unknowns/0/readings/0: spectrum file not found: " +
-                                  (dir.Path() / "gone.csv").string()};
+    const CBadCase noSpectrum{
+        "missing spectrum", sFileText(file),
+        "/unknowns/0/readings/0: spectrum file not found: " + (dir.Path() / "gone.csv").string()};
     result = RunProgram("run '" + file.string() + "'");
     EXPECT_EQ(result.m_iExit, 2);
     EXPECT_EQ(result.m_sErr, "photoquant: " + file.string() + ": " + noSpectrum.m_sMessage + "\n");
@@ -123,9 +128,9 @@ TEST(BadInput, BadUsageExitsWithTwoAndAFailedRunWithOne) {
 
     // Two standards, neither measured: nothing to fit a line to.
     const CScratchDir dir;
-    const auto file = dir.Write(
-        "run.json", R"({"reading_unit": "%T", "method": {)" + kMethod +
-                        R"(}, "standards": [{"concentration": 1, "readings": [null]},
+    const auto file =
+        dir.Write("run.json", R"({"reading_unit": "%T", "method": {)" + kMethod +
+                                  R"(}, "standards": [{"concentration": 1, "readings": [null]},
                             {"concentration": 2, "readings": [null]}],
                         "unknowns": [{"readings": [[40]]}]})");
     const CProgramResult failed =

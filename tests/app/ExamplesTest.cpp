@@ -48,7 +48,7 @@ TEST(Examples, BuiltInIronExampleReadsTheUnknownsOffTheFittedLine) {
 
     const CListCtrl& list = iron.Run().UnknownList();
     EXPECT_EQ(sCell(list, 0, 0), "BLK Reagent blank");  // a blank shows its first replicate only
-    EXPECT_EQ(sCell(list, 1, 3), "2.535");               // (0.512 - 0.010) / 0.198
+    EXPECT_EQ(sCell(list, 1, 3), "2.535");              // (0.512 - 0.010) / 0.198
     EXPECT_EQ(sCell(list, 3, 4), "2.537 [0.0127102][0.500985]");
     EXPECT_EQ(sCell(list, 6, 4), "8.746 [0.0177368][0.202836] HIGH");  // above the 8 mg/L limit
 }
@@ -75,9 +75,9 @@ TEST(Examples, ManualCalibrationSubtractsTheBlankAndCorrectsTheDilution) {
     const CExecutedRun manual("manual-calibration.json");
     ASSERT_TRUE(manual.bOk()) << manual.m_sProblem;
     const CListCtrl& list = manual.Run().UnknownList();
-    EXPECT_EQ(sCell(list, 1, 3), "0.444");  // (0.254 - 0.014) * 1.85
-    EXPECT_EQ(sCell(list, 3, 3), "0.148");  // (0.094 - 0.014) * 1.85
-    EXPECT_EQ(sCell(list, 5, 3), "3.700");  // (0.414 - 0.014) * 1.85 * 5
+    EXPECT_EQ(sCell(list, 1, 3), "0.444");                            // (0.254 - 0.014) * 1.85
+    EXPECT_EQ(sCell(list, 3, 3), "0.148");                            // (0.094 - 0.014) * 1.85
+    EXPECT_EQ(sCell(list, 5, 3), "3.700");                            // (0.414 - 0.014) * 1.85 * 5
     EXPECT_NEAR(manual.Run().Unknowns().dGetSD(3), 0.0261630, 1e-6);  // (3.737 - 3.700) / sqrt(2)
     const std::string mean = sCell(list, 6, 4);
     EXPECT_EQ(mean.substr(mean.size() - 5), " HIGH");  // above the 1.5 mg/L limit
@@ -109,8 +109,8 @@ TEST(Examples, ProfileCalibrationOptionSetsTheDirectionOfARunWithoutOne) {
     // Direction 0 fits the reading from the concentration: slope about 0.77 Abs per mg/L.
     const CScratchDir dir;
     const auto profile = dir.Write("lab.ini", "[Default]\nPhotometry Calibration Type=0\n");
-    const CProgramResult result =
-        RunProgram("--profile '" + profile.string() + "' run '" + sExample("two-wavelengths.json") + "'");
+    const CProgramResult result = RunProgram("--profile '" + profile.string() + "' run '" +
+                                             sExample("two-wavelengths.json") + "'");
     ASSERT_EQ(result.m_iExit, 0) << result.m_sErr;
     const auto line = result.m_sOut.find("\nA1:");
     ASSERT_NE(line, std::string::npos);

@@ -100,7 +100,8 @@ std::string sWellFormedProblem(const std::string& xml) {
         }
         if (tag.front() == '/') {
             if (open.empty() || open.back() != tag.substr(1)) {
-                return "</" + tag.substr(1) + "> closes " + (open.empty() ? "nothing" : open.back());
+                return "</" + tag.substr(1) + "> closes " +
+                       (open.empty() ? "nothing" : open.back());
             }
             open.pop_back();
             continue;
@@ -142,8 +143,8 @@ TEST(Outputs, CsvListsParseAsRfc4180AndHoldTheListCells) {
     const auto csvDir = dir.Path() / "lists";
     const CProgramResult result = RunProgram("--csv '" + csvDir.string() + "'");
     ASSERT_EQ(result.m_iExit, 0) << result.m_sErr;
-    for (const char* name : {"standards", "standards-calibration", "unknowns",
-                             "unknowns-calibration"}) {
+    for (const char* name :
+         {"standards", "standards-calibration", "unknowns", "unknowns-calibration"}) {
         CRecords records;
         EXPECT_TRUE(bParseCsv(sFileText(csvDir / (std::string(name) + ".csv")), records)) << name;
     }
@@ -195,9 +196,9 @@ TEST(Outputs, WellFormednessCheckCatchesWhatABrowserWouldForgive) {
 }
 
 TEST(Outputs, TextTablesAlignColumnsAndSplitReportTextIntoBlocks) {
-    const std::vector<CTableBlock> blocks =
-        TextTables("Calibration type:\t1st order\nForce through zero:\tNo\n"
-                   "Seg #\tStart (%)\tEnd (%)\tA0\tA1\n1\t0.0\t1.0\t0\t2\n");
+    const std::vector<CTableBlock> blocks = TextTables(
+        "Calibration type:\t1st order\nForce through zero:\tNo\n"
+        "Seg #\tStart (%)\tEnd (%)\tA0\tA1\n1\t0.0\t1.0\t0\t2\n");
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_TRUE(blocks[0].m_vsHeaders.empty());
     EXPECT_EQ(blocks[1].m_vsHeaders[0], "Seg #");
