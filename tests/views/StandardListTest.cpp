@@ -8,10 +8,8 @@ TEST(StandardList, SingleReplicatesCarryLabelsAndCalibrationResultsOnEveryRow) {
     doc->vSetConcPrecision(3);
     doc->vSetXPrecision(3);
     vCalibrateAs(*doc, 1, 0);
-    CHostView host;
-    CUVStandardList view;
-    vPlace(view, *doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVStandardList> placed(*doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list), (Texts{"Std No. / Name", "Abs(450.0)", "Conc(%)", "diff", "RD", "t"}));
     // 6 pixels a character: 84 + 84/2; then each text + 42; results as wide as "1111.111"
     EXPECT_EQ(Widths(list), (std::vector<int>{126, 102, 84, 90, 90, 90}));
@@ -29,10 +27,8 @@ TEST(StandardList, ReplicatesLabelTheFirstRowAndResultsStandOnTheLastOfAMeasured
     auto doc = pMeasuredStandards(
         {{1.0, {0.1, 0.1, kSkip}}, {2.0, {0.2, 0.2, 0.2}}, {5.0, {kSkip, kSkip, kSkip}}}, 1);
     doc->vChangeConcVal(kNoValue, 2);
-    CHostView host;
-    CUVStandardList view;
-    vPlace(view, *doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVStandardList> placed(*doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list)[1], "Repl No.");
     EXPECT_EQ(Widths(list), (std::vector<int>{126, 72, 90, 84, 78, 78, 78}));  // "1111.1" + 42
     ASSERT_EQ(list.GetItemCount(), 9);
@@ -42,7 +38,7 @@ TEST(StandardList, ReplicatesLabelTheFirstRowAndResultsStandOnTheLastOfAMeasured
     EXPECT_EQ(Row(list, 6), (Texts{"3 ", "1", "", "*****", "", "", ""}));
 
     vCalibrateAs(*doc, 4, 0);  // one segment through both means: no differences
-    view.OnUpdate(nullptr, 0, nullptr);
+    placed.view.OnUpdate(nullptr, 0, nullptr);
     EXPECT_EQ(Row(list, 1), (Texts{kBlanks, "2", "0.1000", "1.0", "", "", ""}));
     EXPECT_EQ(Row(list, 2), (Texts{kBlanks, "3", "", "1.0", "0.0", "0", "0"}));
     EXPECT_EQ(Row(list, 8), (Texts{kBlanks, "3", "", "*****", "", "", ""}));
@@ -56,18 +52,17 @@ TEST(StandardList, TwoWavelengthsAddTheCorrectedReadingAndTypedValuesShowOnlyThe
     iFeedPoint(doc, {0.3, 0.1});
     const CDoublePt typed(0.0, 0.7);
     doc.iMChangeValues(&typed, 1);
-    CHostView host;
-    CUVStandardList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVStandardList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list), (Texts{"Std No. / Name", "Abs(500.0)", "Abs(600.0)", "Abs corr",
                                     "Conc(%)", "diff", "RD", "t"}));
     EXPECT_EQ(Row(list, 0)[3], "-0.3000");  // 0.2 - 0.5
     EXPECT_EQ(Row(list, 1), (Texts{"2 ", "", "", "0.7000", "0.0", "", "", ""}));
 
-    view.vUpdateDisplay(1, 0);  // the single-row update shows the stored readings as they are
+    placed.view.vUpdateDisplay(1,
+                               0);  // the single-row update shows the stored readings as they are
     EXPECT_EQ(Row(list, 1), (Texts{"2 ", "0.3000", "0.1000", "0.7000", "0.0", "", "", ""}));
-    view.vUpdateDisplay(5, 0);  // no such row
+    placed.view.vUpdateDisplay(5, 0);  // no such row
     EXPECT_EQ(list.GetItemCount(), 2);
 }
 
@@ -76,10 +71,8 @@ TEST(StandardList, PeakHeightShowsOneValueColumn) {
     vFeed(doc, {0.0});
     const CDoublePt typed(0.0, 0.1234);
     doc.iMChangeValues(&typed, 0);
-    CHostView host;
-    CUVStandardList view;
-    vPlace(view, doc, host);
-    EXPECT_EQ(Headers(view.GetListCtrl())[1], "Peak Height");
-    EXPECT_EQ(Widths(view.GetListCtrl())[1], 108);  // 66 + 42
-    EXPECT_EQ(Row(view.GetListCtrl(), 0)[1], "0.1234");
+    CPlaced<CUVStandardList> placed(doc);
+    EXPECT_EQ(Headers(placed.List())[1], "Peak Height");
+    EXPECT_EQ(Widths(placed.List())[1], 108);  // 66 + 42
+    EXPECT_EQ(Row(placed.List(), 0)[1], "0.1234");
 }

@@ -19,10 +19,8 @@ TEST(UnknownList, BlankShowsOneRowAndReplicatesCondenseOnTheLastRow) {
     vUseManualLine(doc, 0.0, 1.0);  // conc = reading
     vFeed(doc, {0.05, 0.05, 0.05, 0.10, 0.12, 0.14, 0.1, -0.1, 0.0, 0.2});
     doc.vSkipData();
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list), (Texts{"Samp No. / Name", "Repl No.", "Abs(500.0)", "Conc(%)",
                                     "Avg Conc [SD][CV] (%)"}));
     // 90 + 45; 48 + 24; the rest their text + 45
@@ -41,10 +39,10 @@ TEST(UnknownList, BlankShowsOneRowAndReplicatesCondenseOnTheLastRow) {
 
     // the last reading arrives: row 11 - 2 blank replicates
     vFeed(doc, {0.3});
-    view.vUpdateDisplay(3, 2, 0, 1);
+    placed.view.vUpdateDisplay(3, 2, 0, 1);
     // mean 0.25, SD sqrt(0.005), CV of 0.07071 (5 decimals) and 0.25
     EXPECT_EQ(Row(list, 9), (Texts{kBlanks, "3", "0.3000", "0.300", "0.250 [0.0707107][28.284]"}));
-    view.vUpdateDisplay(3, 2, 0, -5);  // row 21 does not exist
+    placed.view.vUpdateDisplay(3, 2, 0, -5);  // row 21 does not exist
     EXPECT_EQ(list.GetItemCount(), 10);
 }
 
@@ -57,10 +55,8 @@ TEST(UnknownList, SingleReadingsAreFlaggedAgainstTheLimitsButBlanksNever) {
     doc.vSetStatisticalMode(1);
     vUseManualLine(doc, 0.0, 1.0);  // conc = reading
     vFeed(doc, {12.345, 12.345, 0.5});
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Row(list, 0), (Texts{"BLK ", "12.3450", "12.345", ""}));
     // one reading per sample: no SD
     EXPECT_EQ(Row(list, 1), (Texts{"1 ", "12.3450", "12.345 HIGH", "12.345 [*****][*****] HIGH"}));
@@ -68,7 +64,7 @@ TEST(UnknownList, SingleReadingsAreFlaggedAgainstTheLimitsButBlanksNever) {
 
     doc.vSetCoeff(1, 1e9);  // 12.345e9 is beyond what a cell shows
     doc.vCalcConc();
-    view.OnUpdate(nullptr, 0, nullptr);
+    placed.view.OnUpdate(nullptr, 0, nullptr);
     EXPECT_EQ(Row(list, 1), (Texts{"1 ", "12.3450", "*****", "***** [*****][*****]"}));
 }
 
@@ -80,17 +76,15 @@ TEST(UnknownList, RatiosShowTheirMeanWithTheReadingsSignificantDigits) {
     doc.vSetStatisticalMode(1);
     iFeedPoint(doc, {2.0, 1.0});
     iFeedPoint(doc, {2.25, 1.0});
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list), (Texts{"Samp No. / Name", "Repl No.", "Abs(500.0)", "Abs(600.0)",
                                     "Ratio", "Avg Ratio [SD][CV] (%)"}));
     EXPECT_EQ(Row(list, 0), (Texts{"1 ", "1", "2.0000", "1.0000", "2", ""}));
     // ratios 2 and 2.25: mean 2.125 shown as 2.1 (1 decimal), SD sqrt(0.03125), CV 8.3189 %
     EXPECT_EQ(Row(list, 1),
               (Texts{kBlanks, "2", "2.2500", "1.0000", "2.25", "2.1 [0.176777][8.3189]"}));
-    view.vUpdateDisplay(0, 1, 0, 0);  // five significant digits, unrounded
+    placed.view.vUpdateDisplay(0, 1, 0, 0);  // five significant digits, unrounded
     EXPECT_EQ(Row(list, 1)[5], "2.125 [0.176777][8.3189]");
 }
 
@@ -105,15 +99,13 @@ TEST(UnknownList, WithoutReplicateRowsTheDocumentLabelsOneRowPerSample) {
     doc.vSetUnkSampName("A", 0);
     doc.vSetUnkSampName("B", 1);
     vFeed(doc, {0.1, 0.2});
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list), (Texts{"Samp No. / Name", "Abs(500.00)"}));
     EXPECT_EQ(Row(list, 0), (Texts{"1     A", "0.1000"}));
     EXPECT_EQ(Row(list, 1), (Texts{"BLK   B", "0.2000"}));
 
-    view.vUpdateDisplay(1, 0, 1, 0);  // a new row for sample 1 before the old one
+    placed.view.vUpdateDisplay(1, 0, 1, 0);  // a new row for sample 1 before the old one
     ASSERT_EQ(list.GetItemCount(), 3);
     EXPECT_EQ(Row(list, 1), (Texts{"BLK   B", "0.2000"}));
     EXPECT_EQ(list.GetItemData(1), 1u);
@@ -173,9 +165,7 @@ TEST(UnknownList, PeakAreaShowsThePeakValueInOneColumn) {
     const CDoublePt typed(0.0, 0.5);
     doc.iMChangeValues(&typed, 0);
     doc.vCalcConc();
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    EXPECT_EQ(Headers(view.GetListCtrl()), (Texts{"Samp No. / Name", "Peak Area", "Conc(%)"}));
-    EXPECT_EQ(Row(view.GetListCtrl(), 0), (Texts{"1 ", "0.5000", "0.5"}));
+    CPlaced<CUVUnknownList> placed(doc);
+    EXPECT_EQ(Headers(placed.List()), (Texts{"Samp No. / Name", "Peak Area", "Conc(%)"}));
+    EXPECT_EQ(Row(placed.List(), 0), (Texts{"1 ", "0.5000", "0.5"}));
 }

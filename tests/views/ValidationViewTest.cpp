@@ -25,10 +25,8 @@ TEST(ValidationView, AccuracyListsEachWavelengthsStandardsUntilOneHasNoDifferenc
     doc.vSetGLPResult(pResult);
     iFeedPoint(doc, {0.1, 0.2});
     doc.vSkipData();
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Headers(list), (Texts{"Std", "A1", "A2", "Lot result", ""}));
     // the last two widths follow the wider difference (96) and scope (78) titles, times 1.5
     EXPECT_EQ(Widths(list), (std::vector<int>{27, 18, 18, 144, 117}));
@@ -36,13 +34,13 @@ TEST(ValidationView, AccuracyListsEachWavelengthsStandardsUntilOneHasNoDifferenc
     EXPECT_EQ(Row(list, 1), (Texts{"2 ", "", "", "", ""}));
     EXPECT_EQ(list.GetItemCount(), 3);  // incomplete: no summary yet
 
-    view.vUpdateGLPDisplay(1, 0, 1);  // the last wavelength also brings the lot result
+    placed.view.vUpdateGLPDisplay(1, 0, 1);  // the last wavelength also brings the lot result
     EXPECT_EQ(Row(list, 1), (Texts{"2 ", "", "0.250", "NG", ""}));
-    view.vUpdateGLPDisplay(4, 0, 0);  // no such row
+    placed.view.vUpdateGLPDisplay(4, 0, 0);  // no such row
     EXPECT_EQ(list.GetItemCount(), 3);
 
     doc.vSkipData();
-    view.OnUpdate(nullptr, 0, nullptr);
+    placed.view.OnUpdate(nullptr, 0, nullptr);
     // a gap, the titles, standards 0 and 1 at 440 nm, standard 0 at 546 nm, a gap, the verdict
     EXPECT_EQ(Column(list, 0, 3), (Texts{"", "", "", "", "", "", "Judgement"}));
     EXPECT_EQ(Column(list, 1, 3), (Texts{"", "WL", "440 nm", "", "546 nm", "", "Pass"}));
@@ -66,10 +64,8 @@ TEST(ValidationView, ReproducibilityShowsEachRepeatAndOneWidenedSummaryRow) {
     pResult->vSetResultText("Pass");
     doc.vSetGLPResult(pResult);
     vFeed(doc, {0.5, 0.5, 0.5});
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     ASSERT_EQ(list.GetItemCount(), 4);
     EXPECT_EQ(Row(list, 1), (Texts{std::string(12, ' '), "2", "0.501", ""}));
     EXPECT_EQ(Row(list, 3), (Texts{"Spread", "0.002", "0.005 or less", "Pass"}));
@@ -103,10 +99,8 @@ TEST(ValidationView, CombinedResultFollowsTheRowsOfABlankAndRunsRepeatsPerWavele
     for (int p = 0; p < 4; ++p) {
         iFeedPoint(doc, {0.1, 0.2});
     }
-    CHostView host;
-    CUVUnknownList view;
-    vPlace(view, doc, host);
-    const CListCtrl& list = view.GetListCtrl();
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
     EXPECT_EQ(Row(list, 1), (Texts{"1 ", "1", "", "0.2001"}));
     // after 3 data rows (the blank's second replicate has none): average, gap, accuracy table,
     // gap, repeat table, gap, verdicts
@@ -119,7 +113,7 @@ TEST(ValidationView, CombinedResultFollowsTheRowsOfABlankAndRunsRepeatsPerWavele
     EXPECT_EQ(list.GetColumnWidth(0), 132);
 
     doc.vSetGLPResult(new CGLPResult);  // a result of no known kind shows nothing of its own
-    view.OnUpdate(nullptr, 0, nullptr);
+    placed.view.OnUpdate(nullptr, 0, nullptr);
     EXPECT_EQ(list.GetColumnCount(), 0);
     EXPECT_EQ(list.GetItemCount(), 3);
 }

@@ -36,6 +36,15 @@ inline void vPlace(CPhotometryListView& view, CDocument& doc, CWnd& parent) {
     view.OnInitialUpdate();
 }
 
+// A view of the given kind placed in a host view of its own, attached and updated.
+template <class View>
+struct CPlaced {
+    CHostView host;
+    View view;
+    explicit CPlaced(CDocument& doc) { vPlace(view, doc, host); }
+    CListCtrl& List() { return view.GetListCtrl(); }
+};
+
 inline Texts Headers(const CListCtrl& list) {
     Texts headers;
     for (int c = 0; c < list.GetColumnCount(); ++c) {
