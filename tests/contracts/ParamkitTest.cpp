@@ -34,16 +34,3 @@ TEST(Paramkit, UnknownCodesAndIdsHaveNoText) {
     EXPECT_EQ(copied.GetSyringeSpeedTxt(1), "");
     EXPECT_EQ(copied.GetSyringeCapacityTxt(-1), "");
 }
-
-TEST(Paramkit, UnsetSamplingIntervalFollowsTheDataInterval) {
-    CUVInstrParameters params;
-    params.m_dDataInterval = 0.5;
-    params.m_dSamplingInterval = 0.0;
-    params.vUpdateSamplingInterval();
-    EXPECT_EQ(params.m_dSamplingInterval, 0.5);
-    EXPECT_EQ(params.GetDataIntervalText(), "0.5 nm");
-
-    params.m_dSamplingInterval = 2.0;
-    params.vUpdateSamplingInterval();
-    EXPECT_EQ(params.m_dSamplingInterval, 2.0);
-}

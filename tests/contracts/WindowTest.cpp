@@ -70,32 +70,6 @@ TEST(WindowTree, ConvertsBetweenClientAndScreenCoordinatesOverEveryParent) {
     EXPECT_EQ(grandchild.GetSafeHwnd(), nullptr);
 }
 
-TEST(WindowState, StyleVisibilityAndEnablingShareOneStyleWord) {
-    CWnd top;
-    CWnd list;
-    ASSERT_TRUE(top.Create("", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
-    ASSERT_TRUE(
-        list.Create(WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &top, 1));
-
-    list.ModifyStyle(0, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER);
-    EXPECT_EQ(GetWindowLong(list.m_hWnd, GWL_STYLE), 0x50008005);  // child, visible, 0x8005
-    SetWindowLong(list.m_hWnd, GWL_STYLE, GetWindowLong(list.m_hWnd, GWL_STYLE) & ~LVS_SINGLESEL);
-    EXPECT_EQ(list.GetStyle(), 0x50008001u);
-    EXPECT_FALSE(list.ModifyStyle(0, LVS_REPORT));  // nothing to change
-    EXPECT_EQ(GetWindowLong(list.m_hWnd, GWL_ID), 1);
-
-    EXPECT_TRUE(list.IsWindowVisible());
-    top.ShowWindow(SW_HIDE);
-    EXPECT_FALSE(list.IsWindowVisible());  // a hidden parent hides its children
-    EXPECT_NE(list.GetStyle() & WS_VISIBLE, 0u);
-    EXPECT_FALSE(top.ShowWindow(SW_SHOW));  // it was hidden
-
-    EXPECT_FALSE(list.EnableWindow(FALSE));  // it was enabled
-    EXPECT_FALSE(list.IsWindowEnabled());
-    EXPECT_NE(list.GetStyle() & WS_DISABLED, 0u);
-    EXPECT_TRUE(list.EnableWindow(TRUE));
-}
-
 TEST(WindowMessages, RightButtonUpArrivesWithItsPointUnpackedSigned) {
     EXPECT_EQ(GET_X_LPARAM(MAKELPARAM(-5, 32767)), -5);
     EXPECT_EQ(GET_Y_LPARAM(MAKELPARAM(-5, -32768)), -32768);
