@@ -2,8 +2,8 @@
 
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
-#include "views/ParameterValueColumns.h"
 #include "unknowns/InstrumentListing.h"
+#include "views/ParameterValueColumns.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataInstProp, CPropertyPage)
 
