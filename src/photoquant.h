@@ -50,6 +50,7 @@
 #include "contracts/xykit/DataY.h"
 #include "document/PhotometricNumbers.h"
 #include "document/UVPhotometryData.h"
+#include "pages/ParameterListPage.h"
 #include "pages/PhotDataInfoProp.h"
 #include "pages/PhotDataInstProp.h"
 #include "pages/PhotDataOptProp.h"
