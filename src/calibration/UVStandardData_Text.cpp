@@ -34,10 +34,8 @@ enum : UINT {
 };
 
 std::string sCalibrationTypeText(int iCalibType) {
-    if (iCalibType >= 1 && iCalibType <= 3) {
-        return sModuleString(kFirstOrder + static_cast<UINT>(iCalibType) - 1);
-    }
-    return iCalibType == 4 ? sModuleString(kSegmentedText) : std::string();
+    return iCalibType == 4 ? sModuleString(kSegmentedText)
+                           : sModuleStringOf(kFirstOrder, iCalibType - 1, 3);
 }
 
 }  // namespace

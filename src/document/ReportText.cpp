@@ -10,8 +10,19 @@ void vWriteReportLine(std::ostream& out, const std::string& label, const std::st
     out << label << ":\t" << value << '\n';
 }
 
+std::string sCutToFit(const std::string& text, size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    size_t n = limit;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) {
+        --n;
+    }
+    return text.substr(0, n);
+}
+
 std::string sCoefficientText(double value) {
-    return bIsUsable(value) ? UVDATASTR(value) : std::string("*****");
+    return bIsUsable(value) ? UVDATASTR(value) : std::string(kUnusableText);
 }
 
 int bWriteReportFile(const std::string& path, const std::function<void(std::ostream&)>& writer) {

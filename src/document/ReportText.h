@@ -1,16 +1,24 @@
 #pragma once
 // Report texts: tab-separated lines of a label, ":\t" and a value, written to a string or to a text
-// file. A file is written beside its final place and renamed over it, so a failed write never leaves
-// half a report where the last good one was.
+// file. A file is written beside its final place and renamed over it, so a failed write never
+// leaves half a report where the last good one was.
+#include <cstddef>
 #include <functional>
 #include <ostream>
 #include <string>
 
 #include "PhotoquantExport.h"
 
+// What texts and cells show for a value that is not a usable number.
+inline constexpr const char* kUnusableText = "*****";
+
 // One report line: label, ":\t", value, line feed.
 PQ_EXPORT void vWriteReportLine(std::ostream& out, const std::string& label,
                                 const std::string& value);
+
+// The text shortened to at most limit bytes without splitting a UTF-8 character: how a text that
+// does not fit its fixed character buffer is cut.
+PQ_EXPORT std::string sCutToFit(const std::string& text, size_t limit);
 
 // A coefficient as UVDATASTR writes it, or "*****" when it is not a usable number.
 PQ_EXPORT std::string sCoefficientText(double value);

@@ -71,3 +71,8 @@ __attribute__((destructor)) void vUnloadModule() { AfxTermExtensionModule(Photoq
 }  // namespace
 
 std::string sModuleString(UINT id) { return CResourceString(PhotoquantDLL.hResource, id); }
+
+std::string sModuleStringOf(UINT firstId, int code, int count) {
+    return code >= 0 && code < count ? sModuleString(firstId + static_cast<UINT>(code))
+                                     : std::string();
+}

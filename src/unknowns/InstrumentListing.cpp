@@ -116,18 +116,6 @@ bool bHasNumericSlit(int iSelectType) {
     return bIsOneOf(iSelectType, {1, 2, 3, 5, 6, 9, 10, 12, 13});
 }
 
-// The text cut to at most limit bytes without splitting a UTF-8 character.
-std::string sCutAt(const std::string& text, size_t limit) {
-    if (text.size() <= limit) {
-        return text;
-    }
-    size_t n = limit;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) {
-        --n;
-    }
-    return text.substr(0, n);
-}
-
 std::string sOnOff(bool bOn) {
     return sModuleString(bOn ? kOnText : kOffText);
 }
@@ -197,7 +185,7 @@ private:
     void vAddHeader(UINT label) { m_rows.push_back({sCell(sModuleString(label)), "", true}); }
 
     std::string sCell(const std::string& text) const {
-        return m_style.iCellLimit > 0 ? sCutAt(text, static_cast<size_t>(m_style.iCellLimit))
+        return m_style.iCellLimit > 0 ? sCutToFit(text, static_cast<size_t>(m_style.iCellLimit))
                                       : text;
     }
 
@@ -445,7 +433,7 @@ std::string sReportLine(const CListingRow& row) {
         vWriteReportLine(line, row.sLabel, row.sValue);
     }
     const std::string text = line.str();
-    return text.size() <= kLineLimit ? text : sCutAt(text, kLineLimit - 1) + '\n';
+    return text.size() <= kLineLimit ? text : sCutToFit(text, kLineLimit - 1) + '\n';
 }
 
 }  // namespace

@@ -40,20 +40,14 @@ constexpr int kMaxOrder = 3;
 // Width of the number text in a sample label: the name starts in the seventh character.
 constexpr size_t kNumberWidth = 6;
 
-// Text of a code that picks one of count consecutive string-table entries; empty outside them.
-std::string sCodeText(UINT firstId, int code, int count) {
-    return code >= 0 && code < count ? sModuleString(firstId + static_cast<UINT>(code))
-                                     : std::string();
-}
-
 std::string sSettingText(double value) {
-    return bIsUsable(value) ? sFixed(value, kSettingDecimals) : std::string("*****");
+    return bIsUsable(value) ? sFixed(value, kSettingDecimals) : std::string(kUnusableText);
 }
 
 // Four significant digits, as an output text stream writes in its general notation.
 std::string sFourDigits(double value) {
     if (!bIsUsable(value)) {
-        return "*****";
+        return kUnusableText;
     }
     std::ostringstream text;
     text << std::setprecision(4) << value;
@@ -69,12 +63,12 @@ void CUVUnknownData::vWriteRatioSettings(std::ostream& out) const {
         vWriteReportLine(out, sModuleString(kKFactorLabel) + " " + std::to_string(i),
                          sSettingText(m_dKFactor[i]));
     }
-    vWriteReportLine(out, sModuleString(kOperandLabel), sCodeText(kPlus, m_iRatioOperand, 3));
+    vWriteReportLine(out, sModuleString(kOperandLabel), sModuleStringOf(kPlus, m_iRatioOperand, 3));
 }
 
 void CUVUnknownData::vWriteManualCalibration(std::ostream& out, bool bForFile) const {
     const int iOrder = m_ManualSeg.m_iOrder;
-    vWriteReportLine(out, sModuleString(kCalibTypeLabel), sCodeText(kFirstOrder, iOrder - 1, 3));
+    vWriteReportLine(out, sModuleString(kCalibTypeLabel), sModuleStringOf(kFirstOrder, iOrder - 1, 3));
     vWriteReportLine(out, sModuleString(kManualCalibLabel), sModuleString(kYes));
     // An order beyond the segment's four coefficients lists the four it has.
     for (int i = 0; i <= iOrder && i <= kMaxOrder; ++i) {

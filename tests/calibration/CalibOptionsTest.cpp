@@ -5,11 +5,12 @@
 #include <fstream>
 
 #include "calibration/CalibOptions.h"
+#include "calibration/UVStandardData.h"
 #include "contracts/framework/WinApp.h"
 
 // The profile belongs to the process: each test leaves it in memory with the default value.
 class CalibOptions : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         AfxGetApp()->SetProfileFile("");
         AfxGetApp()->WriteProfileInt("Default", "Photometry Calibration Type", 1);
@@ -25,6 +26,7 @@ TEST_F(CalibOptions, ValueIsReadAtConstructionAndWrittenOnlyBySave) {
     AfxGetApp()->WriteProfileInt("Default", "Photometry Calibration Type", 0);
     CCalibOptions options;
     EXPECT_EQ(options.m_iValue, 0);
+    EXPECT_EQ(CUVStandardData().iGetCalibOpt(), 0);  // new standards take the direction
     CCalibOptions other;
     other.m_iValue = 5;
     options = other;

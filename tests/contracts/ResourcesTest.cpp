@@ -38,25 +38,12 @@ std::vector<std::vector<std::string>> dialogRecords(UINT id) {
     return records;
 }
 
-std::string sControlClass(const std::vector<std::vector<std::string>>& records,
-                          const std::string& controlId) {
-    for (const auto& record : records) {
-        if (record[0] == "CONTROL" && record[1] == controlId) {
-            return record[2];
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
-TEST(Resources, UnitTextsKeepTheirPercentSigns) {
+TEST(Resources, QuantityNamesKeepTheirCase) {
     EXPECT_EQ(sText(1), "concentration");
-    EXPECT_EQ(sText(2), "%");
     EXPECT_EQ(sText(26), "Transmittance");
     EXPECT_EQ(sText(3), "absorbance");
-    EXPECT_EQ(sText(27), "%T");
-    EXPECT_EQ(sText(110), "%R");
 }
 
 TEST(Resources, ATextUsedInTwoPlacesStandsUnderEachOfItsNumbers) {
@@ -79,32 +66,6 @@ TEST(Resources, ATextUsedInTwoPlacesStandsUnderEachOfItsNumbers) {
     EXPECT_EQ(sText(59), "Peak area");
 }
 
-TEST(Resources, LabelsKeepTheirPunctuationAndSpacing) {
-    EXPECT_EQ(sText(52), "Seg #");
-    EXPECT_EQ(sText(9), "Std No. / Name");
-    EXPECT_EQ(sText(7), "Samp No. / Name");
-    EXPECT_EQ(sText(332), "R/S Reverse");
-    EXPECT_EQ(sText(305), "Rack pattern code(P)");
-    EXPECT_EQ(sText(295), std::string(14, '-'));
-    EXPECT_EQ(sText(101), "--- NIR ---");
-    EXPECT_EQ(sText(335), "--- UV Scan speed change function ---");
-    EXPECT_EQ(sText(501), "3 sigma");
-    EXPECT_EQ(sText(112), "Lower Concentration Limit");
-    EXPECT_EQ(sText(111), "Upper Concentration Limit");
-    EXPECT_EQ(sText(502), "Measure on In-plane Distribution");
-}
-
-TEST(Resources, ProfileSectionAndEntryOfTheCalibrationOptionAreTableTexts) {
-    EXPECT_EQ(sText(81), "Default");
-    EXPECT_EQ(sText(80), "Photometry Calibration Type");
-}
-
-TEST(Resources, NumbersWithoutAnEntryGiveNoText) {
-    EXPECT_EQ(sText(0), "");
-    EXPECT_EQ(sText(4), "");
-    EXPECT_EQ(sText(503), "");
-}
-
 TEST(Resources, EveryPageTemplateIsRegisteredWithItsOwnDialogRecord) {
     for (UINT id : {5001u, 5002u, 6004u}) {
         const auto records = dialogRecords(id);
@@ -121,17 +82,4 @@ TEST(Resources, EveryPageTemplateIsRegisteredWithItsOwnDialogRecord) {
     }
     EXPECT_EQ(dialogRecords(5001)[0][2], "Info");
     EXPECT_EQ(dialogRecords(6004)[0][2], "Option");
-}
-
-TEST(Resources, PageTemplatesHoldTheControlsThePagesBind) {
-    const auto info = dialogRecords(5001);
-    EXPECT_EQ(sControlClass(info, "1000"), "COMBOBOX");
-    for (const char* edit : {"1001", "1006", "1027"}) {
-        EXPECT_EQ(sControlClass(info, edit), "EDIT") << edit;
-    }
-    for (const char* label : {"1005", "1009", "1010", "1011", "1012", "1013"}) {
-        EXPECT_EQ(sControlClass(info, label), "STATIC") << label;
-    }
-    EXPECT_EQ(sControlClass(dialogRecords(5002), "1002"), "SysListView32");
-    EXPECT_EQ(sControlClass(dialogRecords(6004), "1032"), "SysListView32");
 }

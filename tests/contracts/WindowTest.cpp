@@ -13,7 +13,7 @@ namespace {
 
 // A parent view that records the right-button releases and context menus it receives.
 class RecordingView : public CView {
-  public:
+public:
     std::vector<CPoint> rightButtonUps;
     std::vector<UINT> rightButtonFlags;
     std::vector<CPoint> contextMenus;
@@ -22,7 +22,7 @@ class RecordingView : public CView {
 
     void OnDraw(CDC*) override { ++nDraws; }
 
-  protected:
+protected:
     void OnRButtonUp(UINT nFlags, CPoint point) override {
         rightButtonFlags.push_back(nFlags);
         rightButtonUps.push_back(point);
@@ -32,31 +32,6 @@ class RecordingView : public CView {
         contextMenus.push_back(pos);
     }
 };
-
-// A list view in the manner of the result lists: a click does not make it the active view, and
-// the header's begin-track notification is noted before the base handler has it.
-class TrackingListView : public CListView {
-  public:
-    std::vector<int> trackedItems;
-
-  protected:
-    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) override {
-        return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
-    }
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-        const auto* pHeader = reinterpret_cast<const NMHEADER*>(lParam);
-        if (pHeader->hdr.code == HDN_BEGINTRACKW) {
-            trackedItems.push_back(pHeader->iItem);
-        }
-        return CListView::OnNotify(wParam, lParam, pResult);
-    }
-};
-
-LRESULT lrMouseActivate(CWnd& window) {
-    return window.SendMessage(WM_MOUSEACTIVATE,
-                              reinterpret_cast<WPARAM>(CWnd::GetDesktopWindow()->m_hWnd),
-                              MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
-}
 
 }  // namespace
 
@@ -77,8 +52,6 @@ TEST(WindowTree, ConvertsBetweenClientAndScreenCoordinatesOverEveryParent) {
     CRect rect;
     grandchild.GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(115, 75, 165, 115));
-    grandchild.GetClientRect(&rect);
-    EXPECT_EQ(rect, CRect(0, 0, 50, 40));
 
     child.MoveWindow(30, 40, 100, 100);
     grandchild.GetWindowRect(&rect);
@@ -87,56 +60,14 @@ TEST(WindowTree, ConvertsBetweenClientAndScreenCoordinatesOverEveryParent) {
     child.GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(130, 90, 210, 180));
 
-    EXPECT_EQ(grandchild.GetParent(), &child);
-    EXPECT_EQ(child.GetParent(), &top);
-    EXPECT_EQ(top.GetParent(), nullptr);
     EXPECT_EQ(top.GetDlgItem(7), &child);
     EXPECT_EQ(top.GetDlgItem(8), nullptr);  // only direct children are dialog items
-    EXPECT_NE(child.GetSafeHwnd(), nullptr);
-    EXPECT_NE(child.GetSafeHwnd(), grandchild.GetSafeHwnd());
-
-    CWnd* pDesktop = CWnd::GetDesktopWindow();
-    pDesktop->GetWindowRect(&rect);
+    CWnd::GetDesktopWindow()->GetWindowRect(&rect);
     EXPECT_EQ(rect, CRect(0, 0, 1024, 768));
-    AfxSetDesktopSize(800, 600);
-    pDesktop->GetClientRect(&rect);
-    EXPECT_EQ(rect.Height(), 600);
-    AfxSetDesktopSize(1024, 768);
 
     top.DestroyWindow();
     EXPECT_EQ(child.GetSafeHwnd(), nullptr);
     EXPECT_EQ(grandchild.GetSafeHwnd(), nullptr);
-}
-
-TEST(WindowState, StyleVisibilityAndEnablingShareOneStyleWord) {
-    CWnd top;
-    CWnd list;
-    ASSERT_TRUE(top.Create("", "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
-    ASSERT_TRUE(
-        list.Create(WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &top, 1));
-
-    list.ModifyStyle(0, LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER);
-    EXPECT_EQ(GetWindowLong(list.m_hWnd, GWL_STYLE), 0x50008005);  // child, visible, 0x8005
-    SetWindowLong(list.m_hWnd, GWL_STYLE, GetWindowLong(list.m_hWnd, GWL_STYLE) & ~LVS_SINGLESEL);
-    EXPECT_EQ(list.GetStyle(), 0x50008001u);
-    EXPECT_FALSE(list.ModifyStyle(0, LVS_REPORT));  // nothing to change
-    EXPECT_EQ(GetWindowLong(list.m_hWnd, GWL_ID), 1);
-
-    EXPECT_TRUE(list.IsWindowVisible());
-    top.ShowWindow(SW_HIDE);
-    EXPECT_FALSE(list.IsWindowVisible());  // a hidden parent hides its children
-    EXPECT_NE(list.GetStyle() & WS_VISIBLE, 0u);
-    EXPECT_FALSE(top.ShowWindow(SW_SHOW));  // it was hidden
-
-    EXPECT_FALSE(list.EnableWindow(FALSE));  // it was enabled
-    EXPECT_FALSE(list.IsWindowEnabled());
-    EXPECT_NE(list.GetStyle() & WS_DISABLED, 0u);
-    EXPECT_TRUE(list.EnableWindow(TRUE));
-
-    std::string text;
-    list.SetWindowText("Conc(%)");
-    list.GetWindowText(text);
-    EXPECT_EQ(text, "Conc(%)");
 }
 
 TEST(WindowMessages, RightButtonUpArrivesWithItsPointUnpackedSigned) {
@@ -147,11 +78,9 @@ TEST(WindowMessages, RightButtonUpArrivesWithItsPointUnpackedSigned) {
     RecordingView view;
     ASSERT_TRUE(view.Create("", "", WS_POPUP, CRect(100, 50, 400, 350), nullptr, 0));
     view.SendMessage(WM_RBUTTONUP, MK_SHIFT, MAKELPARAM(-5, -300));
-    view.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(120, 7));
-    ASSERT_EQ(view.rightButtonUps.size(), 2u);
+    ASSERT_EQ(view.rightButtonUps.size(), 1u);
     EXPECT_EQ(view.rightButtonUps[0], CPoint(-5, -300));
     EXPECT_EQ(view.rightButtonFlags[0], MK_SHIFT);
-    EXPECT_EQ(view.rightButtonUps[1], CPoint(120, 7));
 
     // A plain child releasing the right button asks for a context menu at the screen point, and
     // having no menu of its own passes the request to its parent.
@@ -163,32 +92,18 @@ TEST(WindowMessages, RightButtonUpArrivesWithItsPointUnpackedSigned) {
     EXPECT_EQ(view.contextMenuWindows[0], &child);
 }
 
-TEST(WindowMessages, MouseActivationMakesAViewActiveUnlessItAnswersByDefault) {
+TEST(WindowMessages, MouseActivationMakesAViewTheFramesActiveViewUntilItIsDestroyed) {
     CFrameWnd frame;
     RecordingView view;
-    TrackingListView list;
     ASSERT_TRUE(frame.Create("", "", WS_POPUP, CRect(0, 0, 600, 400), nullptr, 0));
     ASSERT_TRUE(view.Create("", "", WS_CHILD, CRect(0, 0, 600, 200), &frame, 1));
-    ASSERT_TRUE(list.Create("", "", LVS_REPORT, CRect(0, 200, 600, 400), &frame, 2));
-
-    EXPECT_EQ(lrMouseActivate(view), MA_ACTIVATE);
+    EXPECT_EQ(view.SendMessage(WM_MOUSEACTIVATE,
+                               reinterpret_cast<WPARAM>(CWnd::GetDesktopWindow()->m_hWnd),
+                               MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+              MA_ACTIVATE);
     EXPECT_EQ(frame.GetActiveView(), &view);
-    EXPECT_EQ(lrMouseActivate(list), MA_ACTIVATE);
-    EXPECT_EQ(frame.GetActiveView(), &view);  // the list answered without activating itself
-
     view.DestroyWindow();
     EXPECT_EQ(frame.GetActiveView(), nullptr);
-}
-
-TEST(WindowMessages, HeaderBeginTrackReachesOnNotifyOfTheListView) {
-    EXPECT_EQ(static_cast<int>(HDN_BEGINTRACKW), -326);
-    TrackingListView view;
-    ASSERT_TRUE(view.Create("", "", LVS_REPORT, CRect(0, 0, 300, 200), nullptr, 0));
-    NMHEADER header{{view.m_hWnd, 0, HDN_BEGINTRACKW}, 0, 0, nullptr};
-    EXPECT_EQ(view.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 0);
-    header.iItem = 2;
-    view.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
-    EXPECT_EQ(view.trackedItems, (std::vector<int>{0, 2}));
 }
 
 TEST(WindowDrawing, ARefreshWithRedrawingOffInvalidatesAndPaintsOnce) {
@@ -237,10 +152,6 @@ TEST(WindowDrawing, AWindowFindsItsFontUntilTheFontIsDeleted) {
     window.SetFont(&font, TRUE);
     ASSERT_EQ(window.GetFont(), &font);
     EXPECT_EQ(window.GetRedrawCounts().m_iPainted, 1);  // set with immediate redraw
-    LOGFONT readBack;
-    window.GetFont()->GetLogFont(&readBack);
-    EXPECT_EQ(readBack.lfHeight, -11);
-    EXPECT_EQ(readBack.lfFaceName, "Sans");
 
     font.DeleteObject();
     EXPECT_EQ(window.GetFont(), nullptr);

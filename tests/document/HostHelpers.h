@@ -26,6 +26,15 @@ inline int iAdd(CUVPhotometryData& doc, std::initializer_list<double> values) {
     return doc.iAddValues(readings.data(), static_cast<int>(readings.size()));
 }
 
+// Adds the same readings n times and returns how many of the adds were taken.
+inline int iAddTimes(CUVPhotometryData& doc, int n, std::initializer_list<double> values) {
+    int iTaken = 0;
+    for (int i = 0; i < n; ++i) {
+        iTaken += iAdd(doc, values);
+    }
+    return iTaken;
+}
+
 // A wavelength quantitation measuring iNumRep replicates at the given wavelengths.
 inline void vSetUpMethod(CUVMethod& method, int iNumRep, std::initializer_list<double> waves) {
     CMethodQuantParam* quant = method.pGetQuantParam();

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "PhotoquantExport.h"
+
 // The text of a code; a code outside the table has no text.
-inline std::string sCodeText(const std::vector<std::string>& texts, int code) {
-    return code >= 0 && static_cast<size_t>(code) < texts.size() ? texts[static_cast<size_t>(code)]
-                                                                 : std::string();
-}
+PQ_EXPORT std::string sCodeText(const std::vector<std::string>& texts, int code);

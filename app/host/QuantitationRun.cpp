@@ -1,0 +1,472 @@
+#include "host/QuantitationRun.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "views/StandardCalibList.h"
+#include "views/UVStandardList.h"
+#include "views/UVUnknownList.h"
+#include "views/UnknownCalibList.h"
+
+namespace {
+
+constexpr int kConcResult = 1;
+// The host's window: wide enough that no list needs scrolling sideways in a report.
+constexpr int kWindowWidth = 1200;
+constexpr int kListHeight = 400;
+// Points along the calibration curve in the plot.
+constexpr int kCurveSteps = 200;
+// Text of the result of an accuracy check and of each of its readings.
+constexpr const char* kPassText = "Pass";
+constexpr const char* kFailText = "Fail";
+
+// A difference with its sign always written: "+0.0008", "-0.0012".
+std::string sSigned(double value, int decimals) {
+    std::string text = sFixed(value, decimals);
+    if (value >= 0.0) {
+        text.insert(0, 1, '+');
+    }
+    return text;
+}
+
+std::string sPlusMinus(double value, int decimals) {
+    std::string text = "\u00b1";
+    text += sFixed(value, decimals);
+    return text;
+}
+
+std::vector<CDoublePt> CurvePoints(CUVPhotometryData& doc, double lo, double hi) {
+    std::vector<CDoublePt> points;
+    for (int i = 0; i <= kCurveSteps; ++i) {
+        const double x = lo + (hi - lo) * i / kCurveSteps;
+        points.push_back(doc.GetPointFromX(x, nullptr));
+    }
+    return points;
+}
+
+// Mean of the display values of a sample's measured points, X or Y; false when none is usable.
+bool bSampleMean(const CUVPhotometryData& doc, int iFirstPoint, int iPoints, bool bOfX,
+                 double& mean) {
+    double sum = 0.0;
+    int count = 0;
+    for (int p = iFirstPoint; p < iFirstPoint + iPoints && p < doc.iGetNumPts(); ++p) {
+        const CDoublePt point = doc.GetValue(p);
+        const double value = bOfX ? point.x : point.y;
+        if (doc.bGetMeasured(p) != 0 && bIsUsable(value)) {
+            sum += value;
+            ++count;
+        }
+    }
+    mean = count > 0 ? sum / count : 0.0;
+    return count > 0;
+}
+
+std::string sTrimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+}  // namespace
+
+struct CQuantitationRun::CViews {
+    CFrameWnd m_Frame;
+    CUVStandardList m_StandardList;
+    CStandardCalibList m_StandardCalibList;
+    CUVUnknownList m_UnknownList;
+    CUnknownCalibList m_UnknownCalibList;
+};
+
+CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {
+    for (const auto& standard : m_run.m_vStandards) {
+        for (const CPointEntry& point : standard.m_vPoints) {
+            m_iSpectrumPoints =
+                std::max(m_iSpectrumPoints, static_cast<int>(point.m_Spectrum.m_vdValues.size()));
+        }
+    }
+    for (const auto& unknown : m_run.m_vUnknowns) {
+        for (const CPointEntry& point : unknown.m_vPoints) {
+            m_iSpectrumPoints =
+                std::max(m_iSpectrumPoints, static_cast<int>(point.m_Spectrum.m_vdValues.size()));
+        }
+    }
+}
+
+CQuantitationRun::~CQuantitationRun() = default;
+
+bool CQuantitationRun::bExecute(std::string& problem) {
+    const CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
+    // The amount correction applies only where the instrument's switch allows it.
+    m_run.m_Method.pGetInstrParam()->m_bConcCorrect = m_run.m_Settings.m_bAmountCorrection ? 1 : 0;
+    m_pStandards = std::make_unique<CUVStandardData>(
+        pQuant->m_iQuantType, static_cast<int>(m_run.m_vStandards.size()), pQuant->m_iNumRep,
+        pQuant->m_iNumWave, pQuant->m_iNumWave);
+    m_pUnknowns = std::make_unique<CUVUnknownData>(
+        pQuant->m_iQuantType, static_cast<int>(m_run.m_vUnknowns.size()), pQuant->m_iNumRep,
+        pQuant->m_iNumWave, pQuant->m_iNumWave);
+    vMeasureStandards();
+    if (!bCalibrate(problem)) {
+        return false;
+    }
+    vPrepareUnknowns();
+    vMeasureUnknowns();
+    vAttachValidation();
+    vShow();
+    return true;
+}
+
+// ---- documents ---------------------------------------------------------------------------------
+
+void CQuantitationRun::vSizeDocument(CUVPhotometryData& doc, int iNumSamp) {
+    doc.vSetEmpty(&m_run.m_Method, iNumSamp);
+    if (m_run.bIsSpectral()) {
+        // A point of a spectra analysis holds the whole spectrum.
+        doc.bSetEmpty(iNumSamp, doc.iGetNumRep(), std::max(m_iSpectrumPoints, 1), 1);
+    }
+    vApplySpectrumSettings(doc);
+}
+
+void CQuantitationRun::vApplySpectrumSettings(CUVPhotometryData& doc) const {
+    const CAnalysisSettings& settings = m_run.m_Settings;
+    doc.vSetPeakApex(settings.m_dPeakApex);
+    doc.vSetPeakRange(settings.m_dPeakRange);
+    doc.vSetThreshold(settings.m_dThreshold);
+    doc.vSetSensitivity(settings.m_iSensitivity);
+    doc.vSetIntegMethod(settings.m_iIntegMethod);
+    doc.vSetPhotomDiffWL(settings.m_dDerivWL);
+    doc.vSetDerivOrder(settings.m_iDerivOrder);
+    doc.vSetDerivSmoothOrder(settings.m_iDerivSmoothOrder);
+    doc.vSetDerivWindow(settings.m_iDerivWindow);
+}
+
+void CQuantitationRun::vFeedPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint) {
+    switch (point.m_eKind) {
+        case CPointEntry::EKind::kMeasured: {
+            std::vector<CDoublePt> readings;
+            for (size_t k = 0; k < point.m_vdTransmittance.size(); ++k) {
+                readings.emplace_back(doc.dGetWavelength(static_cast<int>(k)),
+                                      point.m_vdTransmittance[k]);
+            }
+            doc.iAddValues(readings.data(), static_cast<int>(readings.size()));
+            break;
+        }
+        case CPointEntry::EKind::kSpectrum: {
+            const CSpectrum& spectrum = point.m_Spectrum;
+            CUVWaveData wave(spectrum.m_dStartWL, spectrum.m_dInterval, spectrum.m_vdValues.data(),
+                             static_cast<int>(spectrum.m_vdValues.size()));
+            doc.iAddPeakValues(&wave);
+            break;
+        }
+        case CPointEntry::EKind::kSkipped:
+            doc.vSkipData();
+            break;
+        case CPointEntry::EKind::kManual: {
+            // The user skips the measurement and types the value in its place.
+            doc.vSkipData();
+            const CDoublePt typed(0.0, point.m_dManualValue);
+            doc.iMChangeValues(&typed, iPoint);
+            break;
+        }
+    }
+}
+
+void CQuantitationRun::vMeasureStandards() {
+    CUVStandardData& standards = *m_pStandards;
+    const int iNumSamp = static_cast<int>(m_run.m_vStandards.size());
+    vSizeDocument(standards, iNumSamp);
+    const CAnalysisSettings& settings = m_run.m_Settings;
+    standards.vSetCalibType(settings.m_iCalibType);
+    standards.vSetForceZero(settings.m_bForceZero);
+    if (settings.m_iDirection) {
+        standards.vSetCalibOpt(*settings.m_iDirection);
+    }
+    for (int s = 0; s < iNumSamp; ++s) {
+        standards.vSetSampName(m_run.m_vStandards[static_cast<size_t>(s)].m_sName, s);
+        standards.vChangeConcVal(m_run.m_vStandards[static_cast<size_t>(s)].m_dConc, s);
+    }
+    const int R = standards.iGetNumRep();
+    for (int s = 0; s < iNumSamp; ++s) {
+        const auto& points = m_run.m_vStandards[static_cast<size_t>(s)].m_vPoints;
+        for (int r = 0; r < R; ++r) {
+            vFeedPoint(standards, points[static_cast<size_t>(r)], s * R + r);
+        }
+    }
+}
+
+bool CQuantitationRun::bUsesStandardsCalibration() const {
+    const CAnalysisSettings& settings = m_run.m_Settings;
+    return settings.m_iResultType == kConcResult && !settings.m_bManualCalib &&
+           !m_run.m_vStandards.empty() && settings.m_iCalibType != 0;
+}
+
+bool CQuantitationRun::bCalibrate(std::string& problem) {
+    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == 0) {
+        return true;
+    }
+    m_pStandards->vCalibrate();
+    if (bUsesStandardsCalibration() && m_pStandards->pGetCalibList()->GetSize() == 0) {
+        problem = m_run.m_sSource +
+                  ": the standards give no calibration curve: too few measured points for the "
+                  "calibration type";
+        return false;
+    }
+    return true;
+}
+
+void CQuantitationRun::vPrepareUnknowns() {
+    CUVUnknownData& unknowns = *m_pUnknowns;
+    const int iNumSamp = static_cast<int>(m_run.m_vUnknowns.size());
+    vSizeDocument(unknowns, iNumSamp);
+    unknowns.vSetEmptyConcCorrectInfo(iNumSamp);
+    if (unknowns.iGetNumCoord() > 0) {
+        unknowns.vInitDistribution();
+    }
+    for (int s = 0; s < iNumSamp; ++s) {
+        const CUnknownEntry& entry = m_run.m_vUnknowns[static_cast<size_t>(s)];
+        unknowns.vSetSampleNo(s, entry.m_iSampleNo);
+        unknowns.vSetSampName(entry.m_sName, s);
+        unknowns.vSetUnkSampName(entry.m_sName, s);
+        unknowns.vSetWeightSetting(s, entry.m_dWeight);
+        unknowns.vSetSolvent(s, entry.m_dSolvent);
+        unknowns.vSetDilutionRatio(s, entry.m_dDilution);
+        unknowns.vSetRevisionCoef(s, entry.m_dRevision);
+    }
+    const CAnalysisSettings& settings = m_run.m_Settings;
+    unknowns.vSetConcRevision(settings.m_bAmountCorrection ? 1 : 0);
+    unknowns.vSetResultType(settings.m_iResultType);
+    unknowns.vSetRatioOperand(settings.m_iRatioOperand);
+    for (int i = 0; i < 3; ++i) {
+        unknowns.vSetKFactor(i, settings.m_dKFactor[static_cast<size_t>(i)]);
+    }
+    if (settings.m_bManualCalib) {
+        unknowns.vSetManualCalib(1);
+        unknowns.vSetManualCalibOrder(settings.m_iManualOrder);
+        for (int i = 0; i <= settings.m_iManualOrder; ++i) {
+            unknowns.vSetCoeff(i, settings.m_dManualCoeff[static_cast<size_t>(i)]);
+        }
+        if (settings.m_iDirection) {
+            unknowns.pGetCalibSeg()->m_iDirection = *settings.m_iDirection;
+        }
+        unknowns.vCalcConc0Data();
+    } else if (bUsesStandardsCalibration()) {
+        unknowns.vSetConc0Data(m_pStandards->dGetBlkData());
+    }
+    // Until a blank sample is measured the blank is the curve's own reading at zero, so that the
+    // correction y - blank + y0 leaves the readings of a run without blanks as they are.
+    unknowns.vSetBlkData(unknowns.dGetConc0Data());
+}
+
+void CQuantitationRun::vMeasureUnknowns() {
+    CUVUnknownData& unknowns = *m_pUnknowns;
+    const CCalibList* pList = bUsesStandardsCalibration() ? m_pStandards->pGetCalibList() : nullptr;
+    const bool bStage = unknowns.iGetNumCoord() > 0;
+    const int iPointsPerSample = bStage ? unknowns.iGetNumCoord() : unknowns.iGetNumRep();
+    for (int s = 0; s < static_cast<int>(m_run.m_vUnknowns.size()); ++s) {
+        const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
+        for (int c = 0; c < iPointsPerSample; ++c) {
+            vFeedPoint(unknowns, points[static_cast<size_t>(c)], s * iPointsPerSample + c);
+            if (pList != nullptr && !bStage) {
+                unknowns.vCalcConc(s, c, pList);
+            }
+        }
+    }
+    if (bStage) {
+        unknowns.vCalculateDistribution();
+    }
+}
+
+// The accuracy check's texts, as the parameter library would format them for the unknowns list:
+// readings with the document's decimals, differences reading - rated per standard and wavelength.
+void CQuantitationRun::vAttachValidation() {
+    if (!m_run.m_Accuracy) {
+        return;
+    }
+    const CAccuracyCheck& check = *m_run.m_Accuracy;
+    CUVUnknownData& unknowns = *m_pUnknowns;
+    const int R = unknowns.iGetNumRep();
+    const int W = unknowns.iGetNumMethodWave();
+    const int Py = unknowns.iGetYPrecision();
+    const int iWaveDecimals = unknowns.pGetInstParam()->iGetWaveDecimals();
+    auto* pResult = new CPhotAccuracyResult;
+    std::vector<std::string> titles = {sModuleString(7)};
+    if (R > 1) {
+        titles.push_back(sModuleString(10));
+    }
+    for (int w = 0; w < W; ++w) {
+        titles.push_back(unknowns.GetYUnits() + "(" +
+                         sFixed(unknowns.dGetWavelength(w), iWaveDecimals) + ")");
+    }
+    titles.emplace_back("Lot result");
+    pResult->vSetTitles(titles);
+    pResult->vSetWaveTitle("Wavelength (nm)");
+    pResult->vSetRatedTitle("Rated (" + unknowns.GetYUnits() + ")");
+    pResult->vSetDiffTitle("Difference");
+    pResult->vSetScopeTitle("Scope");
+    pResult->vSetResultTitle("Photometric accuracy");
+    bool bAllPass = true;
+    for (int s = 0; s < unknowns.iGetNumSamp(); ++s) {
+        const auto& rated = check.m_vvdRated[static_cast<size_t>(s)];
+        for (int r = 0; r < R; ++r) {
+            const int i = s * R + r;
+            if (unknowns.bGetMeasured(i) == 0) {
+                continue;
+            }
+            bool bPass = true;
+            for (int w = 0; w < W; ++w) {
+                const double reading = unknowns.dGetAbs(s, r, w);
+                pResult->vSetValueText(i, w, sFixed(reading, Py));
+                bPass &= std::abs(reading - rated[static_cast<size_t>(w)]) <= check.m_dTolerance;
+            }
+            pResult->vSetLotResultText(i, bPass ? kPassText : kFailText);
+            bAllPass &= bPass;
+        }
+        for (int w = 0; w < W; ++w) {
+            double mean = 0.0;
+            double sum = 0.0;
+            int count = 0;
+            for (int r = 0; r < R; ++r) {
+                if (unknowns.bGetMeasured(s * R + r) != 0) {
+                    sum += unknowns.dGetAbs(s, r, w);
+                    ++count;
+                }
+            }
+            if (count == 0) {
+                continue;
+            }
+            mean = sum / count;
+            const double diff = mean - rated[static_cast<size_t>(w)];
+            pResult->vSetWaveText(w, sFixed(unknowns.dGetWavelength(w), iWaveDecimals));
+            pResult->vSetRatedText(s, w, sFixed(rated[static_cast<size_t>(w)], Py));
+            pResult->vSetDiffText(s, w, sSigned(diff, Py));
+            pResult->vSetScopeText(s, w, sPlusMinus(check.m_dTolerance, Py));
+        }
+    }
+    pResult->vSetResultText(bAllPass ? kPassText : kFailText);
+    unknowns.vSetGLPResult(pResult);
+}
+
+// ---- views -------------------------------------------------------------------------------------
+
+void CQuantitationRun::vShow() {
+    m_pViews = std::make_unique<CViews>();
+    CViews& views = *m_pViews;
+    views.m_Frame.Create("", m_run.m_sTitle, WS_POPUP, CRect(0, 0, kWindowWidth, 4 * kListHeight),
+                         nullptr, 0);
+    CPhotometryListView* lists[] = {&views.m_StandardList, &views.m_StandardCalibList,
+                                    &views.m_UnknownList, &views.m_UnknownCalibList};
+    for (int i = 0; i < 4; ++i) {
+        lists[i]->Create("", "", WS_CHILD | WS_VISIBLE | LVS_REPORT,
+                         CRect(0, i * kListHeight, kWindowWidth, (i + 1) * kListHeight),
+                         &views.m_Frame, static_cast<UINT>(i + 1));
+    }
+    m_pStandards->AddView(&views.m_StandardList);
+    m_pStandards->AddView(&views.m_StandardCalibList);
+    m_pUnknowns->AddView(&views.m_UnknownList);
+    m_pUnknowns->AddView(&views.m_UnknownCalibList);
+    // Stage results are shown with the statistics of each sample or of all samples.
+    CXYStageParam::vSetCalcSampunit(m_run.m_Settings.m_iStageCalcUnit);
+    views.m_UnknownList.vSetMeasResult(m_pUnknowns->iGetNumCoord() > 0 ? 1 : 0);
+    for (CPhotometryListView* pList : lists) {
+        pList->OnInitialUpdate();
+    }
+    m_pStandards->UpdateAllViews(nullptr);
+    m_pUnknowns->UpdateAllViews(nullptr);
+}
+
+const CListCtrl& CQuantitationRun::StandardList() const {
+    return m_pViews->m_StandardList.GetListCtrl();
+}
+const CListCtrl& CQuantitationRun::StandardCalibList() const {
+    return m_pViews->m_StandardCalibList.GetListCtrl();
+}
+const CListCtrl& CQuantitationRun::UnknownList() const {
+    return m_pViews->m_UnknownList.GetListCtrl();
+}
+const CListCtrl& CQuantitationRun::UnknownCalibList() const {
+    return m_pViews->m_UnknownCalibList.GetListCtrl();
+}
+
+// ---- report ------------------------------------------------------------------------------------
+
+CReport CQuantitationRun::Report() const {
+    CReport report;
+    report.m_sTitle = m_run.m_sTitle.empty() ? "Photometric quantitation" : m_run.m_sTitle;
+    report.m_sSource = m_run.m_sSource;
+    report.m_vSections.push_back(
+        {"Measurement conditions", TextTables(m_pUnknowns->GetInstData())});
+    if (!m_run.m_vStandards.empty()) {
+        report.m_vSections.push_back({"Standards", {ListTable(StandardList())}});
+        report.m_vSections.push_back(
+            {"Standards calibration", TextTables(m_pStandards->GetCalibrationData())});
+    }
+    report.m_vSections.push_back({"Unknowns", {ListTable(UnknownList())}});
+    report.m_vSections.push_back(
+        {"Unknowns calibration", TextTables(m_pUnknowns->GetCalibrationData())});
+    report.m_vLists = {{"standards", ListTable(StandardList())},
+                       {"standards-calibration", ListTable(StandardCalibList())},
+                       {"unknowns", ListTable(UnknownList())},
+                       {"unknowns-calibration", ListTable(UnknownCalibList())}};
+    report.m_Plot = Plot();
+    return report;
+}
+
+CCalibrationPlot CQuantitationRun::Plot() const {
+    CCalibrationPlot plot;
+    const bool bStandardsCurve = m_pStandards->pGetCalibList()->GetSize() > 0;
+    const bool bManualCurve =
+        m_run.m_Settings.m_bManualCalib && m_run.m_Settings.m_iResultType == kConcResult;
+    if (!bStandardsCurve && !bManualCurve) {
+        return plot;
+    }
+    plot.m_sXLabel = "Concentration (" + m_pUnknowns->GetConcUnit() + ")";
+    plot.m_sYLabel = m_run.bIsSpectral() ? sModuleString(static_cast<UINT>(55 + m_run.iQuantType()))
+                                         : m_pUnknowns->GetYUnits();
+    double lo = 0.0;
+    double hi = 0.0;
+    if (bStandardsCurve && !bManualCurve) {
+        const CUVStandardData& standards = *m_pStandards;
+        const int R = standards.iGetNumRep();
+        bool bAny = false;
+        for (int s = 0; s < standards.iGetNumSamp(); ++s) {
+            double mean = 0.0;
+            if (!bSampleMean(standards, s * R, R, false, mean)) {
+                continue;
+            }
+            const double conc = standards.dGetConc(s);
+            plot.m_vMeans.emplace_back(conc, mean);
+            lo = bAny ? std::min(lo, conc) : conc;
+            hi = bAny ? std::max(hi, conc) : conc;
+            bAny = true;
+            for (int r = 0; r < R; ++r) {
+                if (standards.bGetMeasured(s * R + r) != 0) {
+                    plot.m_vReplicates.push_back(standards.GetValue(s * R + r));
+                }
+            }
+        }
+    }
+    CUVPhotometryData& curveDoc =
+        bManualCurve ? static_cast<CUVPhotometryData&>(*m_pUnknowns) : *m_pStandards;
+    const CUVUnknownData& unknowns = *m_pUnknowns;
+    const int iPoints = unknowns.iGetNumRep();
+    double highest = hi;
+    for (int s = 0; s < unknowns.iGetNumSamp(); ++s) {
+        double conc = 0.0;
+        if (unknowns.iGetSampleNo(s) == 0 ||
+            !bSampleMean(unknowns, s * iPoints, iPoints, true, conc)) {
+            continue;
+        }
+        const CDoublePt onCurve = curveDoc.GetPointFromX(conc, nullptr);
+        plot.m_vUnknowns.push_back({conc, onCurve.y, sTrimmed(unknowns.sGetUnkSampName(s))});
+        highest = std::max(highest, conc);
+    }
+    if (bManualCurve) {
+        hi = highest > 0.0 ? highest : 1.0;
+    }
+    plot.m_vCurve = CurvePoints(curveDoc, lo, hi);
+    if (lo > 0.0) {
+        plot.m_vvExtensions.push_back(CurvePoints(curveDoc, 0.0, lo));
+    }
+    if (highest > hi) {
+        plot.m_vvExtensions.push_back(CurvePoints(curveDoc, hi, highest));
+    }
+    return plot;
+}

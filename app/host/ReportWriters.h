@@ -1,0 +1,13 @@
+#pragma once
+// The three renderings of a report: aligned text for a terminal, one CSV file per list (RFC 4180:
+// fields with a comma, quote or line break quoted, quotes doubled, lines ending in CR LF) and one
+// self-contained HTML page with the tables and an SVG plot of the calibration.
+#include <string>
+
+#include "host/Report.h"
+
+std::string sTextReport(const CReport& report);
+std::string sCsvTable(const CTableBlock& table);
+std::string sHtmlReport(const CReport& report);
+// The calibration plot as an SVG element, sized width x height pixels.
+std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height);

@@ -1,0 +1,88 @@
+// Aligned text: each column as wide as its widest cell, columns two blanks apart, a rule under the
+// header. Cells are printed as the lists hold them; only trailing blanks of a line are dropped.
+#include <algorithm>
+
+#include "host/ReportWriters.h"
+
+namespace {
+
+constexpr const char* kColumnGap = "  ";
+
+std::vector<size_t> ColumnWidths(const CTableBlock& table) {
+    std::vector<size_t> widths(table.m_vsHeaders.size(), 0);
+    auto take = [&widths](const std::vector<std::string>& cells) {
+        if (widths.size() < cells.size()) {
+            widths.resize(cells.size(), 0);
+        }
+        for (size_t c = 0; c < cells.size(); ++c) {
+            widths[c] = std::max(widths[c], iDisplayWidth(cells[c]));
+        }
+    };
+    take(table.m_vsHeaders);
+    for (const auto& row : table.m_vvsRows) {
+        take(row);
+    }
+    return widths;
+}
+
+std::string sPadded(const std::string& cell, size_t width, bool bRight) {
+    const std::string padding(width - std::min(width, iDisplayWidth(cell)), ' ');
+    return bRight ? padding + cell : cell + padding;
+}
+
+std::string sLine(const std::vector<std::string>& cells, const std::vector<size_t>& widths,
+                  const CTableBlock& table) {
+    std::string line;
+    for (size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0) {
+            line += kColumnGap;
+        }
+        line += sPadded(cells[c], widths[c], table.bRightAligned(c));
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line + "\n";
+}
+
+std::string sRule(const std::vector<size_t>& widths) {
+    std::string rule;
+    for (size_t c = 0; c < widths.size(); ++c) {
+        if (c > 0) {
+            rule += kColumnGap;
+        }
+        rule += std::string(widths[c], '-');
+    }
+    return rule + "\n";
+}
+
+std::string sTable(const CTableBlock& table) {
+    const std::vector<size_t> widths = ColumnWidths(table);
+    std::string text;
+    if (!table.m_vsHeaders.empty()) {
+        text += sLine(table.m_vsHeaders, widths, table) + sRule(widths);
+    }
+    for (const auto& row : table.m_vvsRows) {
+        text += sLine(row, widths, table);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string sTextReport(const CReport& report) {
+    std::string text = report.m_sTitle + "\n" + std::string(iDisplayWidth(report.m_sTitle), '=') +
+                       "\n" + "Run file: " + report.m_sSource + "\n";
+    for (const CReportSection& section : report.m_vSections) {
+        text += "\n" + section.m_sTitle + "\n" + std::string(iDisplayWidth(section.m_sTitle), '-') +
+                "\n";
+        if (section.m_vBlocks.empty()) {
+            text += "(none)\n";
+        }
+        for (size_t b = 0; b < section.m_vBlocks.size(); ++b) {
+            if (b > 0) {
+                text += '\n';
+            }
+            text += sTable(section.m_vBlocks[b]);
+        }
+    }
+    return text;
+}

@@ -1,0 +1,141 @@
+#include "views/UVStandardList.h"
+
+#include <string>
+
+#include "calibration/UVStandardData.h"
+#include "contracts/uikit/UvDataStr.h"
+#include "document/PhotometricNumbers.h"
+#include "resources/ModuleResources.h"
+
+IMPLEMENT_DYNCREATE(CUVStandardList, CPhotometryListView)
+
+namespace {
+
+enum : UINT {
+    kStandardHeader = 9,
+    kReplicateHeader = 10,
+    kDiffHeader = 86,
+    kRelDiffHeader = 87,
+    kTHeader = 88,
+};
+
+// The result columns are as wide as this number written with the concentration decimals.
+constexpr double kResultWidthSample = 1111.111;
+
+}  // namespace
+
+CUVStandardList::CUVStandardList() : CPhotometryListView(EListKind::kResults) {}
+
+CUVStandardData* CUVStandardList::GetDocument() const {
+    return static_cast<CUVStandardData*>(m_pDocument);
+}
+
+void CUVStandardList::vUpdateDisplay(int iSamp, int iRep) {
+    const CUVStandardData* pDoc = GetDocument();
+    const int R = pDoc != nullptr ? pDoc->iGetNumRep() : 0;
+    const int i = iSamp * R + iRep;
+    if (R < 1 || !bHasRow(i)) {
+        return;
+    }
+    GetListCtrl().EnsureVisible(i, FALSE);
+    iWriteReadings(i, R > 1 ? 2 : 1, i, false);
+}
+
+void CUVStandardList::vFillList() {
+    const CUVStandardData& doc = *GetDocument();
+    vInsertColumns();
+    const int nPoints = doc.iGetNumSamp() * doc.iGetNumRep();
+    GetListCtrl().SetItemCount(nPoints);
+    for (int i = 0; i < nPoints; ++i) {
+        vInsertRow(i);
+    }
+}
+
+void CUVStandardList::vInsertColumns() {
+    const CUVStandardData& doc = *GetDocument();
+    const int m = iAppendColumnOwnMargin(sModuleString(kStandardHeader)) / 2;
+    if (doc.iGetNumRep() > 1) {
+        iAppendColumnOwnMargin(sModuleString(kReplicateHeader));
+    }
+    vAppendReadingColumns(doc, m, true);
+    vAppendConcColumn(doc, m);
+    const int wd = iTextWidth(sFixed(kResultWidthSample, doc.iGetConcPrecision()));
+    for (const UINT header : {kDiffHeader, kRelDiffHeader, kTHeader}) {
+        vAppendColumn(sModuleString(header), wd + m);
+    }
+}
+
+void CUVStandardList::vInsertRow(int iPoint) {
+    const CUVStandardData& doc = *GetDocument();
+    const int R = doc.iGetNumRep();
+    const int s = iPoint / R;
+    const int r = iPoint % R;
+    const std::string label =
+        r == 0 ? std::to_string(s + 1) + " " + doc.GetSampName(s) : sContinuationLabel();
+    const int iRow = iInsertRow(iPoint, label);
+    if (iRow < 0) {
+        return;
+    }
+    int c = 1;
+    if (R > 1) {
+        vSetCell(iRow, c++, std::to_string(r + 1));
+    }
+    c = doc.bGetMeasured(iPoint) != 0 ? iWriteReadings(iRow, c, iPoint, true)
+                                      : c + iReadingColumnCount(doc, true);
+
+    const int Pc = doc.iGetConcPrecision();
+    const double dConc = dRoundDecimals(doc.dGetConc(s), Pc);
+    vSetCell(iRow, c++, bIsUsable(dConc) ? sFixed(dConc, Pc) : kUnusableText);
+
+    bool bAnyMeasured = false;
+    for (int k = 0; k < R; ++k) {
+        bAnyMeasured = bAnyMeasured || doc.bGetMeasured(s * R + k) != 0;
+    }
+    if (r == R - 1 && bAnyMeasured) {
+        vWriteResults(iRow, c, s);
+    }
+}
+
+int CUVStandardList::iWriteReadings(int iRow, int iColumn, int iPoint, bool bShowManual) {
+    const CUVStandardData& doc = *GetDocument();
+    const int R = doc.iGetNumRep();
+    const int W = doc.iGetNumMethodWave();
+    const int Py = doc.iGetYPrecision();
+    const bool bPeak = bIsPeakQuant(doc.iGetQuantType());
+    const std::string value = sFixed(doc.GetValue(iPoint).y, Py);
+    int c = iColumn;
+    if (!bPeak) {
+        // A typed-in value is no reading of any one wavelength: it shows under the single
+        // wavelength, or only as the corrected reading.
+        const bool bManual = bShowManual && doc.bGetManualStd(iPoint) != 0;
+        for (int k = 0; k < W; ++k) {
+            const std::string reading = !bManual
+                                            ? sFixed(doc.dGetAbs(iPoint / R, iPoint % R, k), Py)
+                                        : W == 1 ? value
+                                                 : std::string();
+            vSetCell(iRow, c++, reading);
+        }
+    }
+    if (W > 1 || bPeak) {
+        vSetCell(iRow, c++, value);
+    }
+    return c;
+}
+
+void CUVStandardList::vWriteResults(int iRow, int iColumn, int iSamp) {
+    const CUVStandardData& doc = *GetDocument();
+    const int Pc = doc.iGetConcPrecision();
+    const double dDiff = doc.dGetDiff(iSamp);
+    const double dRelDiff = doc.dGetRelDiff(iSamp);
+    const double dTStat = doc.dGetTStat(iSamp);
+    // A result that is no usable number leaves its cell empty under its own header.
+    if (bIsUsable(dDiff)) {
+        vSetCell(iRow, iColumn, sFixed(dRoundDecimals(dDiff, Pc), Pc));
+    }
+    if (bIsUsable(dRelDiff)) {
+        vSetCell(iRow, iColumn + 1, UVDATASTR(dRelDiff));
+    }
+    if (bIsUsable(dTStat)) {
+        vSetCell(iRow, iColumn + 2, UVDATASTR(dTStat));
+    }
+}

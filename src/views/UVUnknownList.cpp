@@ -1,0 +1,384 @@
+#include "views/UVUnknownList.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <iomanip>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "contracts/paramkit/XYStageParam.h"
+#include "contracts/uikit/UvDataStr.h"
+#include "document/PhotometricNumbers.h"
+#include "resources/ModuleResources.h"
+#include "unknowns/UVUnknownData.h"
+
+IMPLEMENT_DYNCREATE(CUVUnknownList, CPhotometryListView)
+
+namespace {
+
+enum : UINT {
+    kSampleHeader = 7,
+    kReplicateHeader = 10,
+    kAvgConcHeader = 12,
+    kRatioHeader = 13,
+    kAvgRatioHeader = 28,
+    kLowFlag = 85,
+    kHighFlag = 89,
+    kBlankLabel = 95,
+    kXCoordHeader = 495,
+    kYCoordHeader = 496,
+    kMaxLabel = 498,
+};
+
+constexpr int kConcentrationResult = 1;
+constexpr int kRatioResult = 2;
+// Stage statistics per sample or over all samples.
+constexpr int kPerSampleUnit = 0;
+constexpr int kAllSamplesUnit = 1;
+// Results beyond this magnitude are not shown as numbers.
+constexpr double kDisplayLimit = 1e9;
+constexpr int kSDDecimals = 5;
+constexpr int kCoordDecimals = 1;
+// The single-row update reads a mean back at this precision before showing it.
+constexpr int kMeanReadBackDecimals = 5;
+const char* const kStatisticsSuffix = " [SD][CV] (%)";
+const char* const kNoMean = "***** [*****][*****]";
+const char* const kNoSpread = "*****][*****]";
+const char* const kNoCV = "*****]";
+
+// One statistic of the in-plane distribution: its row label and its values per sample and over
+// all samples.
+struct CStageStatistic {
+    UINT label;
+    double (CUVUnknownData::*pdPerSample)(int, int) const;
+    double (CUVUnknownData::*pdAllSamples)(int) const;
+};
+
+constexpr CStageStatistic kStageStatistics[] = {
+    {497, &CUVUnknownData::dGetAverage, &CUVUnknownData::dGetAllSamplAverage},
+    {498, &CUVUnknownData::dGetMax, &CUVUnknownData::dGetAllSamplMax},
+    {499, &CUVUnknownData::dGetMin, &CUVUnknownData::dGetAllSamplMin},
+    {500, &CUVUnknownData::dGetRange, &CUVUnknownData::dGetAllSamplRange},
+    {501, &CUVUnknownData::dGetSigma, &CUVUnknownData::dGetAllSamplSigma},
+};
+
+bool bWithinDisplayRange(double value) {
+    return value >= -kDisplayLimit && value <= kDisplayLimit;
+}
+
+// The value as written in general notation with n significant digits.
+std::string sGeneral(double value, int n) {
+    std::ostringstream text;
+    text << std::setprecision(n) << value;
+    return text.str();
+}
+
+// The value as it reads back from its fixed-notation text with n decimals.
+double dReadBack(double value, int n) {
+    return std::strtod(sFixed(value, n).c_str(), nullptr);
+}
+
+std::string sFlag(double value, double dLoLimit, double dHiLimit) {
+    if (!(value > dHiLimit) && !(value < dLoLimit)) {
+        return {};
+    }
+    std::string flag(" ");
+    flag += sModuleString(value > dHiLimit ? kHighFlag : kLowFlag);
+    return flag;
+}
+
+// "mean [SD][CV]" of a sample's concentrations, then its flag. The CV is taken of the mean and SD
+// as shown: rounded to the concentration decimals and to 5 decimals.
+std::string sAverageConcText(double dMean, double dSD, int Pc, double dLoLimit, double dHiLimit,
+                             bool bSingleRow) {
+    if (!bWithinDisplayRange(dMean)) {
+        return kNoMean;
+    }
+    const double m = bSingleRow ? dReadBack(dMean, kMeanReadBackDecimals) : dMean;
+    std::string text = sFixed(m, Pc) + " [";
+    double dFlagged = m;
+    if (!bWithinDisplayRange(dSD)) {
+        text += kNoSpread;
+    } else {
+        dFlagged = dRoundDecimals(m, Pc);
+        const double cv = CUVUnknownData::dCalcCV(dFlagged, dRoundDecimals(dSD, kSDDecimals));
+        text += UVDATASTR(dSD) + "][" + (bIsUsable(cv) ? UVDATASTR(cv) + "]" : kNoCV);
+    }
+    return text + sFlag(dFlagged, dLoLimit, dHiLimit);
+}
+
+// "mean [SD][CV]" of a sample's ratios: the mean with the reading's significant digits, after
+// rounding to the concentration decimals (with one digit more and unrounded in a single-row
+// update); the CV of the unrounded values.
+std::string sAverageRatioText(double dMean, double dSD, int Pc, int Py, bool bSingleRow) {
+    std::string text;
+    if (bSingleRow) {
+        if (!bIsUsable(dMean)) {
+            return kNoMean;
+        }
+        text = sGeneral(dMean, Py + 1) + " [";
+    } else {
+        text = bIsUsable(dMean) ? sGeneral(dReadBack(dMean, Pc), Py) + " [" : "***** [";
+    }
+    if (!bIsUsable(dSD)) {
+        return text + kNoSpread;
+    }
+    const double cv = CUVUnknownData::dCalcCV(dMean, dSD);
+    return text + UVDATASTR(dSD) + "][" + (bIsUsable(cv) ? UVDATASTR(cv) + "]" : kNoCV);
+}
+
+// A distribution entry; one the document has no room for has no value.
+double dStageValue(const CUVUnknownData& doc, const CStageStatistic& statistic, int iSamp,
+                   int iWave) {
+    try {
+        return iSamp >= 0 ? (doc.*statistic.pdPerSample)(iSamp, iWave)
+                          : (doc.*statistic.pdAllSamples)(iWave);
+    } catch (const std::out_of_range&) {
+        return kNoValue;
+    }
+}
+
+}  // namespace
+
+CUVUnknownList::CUVUnknownList() : CPhotometryListView(EListKind::kResults) {}
+
+CUVUnknownData* CUVUnknownList::GetDocument() const {
+    return static_cast<CUVUnknownData*>(m_pDocument);
+}
+
+CUVUnknownList::CLayout CUVUnknownList::Layout() const {
+    const CUVUnknownData& doc = *GetDocument();
+    const CUVInstrParameters* pInst = doc.pGetInstParam();
+    CLayout L;
+    L.bReplicateRows = pInst == nullptr || pInst->m_bReplRowFlag != 0;
+    L.N = doc.iGetNumSamp();
+    L.R = L.bReplicateRows ? doc.iGetNumRep() : 1;
+    L.W = doc.iGetNumMethodWave();
+    L.K = doc.iGetNumCoord();
+    L.Q = doc.iGetQuantType();
+    L.T = doc.iGetResultType();
+    L.Pc = doc.iGetConcPrecision();
+    L.Py = doc.iGetYPrecision();
+    L.dLoLimit = doc.dGetLoLimit();
+    L.dHiLimit = doc.dGetHiLimit();
+    L.bXY = L.K > 0 && (m_bMeasResult != 0 || m_bXYStageControl == 1);
+    const bool bStageStatistics = L.bXY && m_bMeasResult == 1;
+    const int U = CXYStageParam::iGetCalcSampunit();
+    L.bSampleStatistics = bStageStatistics && U == kPerSampleUnit;
+    L.bAllStatistics = bStageStatistics && U == kAllSamplesUnit;
+    L.bStatisticalMode = doc.bGetStatisticalMode() != 0;
+    L.iFirstValueColumn = 1 + (L.R > 1 ? 1 : 0) + (L.bXY ? 2 : 0);
+    return L;
+}
+
+void CUVUnknownList::vFillList() {
+    const CUVUnknownData& doc = *GetDocument();
+    const CLayout L = Layout();
+    if (L.R < 1) {
+        return;
+    }
+    const CGLPResult* pValidation = doc.pGetGLPResult();
+    if (pValidation != nullptr) {
+        vInsertValidationColumns(*pValidation);
+    } else {
+        vInsertColumns(L);
+    }
+    const int nData = L.iDataCount();
+    GetListCtrl().SetItemCount(nData);
+    int B = 0;
+    for (int i = 0; i < nData; ++i) {
+        vAppendDataRow(L, i, B);
+    }
+    if (L.bAllStatistics && pValidation == nullptr) {
+        vAppendStatisticsRows(L, -1);
+    }
+    if (pValidation != nullptr && doc.bIsComplete()) {
+        vUpdateGLPResult();
+    }
+}
+
+void CUVUnknownList::vInsertColumns(const CLayout& L) {
+    const CUVUnknownData& doc = *GetDocument();
+    int m = iAppendColumnOwnMargin(sModuleString(kSampleHeader)) / 2;
+    if (L.R > 1) {
+        iAppendColumnOwnMargin(sModuleString(kReplicateHeader));
+    }
+    if (L.bXY) {
+        iAppendColumnOwnMargin(sModuleString(kXCoordHeader), LVCFMT_RIGHT);
+        // The Y coordinate column also holds the statistics labels, the widest being "Max".
+        const int wMax = iTextWidth(sModuleString(kMaxLabel));
+        vAppendColumn(sModuleString(kYCoordHeader), wMax + wMax / 2, LVCFMT_RIGHT);
+        m = wMax / 2;
+    }
+    vAppendReadingColumns(doc, m, L.T == kConcentrationResult);
+    if (L.T == kConcentrationResult) {
+        vAppendConcColumn(doc, m);
+        if (L.bStatisticalMode) {
+            vAppendColumnWithMargin(sModuleString(kAvgConcHeader) + kStatisticsSuffix, m);
+        }
+    } else if (L.T == kRatioResult) {
+        vAppendColumnWithMargin(sModuleString(kRatioHeader), m);
+        if (L.bStatisticalMode) {
+            vAppendColumnWithMargin(sModuleString(kAvgRatioHeader) + kStatisticsSuffix, m);
+        }
+    }
+}
+
+void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
+    const CUVUnknownData& doc = *GetDocument();
+    const int iGroup = L.bXY ? L.K : L.R;
+    const int s = i / iGroup;
+    std::string label;
+    if (!L.bReplicateRows) {
+        label = doc.sGetUnkSampNoName(i);
+    } else if (i % iGroup == 0) {
+        const bool bBlank = doc.iGetSampleNo(s) == 0;
+        label = (bBlank ? sModuleString(kBlankLabel) : std::to_string(s + 1 - B)) + " " +
+                doc.GetSampName(s);
+        B += bBlank ? 1 : 0;
+    } else if (!L.bXY && doc.iGetSampleNo(s) == 0) {
+        return;  // a blank shows its first replicate only
+    } else {
+        label = sContinuationLabel();
+    }
+    // Rows follow each other in data order: a blank's missing replicates move the later samples
+    // up, and statistics rows push them down.
+    const int iRow = iInsertRow(GetListCtrl().GetItemCount(), label, i);
+    if (iRow < 0) {
+        return;
+    }
+    int c = 1;
+    if (L.R > 1) {
+        vSetCell(iRow, c++, std::to_string(i % L.R + 1));
+    }
+    if (L.bXY) {
+        const CDoublePt position = doc.GetCoordPt(i % L.K);
+        vSetCell(iRow, c++, sFixed(position.x, kCoordDecimals));
+        vSetCell(iRow, c++, sFixed(position.y, kCoordDecimals));
+    }
+    if (const CGLPResult* pValidation = doc.pGetGLPResult()) {
+        vWriteValidationCells(L, *pValidation, iRow, c, i);
+        return;
+    }
+    vWriteResultCells(L, iRow, c, i, false);
+    if (L.bSampleStatistics && i % L.K == L.K - 1) {
+        vAppendStatisticsRows(L, s);
+    }
+}
+
+void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i, bool bSingleRow) {
+    const CUVUnknownData& doc = *GetDocument();
+    const bool bStage = L.bXY && !bSingleRow;
+    const int s = i / (bStage ? L.K : L.R);
+    const int r = i % L.R;
+    const bool bMeasured = doc.bGetMeasured(i) != 0;
+    const std::string value = sFixed(doc.GetValue(i).y, L.Py);
+    // A cell of an unmeasured point stays empty; every cell keeps its column.
+    auto vMeasuredCell = [&](const std::string& text) {
+        if (bMeasured) {
+            vSetCell(iRow, c, text);
+        }
+        ++c;
+    };
+    if (bIsPeakQuant(L.Q)) {
+        vMeasuredCell(value);
+    } else {
+        for (int w = 0; w < L.W; ++w) {
+            const double dReading = bStage ? doc.dGetAbsXY(s, i % L.K, w) : doc.dGetAbs(s, r, w);
+            vMeasuredCell(sFixed(dReading, L.Py));
+        }
+        if (L.T == kConcentrationResult && L.W > 1) {
+            vMeasuredCell(value);
+        }
+    }
+    if (L.T != kConcentrationResult && L.T != kRatioResult) {
+        return;
+    }
+    if (L.T == kConcentrationResult) {
+        vMeasuredCell(sConcText(L, i, s));
+    } else {
+        const double dRatio = doc.dGetRatio(s, r);
+        vMeasuredCell(bIsUsable(dRatio) ? UVDATASTR(dRatio) : kUnusableText);
+    }
+    const double dSD = doc.dGetSD(s);
+    if (!L.bStatisticalMode || !(dSD >= 0.0) || r != L.R - 1) {
+        return;
+    }
+    const double dMean = doc.dGetMeanConc(s);
+    vSetCell(iRow, c,
+             L.T == kConcentrationResult
+                 ? sAverageConcText(dMean, dSD, L.Pc, L.dLoLimit, L.dHiLimit, bSingleRow)
+                 : sAverageRatioText(dMean, dSD, L.Pc, L.Py, bSingleRow));
+}
+
+std::string CUVUnknownList::sConcText(const CLayout& L, int i, int iSamp) const {
+    const double dConc = GetDocument()->GetValue(i).x;
+    if (!bWithinDisplayRange(dConc)) {
+        return kUnusableText;
+    }
+    // A single reading is flagged against the limits; replicates only through their mean.
+    const bool bFlagged = L.R == 1 && GetDocument()->iGetSampleNo(iSamp) != 0;
+    return sFixed(dConc, L.Pc) + (bFlagged ? sFlag(dConc, L.dLoLimit, L.dHiLimit) : std::string());
+}
+
+void CUVUnknownList::vAppendStatisticsRows(const CLayout& L, int iSamp) {
+    const CUVUnknownData& doc = *GetDocument();
+    const int iLabelColumn = L.iFirstValueColumn - 1;  // the Y coordinate column
+    for (const CStageStatistic& statistic : kStageStatistics) {
+        const int iRow = iAppendRow("");
+        vSetCell(iRow, iLabelColumn, sModuleString(statistic.label));
+        for (int w = 0; w < L.W; ++w) {
+            const double value = dStageValue(doc, statistic, iSamp, w);
+            if (std::fabs(value - kNoValue) >= kEpsilon) {
+                vSetCell(iRow, L.iFirstValueColumn + w, sFixed(value, L.Py));
+            }
+        }
+    }
+}
+
+int CUVUnknownList::iAppendRow(const std::string& label) {
+    return iInsertRow(GetListCtrl().GetItemCount(), label);
+}
+
+void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) {
+    if (GetDocument() == nullptr) {
+        return;
+    }
+    const CLayout L = Layout();
+    if (L.R < 1) {
+        return;
+    }
+    const int i = iSamp * L.R + iRep;
+    int iRow = i - (L.R - 1) * nBlk;
+    if (bNewRow != 0) {
+        iRow = iInsertRow(iRow, GetDocument()->sGetUnkSampNoName(i), i);
+        if (iRow >= 0 && L.R > 1) {
+            vSetCell(iRow, 1, std::to_string(iRep + 1));
+        }
+    }
+    if (!bHasRow(iRow)) {
+        return;
+    }
+    GetListCtrl().EnsureVisible(iRow, FALSE);
+    vWriteResultCells(L, iRow, L.R > 1 ? 2 : 1, i, true);
+}
+
+void CUVUnknownList::vUpdateXYDisplay(int iSamp, int iCoord) {
+    const CUVUnknownData* pDoc = GetDocument();
+    if (pDoc == nullptr) {
+        return;
+    }
+    const CLayout L = Layout();
+    const int i = iSamp * L.K + iCoord;
+    if (!bHasRow(i)) {
+        return;
+    }
+    GetListCtrl().EnsureVisible(i, FALSE);
+    if (pDoc->bGetMeasured(i) != 1) {
+        return;
+    }
+    for (int w = 0; w < L.W; ++w) {
+        vSetCell(i, L.iFirstValueColumn + w, sFixed(pDoc->dGetAbsXY(iSamp, iCoord, w), L.Py));
+    }
+}
