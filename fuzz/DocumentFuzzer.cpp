@@ -2,15 +2,14 @@
 // dimensioned with any counts up to a cap, and then a sequence of the host's public calls on them:
 // re-dimensioning, intake of any readings and spectra, skips, repeats, deletes, remeasures, typed
 // values, calibration of every type and direction, concentrations, ratios, statistics,
-// distribution and the report texts. After every call the documents must still hold together:
+// distribution, the report texts, and the refresh of the four list views attached to the documents,
+// whole or row by row. After every call the documents must still hold together:
 //   - the reading cursor lies within the raw capacity, which lies within the raw storage;
 //   - the point count lies within the point capacity, which lies within the point arrays;
 //   - every array a host or an accessor indexes by the document's dimensions is at least that long;
 //   - every accessor answers for every index in and around the dimensions (the standard library's
 //     assertions and AddressSanitizer stop the run on any access outside an array).
 // Only the distribution accessors may throw, std::out_of_range, as the framework's arrays do.
-//
-// The list views are not driven here: they are not part of the library yet.
 #include <unistd.h>
 
 #include <filesystem>
@@ -26,7 +25,7 @@ namespace {
 
 constexpr int kMaxSamples = 40;
 constexpr int kMaxReplicates = 6;
-constexpr int kMaxWaves = 8;           // beyond the six a method holds
+constexpr int kMaxWaves = 8;            // beyond the six a method holds
 constexpr int kMaxSpectrumPoints = 48;  // W of a peak or derivative analysis
 constexpr int kMaxCalls = 120;
 constexpr int kMaxDecimals = 20;
@@ -34,7 +33,7 @@ constexpr int kMaxDecimals = 20;
 // Reaches the document's own state to check it; adds nothing else.
 template <class Document>
 class CProbed : public Document {
-  public:
+public:
     using Document::Document;
 
     void vCheckInvariants() const {
@@ -65,7 +64,7 @@ class CProbed : public Document {
         vReadEveryAccessor();
     }
 
-  private:
+private:
     void vReadEveryAccessor() const {
         const auto& doc = static_cast<const Document&>(*this);
         const int S = doc.iGetNumSamp();
@@ -157,8 +156,8 @@ std::unique_ptr<CStandards> MakeStandards(CFuzzInput& in) {
     double* pdConc = pHostArray<double>(in, S, value);
     int* pbManual = pHostArray<int>(in, P, flag);
     double* pdManual = pHostArray<double>(in, P, value);
-    return std::make_unique<CStandards>(c.iQuantType, c.S, c.R, c.W, c.M, pdRaw, pdWave,
-                                        pbMeasured, pdConc, pbManual, pdManual);
+    return std::make_unique<CStandards>(c.iQuantType, c.S, c.R, c.W, c.M, pdRaw, pdWave, pbMeasured,
+                                        pdConc, pbManual, pdManual);
 }
 
 std::unique_ptr<CUnknowns> MakeUnknowns(CFuzzInput& in) {
@@ -250,9 +249,9 @@ void vCopyCalibrationFrom(CFuzzInput& in, CUVPhotometryData& doc) {
     const int P = S * std::max(params.m_iNumRep, 0);
     const int W = in.iCount(kMaxWaves);
     params.m_iNumRawData = P * std::max(W, 0);
-    const int iReadings = P * (params.m_iNumRawData != 0 && P > 0
-                                   ? params.m_iNumRawData / P
-                                   : std::clamp(params.m_iNumMethodWave, 0, 6));
+    const int iReadings =
+        P * (params.m_iNumRawData != 0 && P > 0 ? params.m_iNumRawData / P
+                                                : std::clamp(params.m_iNumMethodWave, 0, 6));
     std::vector<double> conc(static_cast<size_t>(S));
     std::vector<int> measured(static_cast<size_t>(P));
     std::vector<int> manual(static_cast<size_t>(P));
@@ -294,35 +293,81 @@ void vExchangeCoordinates(CFuzzInput& in, CUVPhotometryData& doc) {
 
 void vChangeSetting(CFuzzInput& in, CUVPhotometryData& doc) {
     switch (in.iPick(14)) {
-        case 0: doc.vSetPathLength(in.dValue()); break;
-        case 1: doc.vSetPathLengthCorrect(in.iInRange(0, 2)); break;
-        case 2: doc.vSetPeakApex(in.bFlag() ? 450.0 + in.iInRange(-60, 60) : in.dValue()); break;
-        case 3: doc.vSetPeakRange(in.dValue()); break;
-        case 4: doc.vSetThreshold(in.dValue()); break;
-        case 5: doc.vSetSensitivity(in.iInRange(-2, 40)); break;
-        case 6: doc.vSetIntegMethod(in.iInRange(-1, 3)); break;
-        case 7: doc.vSetDerivWindow(in.iInRange(-2, 30)); break;
-        case 8: doc.vSetDerivOrder(in.iInRange(-2, 6)); break;
-        case 9: doc.vSetDerivSmoothOrder(in.iInRange(-2, 8)); break;
-        case 10: doc.vSetQuantType(in.iInRange(-1, 5)); break;
-        case 11: doc.vSetConcPrecision(in.iInRange(-2, kMaxDecimals)); break;
-        case 12: doc.vSetPhotomDiffWL(in.dValue()); break;
-        case 13: doc.vSetBlkData(in.dValue()); break;
-        default: doc.vSetStatisticsNum(in.iInRange(-1, 4)); break;
+        case 0:
+            doc.vSetPathLength(in.dValue());
+            break;
+        case 1:
+            doc.vSetPathLengthCorrect(in.iInRange(0, 2));
+            break;
+        case 2:
+            doc.vSetPeakApex(in.bFlag() ? 450.0 + in.iInRange(-60, 60) : in.dValue());
+            break;
+        case 3:
+            doc.vSetPeakRange(in.dValue());
+            break;
+        case 4:
+            doc.vSetThreshold(in.dValue());
+            break;
+        case 5:
+            doc.vSetSensitivity(in.iInRange(-2, 40));
+            break;
+        case 6:
+            doc.vSetIntegMethod(in.iInRange(-1, 3));
+            break;
+        case 7:
+            doc.vSetDerivWindow(in.iInRange(-2, 30));
+            break;
+        case 8:
+            doc.vSetDerivOrder(in.iInRange(-2, 6));
+            break;
+        case 9:
+            doc.vSetDerivSmoothOrder(in.iInRange(-2, 8));
+            break;
+        case 10:
+            doc.vSetQuantType(in.iInRange(-1, 5));
+            break;
+        case 11:
+            doc.vSetConcPrecision(in.iInRange(-2, kMaxDecimals));
+            break;
+        case 12:
+            doc.vSetPhotomDiffWL(in.dValue());
+            break;
+        case 13:
+            doc.vSetBlkData(in.dValue());
+            break;
+        default:
+            doc.vSetStatisticsNum(in.iInRange(-1, 4));
+            break;
     }
 }
 
 void vChangeSample(CFuzzInput& in, CUVPhotometryData& doc) {
     const int S = doc.iGetNumSamp();
     switch (in.iPick(9)) {
-        case 0: doc.vSetSampleNo(in.iIndex(S), in.iInRange(-2, 5)); break;
-        case 1: doc.vSetWeight(in.iIndex(S), in.dValue()); break;
-        case 2: doc.vSetDilution(in.iIndex(S), in.dValue()); break;
-        case 3: doc.vSetSampName(in.Text(), in.iListIndex(S)); break;
-        case 4: doc.vInsertSampName(in.Text(), in.iListIndex(S)); break;
-        case 5: doc.vSetComment(in.Text(), in.iListIndex(S)); break;
-        case 6: doc.vSetUnkSampName(in.Text(), in.iListIndex(S)); break;
-        case 7: doc.vInsertUnkSampName(in.Text(), in.iListIndex(S)); break;
+        case 0:
+            doc.vSetSampleNo(in.iIndex(S), in.iInRange(-2, 5));
+            break;
+        case 1:
+            doc.vSetWeight(in.iIndex(S), in.dValue());
+            break;
+        case 2:
+            doc.vSetDilution(in.iIndex(S), in.dValue());
+            break;
+        case 3:
+            doc.vSetSampName(in.Text(), in.iListIndex(S));
+            break;
+        case 4:
+            doc.vInsertSampName(in.Text(), in.iListIndex(S));
+            break;
+        case 5:
+            doc.vSetComment(in.Text(), in.iListIndex(S));
+            break;
+        case 6:
+            doc.vSetUnkSampName(in.Text(), in.iListIndex(S));
+            break;
+        case 7:
+            doc.vInsertUnkSampName(in.Text(), in.iListIndex(S));
+            break;
         case 8:
             doc.vSetDateTime(in.Text(), in.iListIndex(S), in.iListIndex(doc.iGetNumRep()));
             break;
@@ -341,10 +386,9 @@ void vReadBack(CFuzzInput& in, CUVPhotometryData& doc) {
     sink = sink + doc.GetPointFromX(in.dValue(), &iFound).y;
     sink = sink + doc.GetYRangeFromData().x;
     sink = sink + doc.dGetIncMin();
-    sink = sink + static_cast<double>(doc.sGetMeasType().size() +
-                                      doc.sGetPathLengthCorrect().size() +
-                                      doc.GetInstModelForSelectType().size() +
-                                      doc.GetConcUnit().size());
+    sink = sink +
+           static_cast<double>(doc.sGetMeasType().size() + doc.sGetPathLengthCorrect().size() +
+                               doc.GetInstModelForSelectType().size() + doc.GetConcUnit().size());
     sink = sink + doc.bHasOptionParam(in.iInRange(-1, 4)) + doc.bHasTemperature(in.iInRange(-1, 4));
     sink = sink + doc.bIsPathLengthCorrect() + doc.bIsDspPathLength();
 }
@@ -359,13 +403,17 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             doc.bSetEmpty(in.iCount(kMaxSamples), in.iCount(kMaxReplicates),
                           in.iCount(kMaxSpectrumPoints), in.iCount(kMaxWaves));
             break;
-        case 1: doc.bSetEmpty(in.iCount(kMaxWaves), in.iCount(kMaxWaves)); break;
+        case 1:
+            doc.bSetEmpty(in.iCount(kMaxWaves), in.iCount(kMaxWaves));
+            break;
         case 2:
             if (S < 2 * kMaxSamples) {
                 doc.vAddSample(in.iInRange(0, 1));
             }
             break;
-        case 3: doc.vDelSample(); break;
+        case 3:
+            doc.vDelSample();
+            break;
         case 4: {
             CUVMethod method;
             vFillMethod(in, method);
@@ -396,10 +444,18 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             doc.iMChangeValues(&typed, in.iIndex(P));
             break;
         }
-        case 10: doc.vSkipData(); break;
-        case 11: doc.vRepeatData(); break;
-        case 12: doc.bDeleteData(in.iIndex(S), in.iIndex(R)); break;
-        case 13: doc.vSetRemeasureMode(in.iIndex(S), in.iIndex(R), in.iInRange(-1, 2)); break;
+        case 10:
+            doc.vSkipData();
+            break;
+        case 11:
+            doc.vRepeatData();
+            break;
+        case 12:
+            doc.bDeleteData(in.iIndex(S), in.iIndex(R));
+            break;
+        case 13:
+            doc.vSetRemeasureMode(in.iIndex(S), in.iIndex(R), in.iInRange(-1, 2));
+            break;
         case 14: {
             CUVWaveData spectrum = Spectrum(in);
             doc.iAddPeakValues(in.iPick(7) == 0 ? nullptr : &spectrum);
@@ -410,15 +466,33 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             doc.iSetPeakValues(&spectrum, in.iIndex(P));
             break;
         }
-        case 16: doc.vCalculatePeakValues(); break;
-        case 17: doc.vCalculateDerivValues(); break;
-        case 18: doc.vChangeConcVal(in.dValue(), in.iIndex(S)); break;
-        case 19: doc.iSetYMode(in.iInRange(-1, 7)); break;
-        case 20: vChangeSetting(in, doc); break;
-        case 21: doc.vSetInstParam(in.iPick(5) == 0 ? nullptr : pNewInstrument(in)); break;
-        case 22: vChangeSample(in, doc); break;
-        case 23: vCopyCalibrationFrom(in, doc); break;
-        case 24: vExchangeCoordinates(in, doc); break;
+        case 16:
+            doc.vCalculatePeakValues();
+            break;
+        case 17:
+            doc.vCalculateDerivValues();
+            break;
+        case 18:
+            doc.vChangeConcVal(in.dValue(), in.iIndex(S));
+            break;
+        case 19:
+            doc.iSetYMode(in.iInRange(-1, 7));
+            break;
+        case 20:
+            vChangeSetting(in, doc);
+            break;
+        case 21:
+            doc.vSetInstParam(in.iPick(5) == 0 ? nullptr : pNewInstrument(in));
+            break;
+        case 22:
+            vChangeSample(in, doc);
+            break;
+        case 23:
+            vCopyCalibrationFrom(in, doc);
+            break;
+        case 24:
+            vExchangeCoordinates(in, doc);
+            break;
         case 25: {
             CUVMethod method;
             vFillMethod(in, method);
@@ -427,8 +501,12 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             doc.bInstrParamReflect(&method, in.bFlag() ? &instrument : nullptr);
             break;
         }
-        case 26: vReadBack(in, doc); break;
-        default: doc.vSetRangesFromData(); break;
+        case 26:
+            vReadBack(in, doc);
+            break;
+        default:
+            doc.vSetRangesFromData();
+            break;
     }
 }
 
@@ -462,12 +540,16 @@ void vCallStandards(CFuzzInput& in, CStandards& standards) {
             standards.vSetCalibOpt(in.iInRange(-1, 2));
             standards.vCalibrate();
             break;
-        case 2: standards.vClearCalibration(); break;
+        case 2:
+            standards.vClearCalibration();
+            break;
         case 3:
             sink = sink + static_cast<double>(standards.GetCalibrationData().size());
             sink = sink + standards.bGetCalibrationData(sReportPath(in.iPick(3) != 0));
             break;
-        case 4: vEvaluateCurve(in, *standards.pGetCalibList()); break;
+        case 4:
+            vEvaluateCurve(in, *standards.pGetCalibList());
+            break;
         default:
             for (int s = -1; s <= standards.iGetNumSamp(); ++s) {
                 sink = sink + standards.dGetPredictedConc(s) + standards.dGetDiff(s) +
@@ -499,13 +581,27 @@ void vSetManualCalibration(CFuzzInput& in, CUnknowns& unknowns) {
 void vSetCorrections(CFuzzInput& in, CUnknowns& unknowns) {
     const int S = unknowns.iGetNumSamp();
     switch (in.iPick(6)) {
-        case 0: unknowns.vSetWeightSetting(in.iIndex(S), in.dValue()); break;
-        case 1: unknowns.vSetSolvent(in.iIndex(S), in.dValue()); break;
-        case 2: unknowns.vSetDilutionRatio(in.iIndex(S), in.dValue()); break;
-        case 3: unknowns.vSetRevisionCoef(in.iIndex(S), in.dValue()); break;
-        case 4: unknowns.vSetConcRevision(in.iInRange(0, 2)); break;
-        case 5: unknowns.vSetEmptyConcCorrectInfo(in.iCount(2 * kMaxSamples)); break;
-        default: unknowns.vInSertConcCorrectInfo(in.iIndex(S)); break;
+        case 0:
+            unknowns.vSetWeightSetting(in.iIndex(S), in.dValue());
+            break;
+        case 1:
+            unknowns.vSetSolvent(in.iIndex(S), in.dValue());
+            break;
+        case 2:
+            unknowns.vSetDilutionRatio(in.iIndex(S), in.dValue());
+            break;
+        case 3:
+            unknowns.vSetRevisionCoef(in.iIndex(S), in.dValue());
+            break;
+        case 4:
+            unknowns.vSetConcRevision(in.iInRange(0, 2));
+            break;
+        case 5:
+            unknowns.vSetEmptyConcCorrectInfo(in.iCount(2 * kMaxSamples));
+            break;
+        default:
+            unknowns.vInSertConcCorrectInfo(in.iIndex(S));
+            break;
     }
 }
 
@@ -514,10 +610,18 @@ void vCalculateConcentrations(CFuzzInput& in, CUnknowns& unknowns, CStandards& s
     const int R = unknowns.iGetNumRep();
     const CCalibList* pList = in.iPick(5) == 0 ? nullptr : standards.pGetCalibList();
     switch (in.iPick(5)) {
-        case 0: unknowns.vCalcConc(in.iIndex(S), in.iIndex(R), pList); break;
-        case 1: unknowns.vCalcConc(pList); break;
-        case 2: unknowns.vCalcConc(in.iIndex(S), in.iIndex(R)); break;
-        case 3: unknowns.vCalcConc(); break;
+        case 0:
+            unknowns.vCalcConc(in.iIndex(S), in.iIndex(R), pList);
+            break;
+        case 1:
+            unknowns.vCalcConc(pList);
+            break;
+        case 2:
+            unknowns.vCalcConc(in.iIndex(S), in.iIndex(R));
+            break;
+        case 3:
+            unknowns.vCalcConc();
+            break;
         case 4: {
             const CCalibList& list = *standards.pGetCalibList();
             const CCalibSegment* pSegment =
@@ -537,11 +641,21 @@ void vCalculateStatistics(CFuzzInput& in, CUnknowns& unknowns) {
     const int S = unknowns.iGetNumSamp();
     volatile double sink = 0.0;
     switch (in.iPick(5)) {
-        case 0: unknowns.vCalcRatio(in.iIndex(S), in.iIndex(unknowns.iGetNumRep())); break;
-        case 1: unknowns.vCalcRatio(); break;
-        case 2: unknowns.vCalcStatistics(); break;
-        case 3: unknowns.vCalcStatisticsRatio(); break;
-        case 4: unknowns.vMoveSDData(in.iIndex(S)); break;
+        case 0:
+            unknowns.vCalcRatio(in.iIndex(S), in.iIndex(unknowns.iGetNumRep()));
+            break;
+        case 1:
+            unknowns.vCalcRatio();
+            break;
+        case 2:
+            unknowns.vCalcStatistics();
+            break;
+        case 3:
+            unknowns.vCalcStatisticsRatio();
+            break;
+        case 4:
+            unknowns.vMoveSDData(in.iIndex(S));
+            break;
         default:
             sink = sink + CUVUnknownData::dCalcCV(in.dValue(), in.dValue()) +
                    unknowns.dGetRatio(in.iIndex(S), in.iIndex(unknowns.iGetNumRep()));
@@ -564,9 +678,15 @@ double dDistributionEntry(const CUnknowns& unknowns, int iSamp, int iWave) {
 
 void vDistribute(CFuzzInput& in, CUnknowns& unknowns) {
     switch (in.iPick(3)) {
-        case 0: unknowns.vInitDistribution(); break;
-        case 1: unknowns.vCalculateDistribution(); break;
-        case 2: CXYStageParam::vSetCalcSampunit(in.iInRange(-1, 3)); break;
+        case 0:
+            unknowns.vInitDistribution();
+            break;
+        case 1:
+            unknowns.vCalculateDistribution();
+            break;
+        case 2:
+            CXYStageParam::vSetCalcSampunit(in.iInRange(-1, 3));
+            break;
         default: {
             volatile double sink = dDistributionEntry(unknowns, in.iIndex(unknowns.iGetNumSamp()),
                                                       in.iIndex(unknowns.iGetNumMethodWave()));
@@ -592,7 +712,9 @@ void vCallUnknowns(CFuzzInput& in, CUnknowns& unknowns, CStandards& standards) {
             unknowns.vSetRatioOperand(in.iInRange(-1, 3));
             unknowns.vSetKFactor(in.iInRange(-1, 3), in.dValue());
             break;
-        case 1: vSetManualCalibration(in, unknowns); break;
+        case 1:
+            vSetManualCalibration(in, unknowns);
+            break;
         case 2:
             if (in.bFlag()) {
                 unknowns.vSetConc0Data(in.bFlag() ? standards.dGetBlkData() : in.dValue());
@@ -600,12 +722,113 @@ void vCallUnknowns(CFuzzInput& in, CUnknowns& unknowns, CStandards& standards) {
                 unknowns.vCalcConc0Data();
             }
             break;
-        case 3: vSetCorrections(in, unknowns); break;
+        case 3:
+            vSetCorrections(in, unknowns);
+            break;
         case 4:
-        case 5: vCalculateConcentrations(in, unknowns, standards); break;
-        case 6: vCalculateStatistics(in, unknowns); break;
-        case 7: vDistribute(in, unknowns); break;
-        default: vWriteUnknownsTexts(in, unknowns); break;
+        case 5:
+            vCalculateConcentrations(in, unknowns, standards);
+            break;
+        case 6:
+            vCalculateStatistics(in, unknowns);
+            break;
+        case 7:
+            vDistribute(in, unknowns);
+            break;
+        default:
+            vWriteUnknownsTexts(in, unknowns);
+            break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The list views, attached as a host attaches them
+
+struct CViews {
+    CFrameWnd frame;
+    CUVStandardList standardList;
+    CStandardCalibList standardCalibList;
+    CUVUnknownList unknownList;
+    CUnknownCalibList unknownCalibList;
+
+    CViews(CUVStandardData& standards, CUVUnknownData& unknowns) {
+        frame.Create("", "fuzz", WS_POPUP, CRect(0, 0, 800, 1600), nullptr, 0);
+        CPhotometryListView* lists[] = {&standardList, &standardCalibList, &unknownList,
+                                        &unknownCalibList};
+        for (int i = 0; i < 4; ++i) {
+            lists[i]->Create("", "", WS_CHILD | WS_VISIBLE | LVS_REPORT,
+                             CRect(0, i * 400, 800, (i + 1) * 400), &frame,
+                             static_cast<UINT>(i + 1));
+        }
+        standards.AddView(&standardList);
+        standards.AddView(&standardCalibList);
+        unknowns.AddView(&unknownList);
+        unknowns.AddView(&unknownCalibList);
+        for (CPhotometryListView* list : lists) {
+            list->OnInitialUpdate();
+        }
+    }
+};
+
+CGLPResult* pNewValidationResult(CFuzzInput& in) {
+    switch (in.iPick(3)) {
+        case 0:
+            return new CGLPResult;
+        case 1: {
+            auto* result = new CPhotAccuracyResult;
+            result->vSetTitles(
+                std::vector<std::string>(static_cast<size_t>(in.iInRange(0, 8)), "Abs"));
+            return result;
+        }
+        case 2:
+            return new CPhotReproducibilityResult;
+        default:
+            return new CPhotAccuracyJPResult;
+    }
+}
+
+void vRefreshViews(CFuzzInput& in, CViews& views, CStandards& standards, CUnknowns& unknowns) {
+    const int S = unknowns.iGetNumSamp();
+    const int R = unknowns.iGetNumRep();
+    switch (in.iPick(9)) {
+        case 0:
+            standards.UpdateAllViews(nullptr);
+            break;
+        case 1:
+            unknowns.UpdateAllViews(nullptr);
+            break;
+        case 2:
+            views.standardList.vUpdateDisplay(in.iIndex(standards.iGetNumSamp()),
+                                              in.iIndex(standards.iGetNumRep()));
+            break;
+        case 3:
+            views.unknownList.vUpdateDisplay(in.iIndex(S), in.iIndex(R), in.iInRange(0, 1),
+                                             in.iIndex(S));
+            break;
+        case 4:
+            views.unknownList.vUpdateXYDisplay(in.iIndex(S), in.iIndex(unknowns.iGetNumCoord()));
+            break;
+        case 5:
+            views.unknownList.vUpdateGLPDisplay(in.iIndex(S), in.iIndex(R),
+                                                in.iIndex(unknowns.iGetNumMethodWave()));
+            break;
+        case 6:
+            views.unknownList.vUpdateGLPResult();
+            break;
+        case 7:
+            views.unknownList.vSetMeasResult(in.iInRange(0, 2));
+            views.unknownList.vSetXYStageControl(in.iInRange(0, 2));
+            break;
+        case 8:
+            unknowns.vSetGLPResult(in.iPick(3) == 0 ? nullptr : pNewValidationResult(in));
+            break;
+        default: {
+            // A document with its views detached and attached again.
+            standards.RemoveView(&views.standardList);
+            standards.AddView(&views.standardList);
+            views.standardList.OnInitialUpdate();
+            break;
+        }
     }
 }
 
@@ -628,15 +851,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CFuzzInput in(data, size);
     std::unique_ptr<CStandards> standards = MakeStandards(in);
     std::unique_ptr<CUnknowns> unknowns = MakeUnknowns(in);
+    CViews views(*standards, *unknowns);
     standards->vCheckInvariants();
     unknowns->vCheckInvariants();
 
     for (int call = 0; call < kMaxCalls && in.bHasMore(); ++call) {
-        switch (in.iPick(3)) {
-            case 0: vCallDocument(in, *standards); break;
-            case 1: vCallDocument(in, *unknowns); break;
-            case 2: vCallStandards(in, *standards); break;
-            default: vCallUnknowns(in, *unknowns, *standards); break;
+        switch (in.iPick(4)) {
+            case 0:
+                vCallDocument(in, *standards);
+                break;
+            case 1:
+                vCallDocument(in, *unknowns);
+                break;
+            case 2:
+                vCallStandards(in, *standards);
+                break;
+            case 3:
+                vCallUnknowns(in, *unknowns, *standards);
+                break;
+            default:
+                vRefreshViews(in, views, *standards, *unknowns);
+                break;
         }
         standards->vCheckInvariants();
         unknowns->vCheckInvariants();

@@ -1,9 +1,9 @@
 #pragma once
-// The fuzzer's bytes read as what a host hands the module: counts kept below a cap so that one input
-// stays fast, indices mostly near the dimensions (where the off-by-one faults live) and now and then
-// at the ends of the int range, and readings that include every awkward double a detector, a typed
-// value or a corrupted file can produce: NaN, infinities, signed zeros, subnormals, the module's own
-// markers and arbitrary bit patterns.
+// The fuzzer's bytes read as what a host hands the module: counts kept below a cap so that one
+// input stays fast, indices mostly near the dimensions (where the off-by-one faults live) and now
+// and then at the ends of the int range, and readings that include every awkward double a detector,
+// a typed value or a corrupted file can produce: NaN, infinities, signed zeros, subnormals, the
+// module's own markers and arbitrary bit patterns.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -23,7 +23,7 @@
 // With PHOTOQUANT_FUZZ_TRACE set in the environment every choice read from the bytes is written
 // to standard error, "pick" choices as n/last: running a finding with it shows the calls it made.
 class CFuzzInput {
-  public:
+public:
     CFuzzInput(const uint8_t* data, size_t size)
         : m_in(data, size), m_bTrace(std::getenv("PHOTOQUANT_FUZZ_TRACE") != nullptr) {}
 
@@ -36,7 +36,9 @@ class CFuzzInput {
         }
         return choice;
     }
-    int iInRange(int lo, int hi) { return iTraced("int", m_in.ConsumeIntegralInRange<int>(lo, hi)); }
+    int iInRange(int lo, int hi) {
+        return iTraced("int", m_in.ConsumeIntegralInRange<int>(lo, hi));
+    }
 
     // A count up to the cap, with a few negative ones the module must treat as zero.
     int iCount(int iCap) { return iTraced("count", m_in.ConsumeIntegralInRange<int>(-2, iCap)); }
@@ -44,7 +46,7 @@ class CFuzzInput {
     // An index around [0, dimension), sometimes far outside it.
     int iIndex(int dimension) {
         if (m_in.ConsumeIntegralInRange<int>(0, 15) == 0) {
-            static constexpr int kFar[] = {INT_MIN, INT_MIN + 1, -1000000, 1000000,
+            static constexpr int kFar[] = {INT_MIN,     INT_MIN + 1, -1000000, 1000000,
                                            INT_MAX / 2, INT_MAX - 1, INT_MAX};
             return iTraced("index",
                            kFar[m_in.ConsumeIntegralInRange<size_t>(0, std::size(kFar) - 1)]);
@@ -86,7 +88,7 @@ class CFuzzInput {
     std::string Text() { return m_in.ConsumeRandomLengthString(40); }
     std::string Rest() { return m_in.ConsumeRemainingBytesAsString(); }
 
-  private:
+private:
     double dAnyValue() {
         static const double kSpecial[] = {
             std::numeric_limits<double>::quiet_NaN(),
@@ -153,9 +155,9 @@ class CFuzzInput {
     std::abort();
 }
 
-#define FUZZ_REQUIRE(condition)               \
-    do {                                      \
-        if (!(condition)) {                   \
-            vInvariantBroken(#condition);     \
-        }                                     \
+#define FUZZ_REQUIRE(condition)           \
+    do {                                  \
+        if (!(condition)) {               \
+            vInvariantBroken(#condition); \
+        }                                 \
     } while (false)
