@@ -96,16 +96,14 @@ void CUVStandardData::vCopyCalibration(CPhotParamsObj* pParams) {
 
 int CUVStandardData::iAddValues(const CDoublePt* pReadings, int n) {
     if (m_iRemeasureSamp >= 0 && m_iRemeasureRep >= 0) {
-        return CUVPhotometryData::iSetValues(pReadings, n,
-                                             m_iRemeasureSamp * m_iNumRep + m_iRemeasureRep);
+        return CUVPhotometryData::iSetValues(pReadings, n, iRemeasurePoint());
     }
     return CUVPhotometryData::iAddValues(pReadings, n);
 }
 
 int CUVStandardData::iAddPeakValues(CUVWaveData* pWaveData) {
     if (m_iRemeasureSamp >= 0 && m_iRemeasureRep >= 0) {
-        const int iResult = CUVPhotometryData::iSetPeakValues(
-            pWaveData, m_iRemeasureSamp * m_iNumRep + m_iRemeasureRep);
+        const int iResult = CUVPhotometryData::iSetPeakValues(pWaveData, iRemeasurePoint());
         m_iRemeasureSamp = -1;
         m_iRemeasureRep = -1;
         return iResult;

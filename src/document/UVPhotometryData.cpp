@@ -271,7 +271,8 @@ void CUVPhotometryData::vAddSample(int bKeep) {
     }
     m_saUnkSampName.Add(std::string());
     if (bKeep != 0) {
-        m_iNumPts = iNewPoints - 1;
+        // Without replicates there is no point to keep: the count stays at 0, never -1.
+        m_iNumPts = std::max(iNewPoints - 1, 0);
     }
     vSizeRaw(iNewPoints * m_iNumActWave);
     ++m_iNumSamp;
@@ -519,14 +520,15 @@ void CUVPhotometryData::vInsertComment(const std::string& comment, int iSamp) {
 
 std::string CUVPhotometryData::GetDateTime(int iSamp, int iRep) const {
     const int iPerSample = m_iNumCoord > 0 ? m_iNumCoord : m_iNumRep;
-    return iSamp < 0 || iRep < 0 ? std::string()
-                                 : sListEntry(m_saDateTime, iSamp * iPerSample + iRep);
+    return iSamp < 0 || iRep < 0
+               ? std::string()
+               : sListEntry(m_saDateTime, static_cast<long>(iSamp) * iPerSample + iRep);
 }
 
 void CUVPhotometryData::vSetDateTime(const std::string& dateTime, int iSamp, int iRep) {
     const int iPerSample = m_iNumCoord > 0 ? m_iNumCoord : m_iNumRep;
     if (iSamp >= 0 && iRep >= 0) {
-        vSetListEntry(m_saDateTime, dateTime, iSamp * iPerSample + iRep);
+        vSetListEntry(m_saDateTime, dateTime, static_cast<long>(iSamp) * iPerSample + iRep);
     }
 }
 

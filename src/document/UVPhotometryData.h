@@ -294,6 +294,9 @@ protected:
     double m_dWave[6] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
     CArray<CDoublePt> m_aCoord;  // stage positions
 
+    // The point a pending remeasure writes: s*R + r, or -1 when (s, r) lies outside the document.
+    int iRemeasurePoint() const;
+
     int m_iRemeasureSamp = -1;
     int m_iRemeasureSplit = -1;  // readings of a split point written so far; -1 no split
     int m_iRemeasureRep = -1;

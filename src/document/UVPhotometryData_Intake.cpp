@@ -153,7 +153,7 @@ void CUVPhotometryData::vRepeatData() {
 }
 
 int CUVPhotometryData::bDeleteData(int iSamp, int iRep) {
-    if (iRep < 0 || iRep >= m_iNumRep) {
+    if (iSamp < 0 || iSamp >= m_iNumSamp || iRep < 0 || iRep >= m_iNumRep) {
         return 0;
     }
     const int iPoint = iSamp * m_iNumRep + iRep;
@@ -171,6 +171,15 @@ void CUVPhotometryData::vSetRemeasureMode(int iSamp, int iRep, int iSplit) {
     m_iRemeasureSplit = iSplit;
 }
 
+int CUVPhotometryData::iRemeasurePoint() const {
+    // A replicate the document does not have must not land on another sample's point.
+    if (m_iRemeasureSamp < 0 || m_iRemeasureSamp >= m_iNumSamp || m_iRemeasureRep < 0 ||
+        m_iRemeasureRep >= m_iNumRep) {
+        return -1;
+    }
+    return m_iRemeasureSamp * m_iNumRep + m_iRemeasureRep;
+}
+
 double CUVPhotometryData::dRawAt(int iPoint, int iReading, int iPointsPerSample) const {
     const int iReadingsPerPoint = m_iNumActWave != 0 ? m_iNumActWave : m_iNumMethodWave;
     if (iReading < 0 || iReading >= iReadingsPerPoint || iPoint < 0 ||
@@ -184,14 +193,14 @@ double CUVPhotometryData::dRawAt(int iPoint, int iReading, int iPointsPerSample)
 }
 
 double CUVPhotometryData::dGetAbs(int iSamp, int iRep, int iReading) const {
-    if (iRep < 0 || iRep >= m_iNumRep) {
+    if (iSamp < 0 || iSamp >= m_iNumSamp || iRep < 0 || iRep >= m_iNumRep) {
         return kNoValue;
     }
     return dRawAt(iSamp * m_iNumRep + iRep, iReading, m_iNumRep);
 }
 
 double CUVPhotometryData::dGetAbsXY(int iSamp, int iCoord, int iReading) const {
-    if (iCoord < 0 || iCoord >= m_iNumCoord) {
+    if (iSamp < 0 || iSamp >= m_iNumSamp || iCoord < 0 || iCoord >= m_iNumCoord) {
         return kNoValue;
     }
     return dRawAt(iSamp * m_iNumCoord + iCoord, iReading, m_iNumCoord);

@@ -2,6 +2,7 @@
 // ranges.
 #include "unknowns/UVUnknownData.h"
 
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,10 @@ constexpr int kSettingDecimals = 4;  // K-factors and manual coefficients
 constexpr int kKFactorCount = 3;
 constexpr int kCoeffCount = 4;
 constexpr double kNoCorrection = 1.0;
+
+// The point an intake filled is read under the lock of the store: a second feeder cannot move the
+// cursor in between. The calculation on it runs after the lock is released.
+using IntakeLock = std::lock_guard<std::recursive_mutex>;
 
 double dReadSetting(const std::vector<double>& values, int i) {
     return tReadChecked(values, i, static_cast<long>(values.size()), kNoValue);
@@ -176,10 +181,11 @@ int CUVUnknownData::iAddValues(const CDoublePt* pReadings, int n) {
     int iResult = 0;
     int iPoint = -1;
     if (m_iRemeasureSamp < 0 || m_iRemeasureRep < 0) {
+        const IntakeLock lock(GetLock());
         iResult = CUVPhotometryData::iAddValues(pReadings, n);
         iPoint = iLastPoint();
     } else {
-        iPoint = m_iRemeasureSamp * m_iNumRep + m_iRemeasureRep;
+        iPoint = iRemeasurePoint();
         iResult = CUVPhotometryData::iSetValues(pReadings, n, iPoint);
     }
     // The calculation runs after the base has released the lock: it reads only this point.
@@ -191,10 +197,11 @@ int CUVUnknownData::iAddPeakValues(CUVWaveData* pWaveData) {
     int iResult = 0;
     int iPoint = -1;
     if (m_iRemeasureSamp < 0 || m_iRemeasureRep < 0) {
+        const IntakeLock lock(GetLock());
         iResult = CUVPhotometryData::iAddPeakValues(pWaveData);
         iPoint = iLastPoint();
     } else {
-        iPoint = m_iRemeasureSamp * m_iNumRep + m_iRemeasureRep;
+        iPoint = iRemeasurePoint();
         iResult = CUVPhotometryData::iSetPeakValues(pWaveData, iPoint);
         m_iRemeasureSamp = -1;
         m_iRemeasureRep = -1;
@@ -205,8 +212,13 @@ int CUVUnknownData::iAddPeakValues(CUVWaveData* pWaveData) {
 }
 
 void CUVUnknownData::vSkipData() {
-    CUVPhotometryData::vSkipData();
-    vCalcOnIntake(iLastPoint(), true);
+    int iPoint = -1;
+    {
+        const IntakeLock lock(GetLock());
+        CUVPhotometryData::vSkipData();
+        iPoint = iLastPoint();
+    }
+    vCalcOnIntake(iPoint, true);
 }
 
 // ---------------------------------------------------------------------------------------------

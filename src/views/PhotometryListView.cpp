@@ -1,5 +1,7 @@
 #include "views/PhotometryListView.h"
 
+#include <limits>
+
 #include "views/ParameterValueColumns.h"
 
 #include "contracts/uikit/DefaultLogFont.h"
@@ -110,6 +112,10 @@ void CPhotometryListView::vSetCell(int iRow, int iColumn, const std::string& tex
 
 bool CPhotometryListView::bHasRow(int iRow) const {
     return iRow >= 0 && iRow < GetListCtrl().GetItemCount();
+}
+
+int CPhotometryListView::iRowIndex(long long row) {
+    return row >= 0 && row <= std::numeric_limits<int>::max() ? static_cast<int>(row) : -1;
 }
 
 void CPhotometryListView::vAppendParameterRow(const std::string& label, const std::string& value) {

@@ -67,6 +67,9 @@ protected:
     int iInsertRow(int iRow, const std::string& label, LPARAM lData = 0);
     void vSetCell(int iRow, int iColumn, const std::string& text);
     bool bHasRow(int iRow) const;
+    // A row the host addresses by sample, replicate or position and counts, worked out wide: -1
+    // (no row) when it does not fit an int, so that no index of the host wraps onto a real row.
+    static int iRowIndex(long long row);
     // A row of a calibration list, appended: the parameter's label and its value.
     void vAppendParameterRow(const std::string& label, const std::string& value);
 

@@ -33,7 +33,7 @@ CUVStandardData* CUVStandardList::GetDocument() const {
 void CUVStandardList::vUpdateDisplay(int iSamp, int iRep) {
     const CUVStandardData* pDoc = GetDocument();
     const int R = pDoc != nullptr ? pDoc->iGetNumRep() : 0;
-    const int i = iSamp * R + iRep;
+    const int i = iRowIndex(static_cast<long long>(iSamp) * R + iRep);
     if (R < 1 || !bHasRow(i)) {
         return;
     }

@@ -349,12 +349,15 @@ void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) 
     if (L.R < 1) {
         return;
     }
-    const int i = iSamp * L.R + iRep;
-    int iRow = i - (L.R - 1) * nBlk;
+    const int i = iRowIndex(static_cast<long long>(iSamp) * L.R + iRep);
+    if (i < 0) {
+        return;
+    }
+    int iRow = iRowIndex(static_cast<long long>(i) - static_cast<long long>(L.R - 1) * nBlk);
     if (bNewRow != 0) {
         iRow = iInsertRow(iRow, GetDocument()->sGetUnkSampNoName(i), i);
         if (iRow >= 0 && L.R > 1) {
-            vSetCell(iRow, 1, std::to_string(iRep + 1));
+            vSetCell(iRow, 1, std::to_string(iRep + 1LL));
         }
     }
     if (!bHasRow(iRow)) {
@@ -370,7 +373,7 @@ void CUVUnknownList::vUpdateXYDisplay(int iSamp, int iCoord) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iSamp * L.K + iCoord;
+    const int i = iRowIndex(static_cast<long long>(iSamp) * L.K + iCoord);
     if (!bHasRow(i)) {
         return;
     }

@@ -103,7 +103,7 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iSamp * L.R + iRep;
+    const int i = iRowIndex(static_cast<long long>(iSamp) * L.R + iRep);
     if (!bHasRow(i)) {
         return;
     }

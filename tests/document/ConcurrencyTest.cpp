@@ -1,0 +1,154 @@
+// Readings fed from a thread other than the user-interface thread, as the host's measurement thread
+// does: the UI thread re-dimensions nothing while the feeder runs and reads the document only after
+// joining it; the locked operations (intake, typed concentrations) may meet from both threads.
+// These tests also run under ThreadSanitizer, which reports any access the lock does not cover.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include "HostHelpers.h"
+#include "photoquant.h"
+
+namespace {
+
+// Transmittance whose displayed absorbance (4 decimals, path 10 mm) is exactly a / 1000.
+double dReadingForMilliAbs(int a) {
+    return dTransmittance(a / 1000.0);
+}
+
+// Each feeder tags its readings: feeder f's reading i is (1 + 1000 f + i) / 10000, below 1.
+void vFeed(CUVPhotometryData& doc, int iFeeder, int iCount, int& iAccepted) {
+    for (int i = 0; i < iCount; ++i) {
+        const CDoublePt reading(400.0, (1.0 + 1000.0 * iFeeder + i) / 10000.0);
+        iAccepted += doc.iAddValues(&reading, 1);
+    }
+}
+
+// The tags of the stored readings, sorted, against those of each feeder's first accepted adds.
+void vExpectEveryAcceptedReadingOnce(CUVPhotometryData& doc, const int (&accepted)[2]) {
+    std::vector<double> stored(doc.pdGetRawData(), doc.pdGetRawData() + doc.iGetNumPts());
+    std::vector<double> expected;
+    for (int feeder = 0; feeder < 2; ++feeder) {
+        for (int i = 0; i < accepted[feeder]; ++i) {
+            expected.push_back((1.0 + 1000.0 * feeder + i) / 10000.0);
+        }
+    }
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored, expected);
+}
+
+}  // namespace
+
+TEST(Concurrency, ReadingsFedFromAnotherThreadAreAllThereAfterTheJoin) {
+    constexpr int kPoints = 200;
+    CUVPhotometryData doc(0, kPoints / 2, 2, 2, 2);
+    std::thread feeder([&doc] {
+        for (int p = 0; p < kPoints; ++p) {
+            iAdd(doc, {dReadingForMilliAbs(100), dReadingForMilliAbs(100 + p)});
+        }
+    });
+    feeder.join();
+
+    ASSERT_EQ(doc.iGetNumPts(), kPoints);
+    for (int p = 0; p < kPoints; ++p) {
+        EXPECT_EQ(doc.bGetMeasured(p), 1);
+        EXPECT_NEAR(doc.GetValue(p).y, p / 1000.0, 1e-12);  // (100 + p) - 100 milliabsorbance
+    }
+}
+
+TEST(Concurrency, ConcentrationsTypedDuringTheIntakeReachEveryPoint) {
+    constexpr int kSamples = 100;
+    CUVPhotometryData doc(0, kSamples, 3, 1, 1);
+    std::thread feeder([&doc] {
+        for (int p = 0; p < 3 * kSamples; ++p) {
+            iAdd(doc, {0.5});
+        }
+    });
+    for (int s = 0; s < kSamples; ++s) {
+        doc.vChangeConcVal(s + 0.5, s);  // the UI thread, while the feeder runs
+    }
+    feeder.join();
+
+    for (int p = 0; p < 3 * kSamples; ++p) {
+        EXPECT_EQ(doc.GetValue(p).x, p / 3 + 0.5);  // whichever came first, the X is the sample's
+    }
+}
+
+TEST(Concurrency, TwoFeedersIntoTheStandardsStoreEveryAcceptedReadingOnce) {
+    constexpr int kPerFeeder = 150;
+    CUVStandardData doc(0, kPerFeeder, 2, 1, 1);  // room for 2 * kPerFeeder points
+    int accepted[2] = {0, 0};
+    std::thread first(vFeed, std::ref(doc), 0, kPerFeeder + 10, std::ref(accepted[0]));
+    std::thread second(vFeed, std::ref(doc), 1, kPerFeeder + 10, std::ref(accepted[1]));
+    first.join();
+    second.join();
+
+    EXPECT_EQ(accepted[0] + accepted[1], 2 * kPerFeeder);
+    ASSERT_EQ(doc.iGetNumPts(), 2 * kPerFeeder);
+    vExpectEveryAcceptedReadingOnce(doc, accepted);
+}
+
+TEST(Concurrency, TwoFeedersIntoTheUnknownsStoreEveryAcceptedReadingOnce) {
+    // The unknowns document locates the point an intake filled after the store: under the same
+    // lock, or the other feeder could move the cursor in between.
+    constexpr int kPerFeeder = 150;
+    CUVUnknownData doc(0, kPerFeeder, 2, 1, 1);
+    int accepted[2] = {0, 0};
+    std::thread first(vFeed, std::ref(doc), 0, kPerFeeder + 10, std::ref(accepted[0]));
+    std::thread second(vFeed, std::ref(doc), 1, kPerFeeder + 10, std::ref(accepted[1]));
+    first.join();
+    second.join();
+
+    EXPECT_EQ(accepted[0] + accepted[1], 2 * kPerFeeder);
+    ASSERT_EQ(doc.iGetNumPts(), 2 * kPerFeeder);
+    vExpectEveryAcceptedReadingOnce(doc, accepted);
+}
+
+TEST(Concurrency, UnknownsFedFromAnotherThreadGetTheirManualConcentrations) {
+    constexpr int kSamples = 60;
+    CUVUnknownData doc(0, kSamples, 2, 1, 1);
+    doc.vSetResultType(1);
+    doc.vSetManualCalib(1);
+    CCalibSegment& segment = *doc.pGetCalibSeg();
+    segment.m_iOrder = 1;
+    segment.m_iDirection = 1;  // concentration = 0 + 2 * reading
+    doc.vSetCoeff(0, 0.0);
+    doc.vSetCoeff(1, 2.0);
+    std::thread feeder([&doc] {
+        for (int p = 0; p < 2 * kSamples; ++p) {
+            iAdd(doc, {dReadingForMilliAbs(10 * (p + 1))});
+        }
+    });
+    feeder.join();
+
+    for (int p = 0; p < 2 * kSamples; ++p) {
+        EXPECT_NEAR(doc.GetValue(p).x, 2.0 * (p + 1) / 100.0, 1e-12);  // 2 * 10 (p + 1) / 1000
+    }
+}
+
+TEST(Concurrency, SpectraFedFromAnotherThreadAreReducedToTheirPeakAreas) {
+    // 21 points from 460 nm down to 440 nm, a triangle of height h with its apex at 450 nm.
+    constexpr int kSpectra = 40;
+    constexpr int kPoints = 21;
+    CUVStandardData doc(1, kSpectra, 1, kPoints, kPoints);
+    std::thread feeder([&doc] {
+        for (int s = 0; s < kSpectra; ++s) {
+            std::vector<double> y(kPoints);
+            for (int i = 0; i < kPoints; ++i) {
+                y[static_cast<size_t>(i)] = (s + 1) * (1.0 - std::abs(i - 10) / 10.0);
+            }
+            CUVWaveData spectrum(460.0, 1.0, y.data(), kPoints);
+            doc.iAddPeakValues(&spectrum);
+        }
+    });
+    feeder.join();
+
+    ASSERT_EQ(doc.iGetNumPts(), kSpectra);
+    for (int s = 0; s < kSpectra; ++s) {
+        // Rectangles over points 0..19 (the last never counts): h (1 + 2 (0.9 + ... + 0.1)) = 10 h.
+        EXPECT_NEAR(doc.GetValue(s).y, 10.0 * (s + 1), 1e-9);
+    }
+}
