@@ -56,7 +56,9 @@ CUVStandardData::CUVStandardData(int iQuantType, int iNumSamp, int iNumRep, int 
     vSizeResults();
 }
 
-CUVStandardData::~CUVStandardData() { vDeleteSegments(); }
+CUVStandardData::~CUVStandardData() {
+    vDeleteSegments();
+}
 
 void CUVStandardData::vSizeResults() {
     // The results follow the sample count: a document re-dimensioned to more standards still has

@@ -498,7 +498,9 @@ CDoublePt CUVPhotometryData::GetCoordPt(int iCoord) const {
     return iCoord >= 0 && iCoord < m_aCoord.GetSize() ? m_aCoord.GetAt(iCoord) : CDoublePt();
 }
 
-std::string CUVPhotometryData::GetSampName(int iSamp) const { return sListEntry(m_saSampName, iSamp); }
+std::string CUVPhotometryData::GetSampName(int iSamp) const {
+    return sListEntry(m_saSampName, iSamp);
+}
 
 void CUVPhotometryData::vSetSampName(const std::string& name, int iSamp) {
     vSetListEntry(m_saSampName, name, iSamp);
@@ -508,7 +510,9 @@ void CUVPhotometryData::vInsertSampName(const std::string& name, int iSamp) {
     vInsertListEntry(m_saSampName, name, iSamp);
 }
 
-std::string CUVPhotometryData::GetComment(int iSamp) const { return sListEntry(m_saComment, iSamp); }
+std::string CUVPhotometryData::GetComment(int iSamp) const {
+    return sListEntry(m_saComment, iSamp);
+}
 
 void CUVPhotometryData::vSetComment(const std::string& comment, int iSamp) {
     vSetListEntry(m_saComment, comment, iSamp);

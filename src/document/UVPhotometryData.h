@@ -254,7 +254,8 @@ protected:
     bool bHasPointSlot(int iPoint) const;
     // Photometric value of W readings (transmittance-like), from the method wavelengths.
     double dPhotometricValue(const double* pdReadings, int iNumReadings) const;
-    // Photometric value of a stored point, its manual value when it was typed in and bManual is set.
+    // Photometric value of a stored point, its manual value when it was typed in and bManual is
+    // set.
     double dStoredPointValue(int iPoint, bool bUseManual) const;
     // Absorbance of a transmittance: log10(1/T), or the display options' value for T <= 0.
     double dAbsorbance(double dTransmittance) const;
