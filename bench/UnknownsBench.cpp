@@ -91,8 +91,7 @@ void BM_InPlaneDistribution(benchmark::State& state) {
         pbMeasured[p] = 1;
     }
     CUVUnknownData doc(0, kSamples, kPositions, 1, kWaves, kWaves, pdRaw,
-                       new double[kWaves]{400.0, 500.0, 600.0}, pbMeasured,
-                       nullptr);
+                       new double[kWaves]{400.0, 500.0, 600.0}, pbMeasured, nullptr);
     for (auto _ : state) {
         doc.vCalculateDistribution();
         benchmark::DoNotOptimize(doc.dGetAllSamplSigma(kWaves - 1));

@@ -7,7 +7,7 @@
 #include "PhotoquantExport.h"
 
 class PQ_EXPORT CCalibOptions {
-  public:
+public:
     // Reads the profile; a missing entry gives 1.
     CCalibOptions();
     CCalibOptions(const CCalibOptions&) = default;

@@ -27,7 +27,7 @@
 
 class PQ_EXPORT CCalibSegment : public CObject {
     DECLARE_DYNAMIC(CCalibSegment)
-  public:
+public:
     CCalibSegment() = default;
     ~CCalibSegment() override;
 
@@ -49,7 +49,7 @@ class PQ_EXPORT CCalibSegment : public CObject {
     double m_dR2 = 0.0;  // R² of the same fit
     int m_iDirection = 1;  // 0: reading = P(concentration); 1: concentration = P(reading)
 
-  private:
+private:
     bool bHasCurveOrder() const { return m_iOrder >= 1 && m_iOrder <= 3; }
     double dPolynomialCoeffFirst(double t) const;
     double dPolynomialArgumentFirst(double t) const;

@@ -2,14 +2,14 @@
 // The standards document: samples of known concentration whose readings define the calibration.
 //
 // vCalibrate builds the calibration list from the measured points: one least-squares polynomial of
-// order 1, 2 or 3 fitted to every measured replicate, or straight segments between the mean readings
-// of neighbouring standards (type 4), forced through the origin or not, in the conversion direction
-// the calibration option gives. It then stores the reading at concentration zero as the blank value
-// and, per standard s with mean reading y_s and known concentration x_s:
+// order 1, 2 or 3 fitted to every measured replicate, or straight segments between the mean
+// readings of neighbouring standards (type 4), forced through the origin or not, in the conversion
+// direction the calibration option gives. It then stores the reading at concentration zero as the
+// blank value and, per standard s with mean reading y_s and known concentration x_s:
 //   predicted(s) = segment.dEvaluateX(y_s)
-//   diff(s)      = predicted(s) - x_s            (0 when |diff| < 10^-(P+1), P = concentration decimals)
-//   reldiff(s)   = diff(s) / mean(y) * 100
-//   t(s)         = diff(s) / sqrt(sum diff^2 / (S - 1))
+//   diff(s)      = predicted(s) - x_s            (0 when |diff| < 10^-(P+1), P = concentration
+//   decimals) reldiff(s)   = diff(s) / mean(y) * 100 t(s)         = diff(s) / sqrt(sum diff^2 / (S
+//   - 1))
 // A standard without a measured point keeps kNoStandardResult; before any calibration every result
 // reads kNoValue. The unknowns document takes the list through pGetCalibList.
 #include <iosfwd>

@@ -73,8 +73,10 @@ void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) c
     }
     if (m_iCalibType != 0) {
         // These two labels carry a blank before the colon; the fit range lines do not.
-        vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit + " ", sFixed(dGetLoLimit(), P));
-        vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit + " ", sFixed(dGetHiLimit(), P));
+        vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit + " ",
+                         sFixed(dGetLoLimit(), P));
+        vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit + " ",
+                         sFixed(dGetHiLimit(), P));
     }
 }
 

@@ -4,8 +4,8 @@
 //   peak area / height: the first peak, in list order, whose apex lies within
 //                       [peak apex - peak range, peak apex + peak range], both ends included;
 //   derivative:         |d^n A / d(point)^n| of the Savitzky-Golay smoothed spectrum at the point
-//                       nearest the derivative wavelength (spectra run downward from the scan start,
-//                       point i lying at start - i * interval).
+//                       nearest the derivative wavelength (spectra run downward from the scan
+//                       start, point i lying at start - i * interval).
 // The stored spectra can be reduced again after the peak or derivative settings have changed.
 #include <algorithm>
 #include <cmath>
@@ -163,13 +163,13 @@ double CUVPhotometryData::dStoredPeakValue(int iPoint, CPeakList& peaks) const {
             continue;
         }
         pPeak->m_dHeight = y[static_cast<size_t>(pPeak->m_iApex)];
-        pPeak->m_dArea = dPeakArea(y.data(), iNumPoints, pPeak->m_iStart, pPeak->m_iEnd,
-                                   dInterval, m_iIntegMethod);
+        pPeak->m_dArea = dPeakArea(y.data(), iNumPoints, pPeak->m_iStart, pPeak->m_iEnd, dInterval,
+                                   m_iIntegMethod);
     }
     for (INT_PTR i = 0; i < peaks.GetSize(); ++i) {
         const CPeak* pPeak = peaks.GetAt(i);
         if (bWithinPeakWindow(dStart - pPeak->m_iApex * dInterval)) {
-            return m_iQuantType == kPeakArea ? pPeak->m_dArea
+            return m_iQuantType == kPeakArea     ? pPeak->m_dArea
                    : m_iQuantType == kPeakHeight ? pPeak->m_dHeight
                                                  : 0.0;
         }
@@ -202,8 +202,8 @@ void CUVPhotometryData::vCalculateDerivValues() {
                          std::min(m_iDerivWindow, iHalfWindowLimit), m_iDerivSmoothOrder,
                          m_iDerivOrder, 0);
             const int i = iDerivIndex();
-            point.y = i >= 0 && i < m_iNumActWave ? std::fabs(spectrum[static_cast<size_t>(i)].y)
-                                                  : 0.0;
+            point.y =
+                i >= 0 && i < m_iNumActWave ? std::fabs(spectrum[static_cast<size_t>(i)].y) : 0.0;
         }
         if (bGetManualStd(iPoint) != 0) {
             point.y = m_vdManualValue[static_cast<size_t>(iPoint)];

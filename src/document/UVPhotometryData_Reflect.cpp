@@ -26,15 +26,21 @@ constexpr int kReflectAccessoryDiffers = 4;
 constexpr int kDeviceSipper = 1;
 constexpr int kDeviceMultiCell = 3;
 
-bool bIsAccessoryDevice(int iDevice) { return iDevice == 1 || iDevice == 3 || iDevice == 4; }
+bool bIsAccessoryDevice(int iDevice) {
+    return iDevice == 1 || iDevice == 3 || iDevice == 4;
+}
 
 bool bHasCellTemperatureControl(int iSelectType) {
     return iSelectType == 5 || iSelectType == 6 || iSelectType == 8;
 }
 
-bool bSipperTemperatureSet(const CUVSipperParameters& sipper) { return sipper.m_iTemperature >= 0; }
+bool bSipperTemperatureSet(const CUVSipperParameters& sipper) {
+    return sipper.m_iTemperature >= 0;
+}
 
-bool bMultiCellTemperatureSet(const CMultiCellParam& cell) { return cell.m_dTemperature > 0.0; }
+bool bMultiCellTemperatureSet(const CMultiCellParam& cell) {
+    return cell.m_dTemperature > 0.0;
+}
 
 template <class T>
 void vCopyFrom(const T* pSource, std::vector<T>& target, int n) {
@@ -73,7 +79,8 @@ int CUVPhotometryData::bInstrParamReflect(CUVMethod* pMethod, CUVInstrument* pIn
     int iCode = std::atoi(version.c_str()) < 4 ? kReflectOldVersion : kReflectFits;
 
     const int iSelect = own.m_iSelectType;
-    const bool bModelDiffers = pInstrument != nullptr && m_iInstModelType != pInstrument->bGetInstType();
+    const bool bModelDiffers =
+        pInstrument != nullptr && m_iInstModelType != pInstrument->bGetInstType();
     if (iSelect != method.m_iSelectType) {
         iCode = kReflectModelDiffers;
     } else if (iSelect >= 5 && iSelect <= 9) {
@@ -121,7 +128,8 @@ int CUVPhotometryData::bHasTemperature(int iDevice) const {
         return 0;
     }
     return (iDevice == kDeviceSipper && bSipperTemperatureSet(m_SipperParam)) ||
-           (iDevice == kDeviceMultiCell && bHasCellTemperatureControl(m_pInstParam->m_iSelectType) &&
+           (iDevice == kDeviceMultiCell &&
+            bHasCellTemperatureControl(m_pInstParam->m_iSelectType) &&
             bMultiCellTemperatureSet(m_MultiCellParam));
 }
 
@@ -186,9 +194,8 @@ void CUVPhotometryData::vCopyCalibration(CPhotParamsObj* pParams) {
     const int iNumRep = std::max(pParams->m_iNumRep, 0);
     const int iNumPoints = iNumSamp * iNumRep;
     const int iNumMethodWave = std::clamp(pParams->m_iNumMethodWave, 0, 6);
-    int iNumActWave = pParams->m_iNumRawData != 0 && iNumPoints > 0
-                          ? pParams->m_iNumRawData / iNumPoints
-                          : 0;
+    int iNumActWave =
+        pParams->m_iNumRawData != 0 && iNumPoints > 0 ? pParams->m_iNumRawData / iNumPoints : 0;
     if (iNumActWave <= 0) {
         iNumActWave = iNumMethodWave;
     }
@@ -223,9 +230,8 @@ void CUVPhotometryData::vSetCoordArray(CPhotParamsObj* pParams) {
     if (pParams == nullptr) {
         return;
     }
-    const int iAvailable = pParams->m_pdCoordX != nullptr && pParams->m_pdCoordY != nullptr
-                               ? pParams->m_iNumCoord
-                               : 0;
+    const int iAvailable =
+        pParams->m_pdCoordX != nullptr && pParams->m_pdCoordY != nullptr ? pParams->m_iNumCoord : 0;
     m_aCoord.RemoveAll();
     for (int c = 0; c < m_iNumCoord; ++c) {
         m_aCoord.Add(c < iAvailable ? CDoublePt(pParams->m_pdCoordX[c], pParams->m_pdCoordY[c])
@@ -237,8 +243,7 @@ void CUVPhotometryData::vGetCoordArray(CPhotParamsObj* pParams) {
     if (pParams == nullptr) {
         return;
     }
-    const int iNumCoord =
-        std::clamp(pParams->m_iNumCoord, 0, static_cast<int>(m_aCoord.GetSize()));
+    const int iNumCoord = std::clamp(pParams->m_iNumCoord, 0, static_cast<int>(m_aCoord.GetSize()));
     m_iNumCoord = iNumCoord;
     pParams->m_iNumCoord = iNumCoord;
     pParams->m_pdCoordX = new double[static_cast<size_t>(iNumCoord)];

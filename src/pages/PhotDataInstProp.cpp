@@ -2,10 +2,9 @@
 
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
-#include "views/ParameterValueColumns.h"
 #include "unknowns/InstrumentListing.h"
 
-IMPLEMENT_DYNAMIC(CPhotDataInstProp, CPropertyPage)
+IMPLEMENT_DYNAMIC(CPhotDataInstProp, CParameterListPage)
 
 namespace {
 
@@ -14,18 +13,7 @@ constexpr int kListId = 1002;
 
 }  // namespace
 
-CPhotDataInstProp::CPhotDataInstProp() : CPropertyPage(kInstTemplate) {
-    m_psp.hInstance = PhotoquantDLL.hResource;
-}
-
-BOOL CPhotDataInstProp::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
-    CRect client;
-    m_List.GetClientRect(&client);
-    vInsertParameterValueColumns(m_List, client.Width());
-    vFillData();
-    return TRUE;
-}
+CPhotDataInstProp::CPhotDataInstProp() : CParameterListPage(kInstTemplate, kListId) {}
 
 void CPhotDataInstProp::vFillData() {
     m_List.DeleteAllItems();
@@ -36,9 +24,4 @@ void CPhotDataInstProp::vFillData() {
         const int nItem = m_List.InsertItem(m_List.GetItemCount(), row.sLabel);
         m_List.SetItemText(nItem, 1, row.bHeader ? " " : row.sValue);
     }
-}
-
-void CPhotDataInstProp::DoDataExchange(CDataExchange* pDX) {
-    CPropertyPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kListId, m_List);
 }

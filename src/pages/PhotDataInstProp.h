@@ -11,27 +11,14 @@
 // The list is filled once, when the page is first shown; a page without a document, or a document
 // without instrument parameters, shows an empty list.
 #include "PhotoquantExport.h"
-#include "contracts/framework/ListCtrl.h"
-#include "contracts/framework/PropertyPage.h"
+#include "pages/ParameterListPage.h"
 
-class CUVPhotometryData;
-
-class PQ_EXPORT CPhotDataInstProp : public CPropertyPage {
+class PQ_EXPORT CPhotDataInstProp : public CParameterListPage {
     DECLARE_DYNAMIC(CPhotDataInstProp)
     DECLARE_MESSAGE_MAP()
 public:
     CPhotDataInstProp();
 
-    // The document whose conditions the page lists (not owned); set before the page is shown.
-    void vSetProp(CUVPhotometryData* pDoc) { m_pDoc = pDoc; }
-
-    BOOL OnInitDialog() override;
-    void vFillData();
-
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-
-private:
-    CListCtrl m_List;
-    CUVPhotometryData* m_pDoc = nullptr;
+    void vFillData() override;
 };

@@ -4,9 +4,8 @@
 #include "document/ReportText.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
-#include "views/ParameterValueColumns.h"
 
-IMPLEMENT_DYNAMIC(CPhotDataOptProp, CPropertyPage)
+IMPLEMENT_DYNAMIC(CPhotDataOptProp, CParameterListPage)
 
 namespace {
 
@@ -54,23 +53,7 @@ enum : UINT {
 
 }  // namespace
 
-CPhotDataOptProp::CPhotDataOptProp() : CPropertyPage(kOptionTemplate) {
-    m_psp.hInstance = PhotoquantDLL.hResource;
-}
-
-BOOL CPhotDataOptProp::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
-    CRect client;
-    m_List.GetClientRect(&client);
-    vInsertParameterValueColumns(m_List, client.Width());
-    vFillData();
-    return TRUE;
-}
-
-void CPhotDataOptProp::DoDataExchange(CDataExchange* pDX) {
-    CPropertyPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kListId, m_List);
-}
+CPhotDataOptProp::CPhotDataOptProp() : CParameterListPage(kOptionTemplate, kListId) {}
 
 void CPhotDataOptProp::vFillData() {
     m_List.DeleteAllItems();

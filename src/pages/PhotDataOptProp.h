@@ -14,24 +14,15 @@
 #include <string>
 
 #include "PhotoquantExport.h"
-#include "contracts/framework/ListCtrl.h"
-#include "contracts/framework/PropertyPage.h"
+#include "pages/ParameterListPage.h"
 
-class CUVPhotometryData;
-
-class PQ_EXPORT CPhotDataOptProp : public CPropertyPage {
+class PQ_EXPORT CPhotDataOptProp : public CParameterListPage {
     DECLARE_DYNAMIC(CPhotDataOptProp)
 public:
     CPhotDataOptProp();
 
-    // The document whose accessory the page lists (not owned); set before the page is shown.
-    void vSetProp(CUVPhotometryData* pDoc) { m_pDoc = pDoc; }
-
-    BOOL OnInitDialog() override;
-
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
-    void vFillData();
+    void vFillData() override;
 
 private:
     void vSipperRows();
@@ -43,7 +34,4 @@ private:
     void vAddRow(UINT parameterId, int value);
     // A value with its unit: the number, a space and the unit.
     static std::string sWithUnit(const std::string& number, UINT unitId);
-
-    CUVPhotometryData* m_pDoc = nullptr;
-    CListCtrl m_List;
 };

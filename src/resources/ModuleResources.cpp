@@ -1,8 +1,9 @@
 // Registration of the module's resources at load time.
 //
-// Strings.txt holds one entry a line: the number, a tab, the text. In the text, \t stands for a tab,
-// \n for a line feed and \\ for a backslash; lines that start with # are remarks. Each DialogNNNN.txt
-// holds the records of dialog template NNNN and is handed to the framework as it stands.
+// Strings.txt holds one entry a line: the number, a tab, the text. In the text, \t stands for a
+// tab, \n for a line feed and \\ for a backslash; lines that start with # are remarks. Each
+// DialogNNNN.txt holds the records of dialog template NNNN and is handed to the framework as it
+// stands.
 #include "resources/ModuleResources.h"
 
 #include <cstdlib>
@@ -61,16 +62,20 @@ __attribute__((constructor)) void vLoadModule() {
     AfxInitExtensionModule(PhotoquantDLL, &g_moduleTag);
     CModuleResources resources;
     resources.strings = stringTable(g_szResStrings);
-    resources.dialogs = {{5001, g_szResDialog5001}, {5002, g_szResDialog5002},
-                         {6004, g_szResDialog6004}};
+    resources.dialogs = {
+        {5001, g_szResDialog5001}, {5002, g_szResDialog5002}, {6004, g_szResDialog6004}};
     AfxRegisterModuleResources(PhotoquantDLL, std::move(resources));
 }
 
-__attribute__((destructor)) void vUnloadModule() { AfxTermExtensionModule(PhotoquantDLL); }
+__attribute__((destructor)) void vUnloadModule() {
+    AfxTermExtensionModule(PhotoquantDLL);
+}
 
 }  // namespace
 
-std::string sModuleString(UINT id) { return CResourceString(PhotoquantDLL.hResource, id); }
+std::string sModuleString(UINT id) {
+    return CResourceString(PhotoquantDLL.hResource, id);
+}
 
 std::string sModuleStringOf(UINT firstId, int code, int count) {
     return code >= 0 && code < count ? sModuleString(firstId + static_cast<UINT>(code))

@@ -68,7 +68,8 @@ void CUVUnknownData::vWriteRatioSettings(std::ostream& out) const {
 
 void CUVUnknownData::vWriteManualCalibration(std::ostream& out, bool bForFile) const {
     const int iOrder = m_ManualSeg.m_iOrder;
-    vWriteReportLine(out, sModuleString(kCalibTypeLabel), sModuleStringOf(kFirstOrder, iOrder - 1, 3));
+    vWriteReportLine(out, sModuleString(kCalibTypeLabel),
+                     sModuleStringOf(kFirstOrder, iOrder - 1, 3));
     vWriteReportLine(out, sModuleString(kManualCalibLabel), sModuleString(kYes));
     // An order beyond the segment's four coefficients lists the four it has.
     for (int i = 0; i <= iOrder && i <= kMaxOrder; ++i) {
@@ -128,4 +129,6 @@ std::string CUVUnknownData::sGetUnkSampName(int iSamp) const {
     return sSampleNumberText(iSamp) + " " + GetSampName(iSamp);
 }
 
-std::string CUVUnknownData::GetInstData() const { return sInstrumentListingText(*this); }
+std::string CUVUnknownData::GetInstData() const {
+    return sInstrumentListingText(*this);
+}

@@ -35,7 +35,6 @@ std::string sIndexedLabel(UINT word, int index) {
     return sModuleString(word) + " " + std::to_string(index);
 }
 
-
 }  // namespace
 
 CUnknownCalibList::CUnknownCalibList() : CPhotometryListView(EListKind::kCalibration) {}
@@ -75,5 +74,6 @@ void CUnknownCalibList::vFillRatioSettings() {
         vAppendParameterRow(sIndexedLabel(kKFactorLabel, j),
                             sFixed(doc.dGetKFactor(j), kSettingDecimals));
     }
-    vAppendParameterRow(sModuleString(kOperandLabel), sModuleStringOf(kPlus, doc.iGetRatioOperand(), 3));
+    vAppendParameterRow(sModuleString(kOperandLabel),
+                        sModuleStringOf(kPlus, doc.iGetRatioOperand(), 3));
 }

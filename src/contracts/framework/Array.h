@@ -17,7 +17,9 @@ public:
     INT_PTR GetCount() const { return GetSize(); }
     bool IsEmpty() const { return m_data.empty(); }
     INT_PTR GetUpperBound() const { return GetSize() - 1; }
-    void SetSize(INT_PTR nNewSize) { m_data.resize(static_cast<size_t>(nNewSize < 0 ? 0 : nNewSize)); }
+    void SetSize(INT_PTR nNewSize) {
+        m_data.resize(static_cast<size_t>(nNewSize < 0 ? 0 : nNewSize));
+    }
 
     const TYPE& GetAt(INT_PTR nIndex) const { return m_data.at(Checked(nIndex)); }
     TYPE& ElementAt(INT_PTR nIndex) { return m_data.at(Checked(nIndex)); }

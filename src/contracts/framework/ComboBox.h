@@ -11,7 +11,7 @@
 
 class PQ_EXPORT CComboBox : public CWnd {
     DECLARE_DYNAMIC(CComboBox)
-  public:
+public:
     CComboBox() = default;
 
     using CWnd::Create;
@@ -42,6 +42,6 @@ class PQ_EXPORT CComboBox : public CWnd {
     // The box with its list dropped down, in screen coordinates.
     void GetDroppedControlRect(LPRECT lprect) const;
 
-  private:
+private:
     bool bHasEntry(int nIndex) const;
 };

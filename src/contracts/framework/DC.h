@@ -5,6 +5,6 @@
 
 class PQ_EXPORT CDC : public CObject {
     DECLARE_DYNAMIC(CDC)
-  public:
+public:
     CDC() = default;
 };

@@ -9,7 +9,7 @@
 #include "contracts/framework/Wnd.h"
 
 class PQ_EXPORT CDataExchange {
-  public:
+public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
         : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
@@ -19,7 +19,7 @@ class PQ_EXPORT CDataExchange {
     void Fail() { m_bFailed = TRUE; }
     BOOL HasFailed() const { return m_bFailed; }
 
-  private:
+private:
     BOOL m_bFailed = FALSE;
 };
 

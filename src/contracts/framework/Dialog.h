@@ -12,7 +12,7 @@
 
 class PQ_EXPORT CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
-  public:
+public:
     CDialog() = default;
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr)
         : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
@@ -27,7 +27,7 @@ class PQ_EXPORT CDialog : public CWnd {
     // Loads the controls from the members. Answers TRUE: the framework sets the focus.
     virtual BOOL OnInitDialog();
 
-  protected:
+protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
@@ -37,7 +37,7 @@ class PQ_EXPORT CDialog : public CWnd {
     BOOL CreateFromTemplate(HINSTANCE hInstance, CWnd* pParentWnd, DWORD dwRemoveStyle,
                             DWORD dwAddStyle, const std::string& sCaption);
 
-  private:
+private:
     UINT m_nIDTemplate = 0;
     CWnd* m_pParentWnd = nullptr;
 };

@@ -6,7 +6,7 @@
 
 class PQ_EXPORT CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
-  public:
+public:
     CEdit() = default;
 
     using CWnd::Create;

@@ -8,7 +8,7 @@
 
 class PQ_EXPORT CFont : public CObject {
     DECLARE_DYNAMIC(CFont)
-  public:
+public:
     CFont() = default;
     ~CFont() override;
     CFont(const CFont&) = delete;
@@ -27,7 +27,7 @@ class PQ_EXPORT CFont : public CObject {
     // The font object behind a handle, or null when the handle is not a live font.
     static CFont* FromHandle(HFONT hFont);
 
-  private:
+private:
     HFONT m_hObject = nullptr;
     LOGFONT m_logFont;
 };

@@ -7,12 +7,12 @@ class CView;
 
 class PQ_EXPORT CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
-  public:
+public:
     CFrameWnd() = default;
 
     CView* GetActiveView() const { return m_pViewActive; }
     void SetActiveView(CView* pViewNew) { m_pViewActive = pViewNew; }
 
-  private:
+private:
     CView* m_pViewActive = nullptr;
 };

@@ -13,7 +13,7 @@
 
 class PQ_EXPORT CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
-  public:
+public:
     CListCtrl() = default;
 
     using CWnd::Create;
@@ -57,7 +57,7 @@ class PQ_EXPORT CListCtrl : public CWnd {
     int GetCountPerPage() const;
     int GetStringWidth(const std::string& lpsz) const;
 
-  private:
+private:
     bool bHasItem(int nItem) const;
     bool bHasColumn(int nCol) const;
     void vContentChanged();

@@ -7,15 +7,15 @@
 
 class PQ_EXPORT CListView : public CView {
     DECLARE_DYNCREATE(CListView)
-  public:
+public:
     CListView() = default;
 
     // The list control of this view's window (a list without window before the view is created).
     CListCtrl& GetListCtrl() const;
 
-  protected:
+protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
-  private:
+private:
     mutable CListCtrl m_listCtrl;  // wraps the view's own window
 };

@@ -4,7 +4,9 @@ const CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), nullptr
 
 CObject::~CObject() = default;
 
-CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+CRuntimeClass* CObject::GetRuntimeClass() const {
+    return RUNTIME_CLASS(CObject);
+}
 
 bool CObject::IsKindOf(const CRuntimeClass* pClass) const {
     return GetRuntimeClass()->IsDerivedFrom(pClass);

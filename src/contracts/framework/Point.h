@@ -3,7 +3,7 @@
 #include "contracts/framework/WinTypes.h"
 
 class CPoint : public POINT {
-  public:
+public:
     CPoint() : POINT{0, 0} {}
     CPoint(int initX, int initY) : POINT{initX, initY} {}
     // Unpacks a point sent in a message parameter: x in the low word, y in the high word, signed.

@@ -13,7 +13,7 @@ class CPropertySheet;
 
 class PQ_EXPORT CPropertyPage : public CDialog {
     DECLARE_DYNAMIC(CPropertyPage)
-  public:
+public:
     // nIDCaption, when not 0, is the string-table entry that replaces the template's caption.
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
     // Leaves its sheet, which does not own it.
@@ -32,7 +32,7 @@ class PQ_EXPORT CPropertyPage : public CDialog {
     virtual BOOL OnKillActive();
     virtual BOOL OnApply();
 
-  private:
+private:
     friend class CPropertySheet;
     BOOL CreatePage(CWnd* pSheet);
 

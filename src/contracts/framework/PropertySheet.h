@@ -11,7 +11,7 @@
 
 class PQ_EXPORT CPropertySheet : public CWnd {
     DECLARE_DYNAMIC(CPropertySheet)
-  public:
+public:
     CPropertySheet() = default;
     explicit CPropertySheet(const std::string& pszCaption, CWnd* pParentWnd = nullptr,
                             UINT iSelectPage = 0)
@@ -47,7 +47,7 @@ class PQ_EXPORT CPropertySheet : public CWnd {
     // Whether a page reported a change (SetModified) since the last complete Apply.
     BOOL IsApplyEnabled() const { return m_bApplyEnabled; }
 
-  private:
+private:
     friend class CPropertyPage;
     void vPageChanged(BOOL bChanged);
     void vForgetPage(CPropertyPage* pPage);

@@ -3,7 +3,7 @@
 #include "contracts/framework/Point.h"
 
 class CRect : public RECT {
-  public:
+public:
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
     CRect(const RECT& other) : RECT(other) {}

@@ -6,7 +6,7 @@
 
 class PQ_EXPORT CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
-  public:
+public:
     CStatic() = default;
 
     using CWnd::Create;

@@ -9,7 +9,7 @@ class CDocument;
 
 class PQ_EXPORT CView : public CWnd {
     DECLARE_DYNAMIC(CView)
-  public:
+public:
     CView() = default;
     ~CView() override;
     CView(const CView&) = delete;
@@ -24,7 +24,7 @@ class PQ_EXPORT CView : public CWnd {
     // Draws the view's content when it is painted; nothing unless overridden.
     virtual void OnDraw(CDC* pDC);
 
-  protected:
+protected:
     friend class CDocument;
 
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) override;

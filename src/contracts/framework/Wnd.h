@@ -19,7 +19,7 @@ class CFrameWnd;
 
 class PQ_EXPORT CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
-  public:
+public:
     // What a window has been asked to draw, so that a host or a test can check that a refresh
     // redraws once instead of at every change.
     struct CRedrawCounts {
@@ -99,7 +99,7 @@ class PQ_EXPORT CWnd : public CCmdTarget {
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-  protected:
+protected:
     friend struct CWndRecord;
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

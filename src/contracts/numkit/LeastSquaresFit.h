@@ -16,7 +16,7 @@
 #include "contracts/uikit/DoublePt.h"
 
 class PQ_EXPORT CLeastSquaresFit {
-  public:
+public:
     static constexpr int kMaxOrder = 3;
     // c0..c3, R and R^2.
     static constexpr int kResultSize = kMaxOrder + 3;
@@ -34,7 +34,7 @@ class PQ_EXPORT CLeastSquaresFit {
     // c0..ck followed by R and R^2 (k = order); the entries after them read 0.
     const double* pdGetResult() const { return m_dResult; }
 
-  private:
+private:
     void vFit(const CDoublePt* pPoints, int n);
     void vFillResult();
 

@@ -7,7 +7,7 @@
 
 class PQ_EXPORT CPeak : public CObject {
     DECLARE_DYNAMIC(CPeak)
-  public:
+public:
     CPeak() = default;
     CPeak(int iStart, int iEnd, int iApex, double dHeight);
     ~CPeak() override = default;

@@ -20,7 +20,7 @@ constexpr int kRomberg = 2;
 
 // The readings of one spectrum with the counting rule of its sums.
 class CCountedReadings {
-  public:
+public:
     CCountedReadings(const double* y, int n) : m_pdY(y), m_iN(n) {}
 
     // y_j * weight when point j counts, else 0.
@@ -43,7 +43,7 @@ class CCountedReadings {
         return sum;
     }
 
-  private:
+private:
     const double* m_pdY;
     int m_iN;
 };

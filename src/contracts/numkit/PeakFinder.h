@@ -19,7 +19,7 @@
 #include "contracts/uikit/DoublePt.h"
 
 class PQ_EXPORT CPeakFinder {
-  public:
+public:
     // Searches the n points at once; the points are not kept.
     CPeakFinder(int n, const CDoublePt* pPoints, int sensitivity, double threshold);
 
@@ -28,7 +28,7 @@ class PQ_EXPORT CPeakFinder {
     // height filled and the area 0; the list's owner deletes them. flags is reserved: pass 0.
     void vCopyPeaks(CPeakList& list, int flags) const;
 
-  private:
+private:
     struct CFoundPeak {
         int iStart;
         int iEnd;

@@ -6,7 +6,7 @@
 #include "contracts/numkit/Peak.h"
 
 class PQ_EXPORT CPeakList : public CTypedPtrArray<CObArray, CPeak*> {
-  public:
+public:
     // Deletes every peak of the list and empties it.
     void vDeleteAll();
 };

@@ -21,4 +21,6 @@ void CDataDisplayOptions::vSetCurrent(const CDataDisplayOptions& options) {
     current() = options;
 }
 
-std::string CDataDisplayOptions::GetAbsUnit(int) const { return m_sAbsUnit; }
+std::string CDataDisplayOptions::GetAbsUnit(int) const {
+    return m_sAbsUnit;
+}

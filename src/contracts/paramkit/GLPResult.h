@@ -15,7 +15,7 @@
 #include "PhotoquantExport.h"
 
 class PQ_EXPORT CGLPResult {
-  public:
+public:
     static constexpr int kPhotAccuracy = 9;          // CPhotAccuracyResult
     static constexpr int kPhotReproducibility = 10;  // CPhotReproducibilityResult
     static constexpr int kPhotAccuracyJP = 29;       // CPhotAccuracyJPResult
@@ -39,12 +39,12 @@ class PQ_EXPORT CGLPResult {
     void vSetResultTitle(const std::string& text) { m_sResultTitle = text; }
     void vSetResultValue(int item, const std::string& text) { m_ResultValues.vSet({item}, text); }
 
-  protected:
+protected:
     explicit CGLPResult(int resultType) : m_iResultType(resultType) {}
 
     // Texts under the indices they are asked for with.
     class CTextTable {
-      public:
+    public:
         void vSet(const std::vector<int>& indices, const std::string& text) {
             m_Texts[indices] = text;
         }
@@ -53,11 +53,11 @@ class PQ_EXPORT CGLPResult {
             return found != m_Texts.end() ? found->second : std::string();
         }
 
-      private:
+    private:
         std::map<std::vector<int>, std::string> m_Texts;
     };
 
-  private:
+private:
     std::string m_sResultText;
     std::string m_sResultTitle;
     CTextTable m_ScopeTexts;

@@ -8,7 +8,7 @@
 #include "contracts/paramkit/CodeText.h"
 
 class PQ_EXPORT CMZ700Parameters {
-  public:
+public:
     virtual ~CMZ700Parameters() = default;
     void vCopy(const CMZ700Parameters& other) { *this = other; }
 

@@ -11,6 +11,6 @@ public:
     CMethodReportParam& operator=(const CMethodReportParam&) = default;
     virtual ~CMethodReportParam() = default;
 
-    std::string m_sOperator;   // operator's name
-    std::string m_sComment;    // report comment
+    std::string m_sOperator;  // operator's name
+    std::string m_sComment;   // report comment
 };

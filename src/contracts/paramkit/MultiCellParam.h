@@ -3,7 +3,7 @@
 #include "PhotoquantExport.h"
 
 class PQ_EXPORT CMultiCellParam {
-  public:
+public:
     virtual ~CMultiCellParam() = default;
     void vCopy(const CMultiCellParam& other) { *this = other; }
 

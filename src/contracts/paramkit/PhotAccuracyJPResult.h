@@ -12,7 +12,7 @@
 #include "contracts/paramkit/GLPResult.h"
 
 class PQ_EXPORT CPhotAccuracyJPResult : public CGLPResult {
-  public:
+public:
     CPhotAccuracyJPResult() : CGLPResult(kPhotAccuracyJP) {}
 
     int m_iReproRowsPerWave = 0;  // F: reproducibility rows (repeats) per wavelength
@@ -77,7 +77,7 @@ class PQ_EXPORT CPhotAccuracyJPResult : public CGLPResult {
         m_ReproResultTexts.vSet({wave}, text);
     }
 
-  private:
+private:
     const std::vector<std::string>& GetDataTitles(int set) const {
         static const std::vector<std::string> kNoTitles;
         const auto found = m_DataTitles.find(set);

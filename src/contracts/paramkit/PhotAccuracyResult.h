@@ -12,7 +12,7 @@
 #include "contracts/paramkit/GLPResult.h"
 
 class PQ_EXPORT CPhotAccuracyResult : public CGLPResult {
-  public:
+public:
     CPhotAccuracyResult() : CGLPResult(kPhotAccuracy) {}
 
     using CGLPResult::sGetScopeText;
@@ -66,7 +66,7 @@ class PQ_EXPORT CPhotAccuracyResult : public CGLPResult {
     }
     using CGLPResult::vSetScopeText;
 
-  private:
+private:
     std::vector<std::string> m_vsTitles;
     std::string m_sWaveTitle;
     std::string m_sRatedTitle;

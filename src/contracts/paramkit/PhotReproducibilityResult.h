@@ -10,7 +10,7 @@
 #include "contracts/paramkit/GLPResult.h"
 
 class PQ_EXPORT CPhotReproducibilityResult : public CGLPResult {
-  public:
+public:
     CPhotReproducibilityResult() : CGLPResult(kPhotReproducibility) {}
 
     // Column headings of the data rows.
@@ -22,7 +22,7 @@ class PQ_EXPORT CPhotReproducibilityResult : public CGLPResult {
     void vSetTitles(const std::vector<std::string>& titles) { m_vsTitles = titles; }
     void vSetValueText(int repeat, const std::string& text) { m_ValueTexts.vSet({repeat}, text); }
 
-  private:
+private:
     std::vector<std::string> m_vsTitles;
     CTextTable m_ValueTexts;
 };

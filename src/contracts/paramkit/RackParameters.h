@@ -4,7 +4,7 @@
 #include "PhotoquantExport.h"
 
 class PQ_EXPORT CRackParameters {
-  public:
+public:
     virtual ~CRackParameters() = default;
     void vCopy(const CRackParameters& other) { *this = other; }
 

@@ -16,7 +16,7 @@
 #include "PhotoquantExport.h"
 
 class PQ_EXPORT CUVInstrParameters {
-  public:
+public:
     static constexpr int kParamIdCount = 8;
 
     CUVInstrParameters() = default;

@@ -8,7 +8,7 @@
 #include "contracts/paramkit/CodeText.h"
 
 class PQ_EXPORT CUVSipperParameters {
-  public:
+public:
     virtual ~CUVSipperParameters() = default;
     void vCopy(const CUVSipperParameters& other) { *this = other; }
 

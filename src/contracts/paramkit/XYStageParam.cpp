@@ -13,6 +13,10 @@ void CXYStageParam::vGetCoordArray(CArray<CDoublePt>& coords) const {
     }
 }
 
-int CXYStageParam::iGetCalcSampunit() { return g_iCalcSampunit.load(); }
+int CXYStageParam::iGetCalcSampunit() {
+    return g_iCalcSampunit.load();
+}
 
-void CXYStageParam::vSetCalcSampunit(int unit) { g_iCalcSampunit.store(unit); }
+void CXYStageParam::vSetCalcSampunit(int unit) {
+    g_iCalcSampunit.store(unit);
+}

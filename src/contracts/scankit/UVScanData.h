@@ -15,7 +15,7 @@
 
 class PQ_EXPORT CUVScanData : public CDataY {
     DECLARE_DYNAMIC(CUVScanData)
-  public:
+public:
     CUVScanData() = default;
     // n readings from dFirstX on, point i at dFirstX + i * dStep.
     CUVScanData(double dFirstX, double dStep, const double* pdY, int n);
@@ -32,7 +32,7 @@ class PQ_EXPORT CUVScanData : public CDataY {
     // arguments as for the numeric vSmoothSGGen (step 1: per point).
     void vSmoothSGGen(int step, int halfWidth, int polyOrder, int derivOrder);
 
-  private:
+private:
     // (X, raw Y) of every point.
     std::vector<CDoublePt> ReadingsAsPoints() const;
     double dIntervalForAreas() const;

@@ -6,7 +6,7 @@
 
 class PQ_EXPORT CUVWaveData : public CUVScanData {
     DECLARE_DYNAMIC(CUVWaveData)
-  public:
+public:
     // Copies the n readings.
     CUVWaveData(double dStartWL, double dInterval, const double* pdY, int n);
     ~CUVWaveData() override = default;

@@ -20,7 +20,9 @@ CData2D::CData2D() = default;
 
 CData2D::~CData2D() = default;
 
-void CData2D::vSetName(const std::string& name) { SetTitle(name); }
+void CData2D::vSetName(const std::string& name) {
+    SetTitle(name);
+}
 
 int CData2D::iSetXMode(int mode) {
     m_iXMode = mode;
@@ -32,11 +34,17 @@ int CData2D::iSetYMode(int mode) {
     return 1;
 }
 
-void CData2D::vSetPrecisionType(int type) { m_iPrecisionType = type; }
+void CData2D::vSetPrecisionType(int type) {
+    m_iPrecisionType = type;
+}
 
-void CData2D::vSetXPrecision(int digits) { m_iXPrecision = digits; }
+void CData2D::vSetXPrecision(int digits) {
+    m_iXPrecision = digits;
+}
 
-void CData2D::vSetYPrecision(int digits) { m_iYPrecision = digits; }
+void CData2D::vSetYPrecision(int digits) {
+    m_iYPrecision = digits;
+}
 
 void CData2D::vSetXValueRange(double dMin, double dMax) {
     m_dXMin = dMin;
@@ -48,9 +56,13 @@ void CData2D::vSetYValueRange(double dMin, double dMax) {
     m_dYMax = dMax;
 }
 
-void CData2D::vSetXValueResetRange(double dMin, double dMax) { vSetXValueRange(dMin, dMax); }
+void CData2D::vSetXValueResetRange(double dMin, double dMax) {
+    vSetXValueRange(dMin, dMax);
+}
 
-void CData2D::vSetYValueResetRange(double dMin, double dMax) { vSetYValueRange(dMin, dMax); }
+void CData2D::vSetYValueResetRange(double dMin, double dMax) {
+    vSetYValueRange(dMin, dMax);
+}
 
 void CData2D::vSetRangesFromData() {
     if (m_iNumPts <= 0) {
@@ -99,7 +111,9 @@ CDoublePt CData2D::GetPointFromX(double x, int* pFound) {
     return nearest >= 0 ? m_vPoints[static_cast<size_t>(nearest)] : CDoublePt(x, 0.0);
 }
 
-int CData2D::iAddValue(const CDoublePt* pPoint) { return pPoint ? iAddValue(*pPoint) : 0; }
+int CData2D::iAddValue(const CDoublePt* pPoint) {
+    return pPoint ? iAddValue(*pPoint) : 0;
+}
 
 int CData2D::iAddValue(const CDoublePt& point) {
     std::lock_guard<std::recursive_mutex> guard(m_csData);
@@ -154,14 +168,19 @@ int CData2D::iSetValues(const CDoublePt* pPoints, int n, int index) {
     return set;
 }
 
-double CData2D::dCalcX(double x) const { return x; }
+double CData2D::dCalcX(double x) const {
+    return x;
+}
 
-double CData2D::dCalcY(double y) const { return y; }
+double CData2D::dCalcY(double y) const {
+    return y;
+}
 
 double CData2D::dGetIncMin() const {
     double step = std::numeric_limits<double>::max();
     for (int i = 1; i < m_iNumPts && bHasPoint(i); ++i) {
-        const double d = std::fabs(m_vdX[static_cast<size_t>(i)] - m_vdX[static_cast<size_t>(i - 1)]);
+        const double d =
+            std::fabs(m_vdX[static_cast<size_t>(i)] - m_vdX[static_cast<size_t>(i - 1)]);
         if (d > 0.0) {
             step = std::min(step, d);
         }
@@ -173,13 +192,21 @@ CDoublePt CData2D::GetValue(int i) const {
     return bHasPoint(i) ? m_vPoints[static_cast<size_t>(i)] : CDoublePt();
 }
 
-std::string CData2D::GetXUnits() const { return sEntry(m_saXUnits, 0); }
+std::string CData2D::GetXUnits() const {
+    return sEntry(m_saXUnits, 0);
+}
 
-std::string CData2D::GetYUnits() const { return sEntry(m_saYUnits, m_iYMode); }
+std::string CData2D::GetYUnits() const {
+    return sEntry(m_saYUnits, m_iYMode);
+}
 
-std::string CData2D::GetXQuantity() const { return sEntry(m_saXQuantity, 0); }
+std::string CData2D::GetXQuantity() const {
+    return sEntry(m_saXQuantity, 0);
+}
 
-std::string CData2D::GetYQuantity() const { return sEntry(m_saYQuantity, m_iYMode); }
+std::string CData2D::GetYQuantity() const {
+    return sEntry(m_saYQuantity, m_iYMode);
+}
 
 void CData2D::vSetYData(double* pdY, int n) {
     vResizePoints(n);

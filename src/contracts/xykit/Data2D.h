@@ -87,8 +87,8 @@ protected:
     void vFillDisplayPoint(int i);
     bool bHasPoint(int i) const { return i >= 0 && i < m_iMaxPts; }
 
-    std::vector<double> m_vdX;       // X of each point
-    std::vector<double> m_vdY;       // raw Y of each point
+    std::vector<double> m_vdX;         // X of each point
+    std::vector<double> m_vdY;         // raw Y of each point
     std::vector<CDoublePt> m_vPoints;  // display point of each point
     int m_iNumPts = 0;
     int m_iMaxPts = 0;
@@ -100,11 +100,11 @@ protected:
     int m_iPrecisionType = 0;
     int m_iXPrecision = 0;
     int m_iYPrecision = 4;
-    CStringArray m_saXQuantity;  // X quantity names
-    CStringArray m_saYQuantity;  // Y quantity names, by Y mode
-    CStringArray m_saXUnits;     // X unit names
-    CStringArray m_saYUnits;     // Y unit names, by Y mode
-    std::string m_sAbsUnit;      // absorbance unit text
+    CStringArray m_saXQuantity;        // X quantity names
+    CStringArray m_saYQuantity;        // Y quantity names, by Y mode
+    CStringArray m_saXUnits;           // X unit names
+    CStringArray m_saYUnits;           // Y unit names, by Y mode
+    std::string m_sAbsUnit;            // absorbance unit text
     double m_dAbsNonPositiveT = 10.0;  // absorbance shown for a transmittance at or below zero
     double m_dXMin = 0.0;
     double m_dXMax = 1.0;
