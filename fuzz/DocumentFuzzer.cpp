@@ -6,7 +6,7 @@
 // whole or row by row. After every call the documents must still hold together:
 //   - the reading cursor lies within the raw capacity, which lies within the raw storage;
 //   - the point count lies within the point capacity, which lies within the point arrays;
-//   - every array a host or an accessor indexes by the document's dimensions is at least that long;
+//   - the per-sample arrays cover every sample;
 //   - every accessor answers for every index in and around the dimensions (the standard library's
 //     assertions and AddressSanitizer stop the run on any access outside an array).
 // Only the distribution accessors may throw, std::out_of_range, as the framework's arrays do.
@@ -28,6 +28,7 @@ constexpr int kMaxReplicates = 6;
 constexpr int kMaxWaves = 8;            // beyond the six a method holds
 constexpr int kMaxSpectrumPoints = 48;  // W of a peak or derivative analysis
 constexpr int kMaxCalls = 120;
+// Rounding takes one multiplication per decimal place: a count of billions would only cost time.
 constexpr int kMaxDecimals = 20;
 
 // Reaches the document's own state to check it; adds nothing else.
