@@ -2,11 +2,12 @@
 // written as well-formed XML so that it can be checked strictly and opened anywhere.
 #include <algorithm>
 #include <cmath>
-#include <iomanip>
 #include <limits>
 #include <sstream>
 
 #include "host/ReportWriters.h"
+
+using photoquant::sFixed;
 
 namespace {
 
@@ -138,16 +139,14 @@ private:
     CAxis m_yAxis;
 };
 
+// Coordinates of the drawing, to a hundredth of a pixel.
 std::string sNum(double value) {
-    std::ostringstream out;
-    out << std::fixed << std::setprecision(2) << value;
-    return out.str();
+    return sFixed(value, 2);
 }
 
+// A tick's number; a tick that lands a rounding error off zero reads 0, never -0.
 std::string sTickText(double value, int decimals) {
-    std::ostringstream out;
-    out << std::fixed << std::setprecision(decimals) << (std::abs(value) < 1e-12 ? 0.0 : value);
-    return out.str();
+    return sFixed(std::abs(value) < 1e-12 ? 0.0 : value, decimals);
 }
 
 std::string sAxes(const CPlotFrame& frame, const CCalibrationPlot& plot) {

@@ -8,9 +8,10 @@
 #include "views/UVUnknownList.h"
 #include "views/UnknownCalibList.h"
 
+using namespace photoquant;
+
 namespace {
 
-constexpr int kConcResult = 1;
 // The host's window: wide enough that no list needs scrolling sideways in a report.
 constexpr int kWindowWidth = 1200;
 constexpr int kListHeight = 400;
@@ -195,11 +196,11 @@ void CQuantitationRun::vMeasureStandards() {
 bool CQuantitationRun::bUsesStandardsCalibration() const {
     const CAnalysisSettings& settings = m_run.m_Settings;
     return settings.m_iResultType == kConcResult && !settings.m_bManualCalib &&
-           !m_run.m_vStandards.empty() && settings.m_iCalibType != 0;
+           !m_run.m_vStandards.empty() && settings.m_iCalibType != kNoCalib;
 }
 
 bool CQuantitationRun::bCalibrate(std::string& problem) {
-    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == 0) {
+    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == kNoCalib) {
         return true;
     }
     m_pStandards->vCalibrate();
@@ -234,7 +235,7 @@ void CQuantitationRun::vPrepareUnknowns() {
     unknowns.vSetConcRevision(settings.m_bAmountCorrection ? 1 : 0);
     unknowns.vSetResultType(settings.m_iResultType);
     unknowns.vSetRatioOperand(settings.m_iRatioOperand);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kKFactorCount; ++i) {
         unknowns.vSetKFactor(i, settings.m_dKFactor[static_cast<size_t>(i)]);
     }
     if (settings.m_bManualCalib) {
@@ -287,9 +288,9 @@ void CQuantitationRun::vAttachValidation() {
     const int Py = unknowns.iGetYPrecision();
     const int iWaveDecimals = unknowns.pGetInstParam()->iGetWaveDecimals();
     auto* pResult = new CPhotAccuracyResult;
-    std::vector<std::string> titles = {sModuleString(7)};
+    std::vector<std::string> titles = {sModuleString(kSampleHeader)};
     if (R > 1) {
-        titles.push_back(sModuleString(10));
+        titles.push_back(sModuleString(kReplicateHeader));
     }
     for (int w = 0; w < W; ++w) {
         titles.push_back(unknowns.GetYUnits() + "(" +
@@ -418,8 +419,9 @@ CCalibrationPlot CQuantitationRun::Plot() const {
         return plot;
     }
     plot.m_sXLabel = "Concentration (" + m_pUnknowns->GetConcUnit() + ")";
-    plot.m_sYLabel = m_run.bIsSpectral() ? sModuleString(static_cast<UINT>(55 + m_run.iQuantType()))
-                                         : m_pUnknowns->GetYUnits();
+    plot.m_sYLabel = m_run.bIsSpectral()
+                         ? sModuleStringOf(kPeakAreaHeader, m_run.iQuantType() - kPeakAreaQuant, 3)
+                         : m_pUnknowns->GetYUnits();
     double lo = 0.0;
     double hi = 0.0;
     if (bStandardsCurve && !bManualCurve) {
@@ -450,7 +452,7 @@ CCalibrationPlot CQuantitationRun::Plot() const {
     double highest = hi;
     for (int s = 0; s < unknowns.iGetNumSamp(); ++s) {
         double conc = 0.0;
-        if (unknowns.iGetSampleNo(s) == 0 ||
+        if (unknowns.iGetSampleNo(s) == kBlankSampleNo ||
             !bSampleMean(unknowns, s * iPoints, iPoints, true, conc)) {
             continue;
         }

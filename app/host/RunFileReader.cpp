@@ -16,6 +16,8 @@
 
 extern const char* const g_szBuiltinExample;
 
+using namespace photoquant;
+
 namespace {
 
 using json = nlohmann::json;

@@ -4,6 +4,8 @@
 
 #include "UnknownsTestSupport.h"
 
+using namespace photoquant;
+
 namespace {
 
 // Three samples at three stage positions, one wavelength. Sample 0 reads absorbances 1, 2, 3;
