@@ -49,8 +49,7 @@ private:
 }  // namespace
 
 bool CRunFile::bIsSpectral() const {
-    const int iQuant = iQuantType();
-    return iQuant >= 1 && iQuant <= 3;
+    return bIsSpectrumQuant(iQuantType());
 }
 
 bool bParseRunFile(const std::string& text, const std::string& sourceName,

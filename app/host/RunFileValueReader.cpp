@@ -7,6 +7,8 @@
 
 #include "photoquant.h"
 
+using photoquant::sFixed;
+
 namespace {
 
 std::string sLower(std::string text) {
