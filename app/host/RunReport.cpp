@@ -66,7 +66,7 @@ CReportSection RunSection(const CReportInput& in) {
 
 // Every setting the run file gave, by its name in the run file.
 CReportSection SettingsSection(const CReportInput& in) {
-    CReportSection section{"Run-file settings", {}};
+    CReportSection section{"Run-file settings"};
     if (in.m_file.m_vGivenFields.empty()) {
         return section;
     }
@@ -218,7 +218,7 @@ CTableBlock EquationBlock(const CReportInput& in) {
 }
 
 CReportSection CalibrationSection(const CReportInput& in) {
-    CReportSection section{"Calibration", {}};
+    CReportSection section{"Calibration"};
     if (!in.m_run.bHasCurve()) {
         return section;
     }
@@ -234,23 +234,38 @@ CReportSection CalibrationSection(const CReportInput& in) {
 
 // ---- blank -------------------------------------------------------------------------------------
 
-std::string sReadingText(double value, const CUVPhotometryData& doc) {
-    return bIsUsable(value) ? sFixed(value, doc.iGetYPrecision()) + " " + doc.GetYUnits() : "";
+std::string sReadingText(double value, const CQuantitationRun& run) {
+    return bIsUsable(value)
+               ? sFixed(value, run.Unknowns().iGetYPrecision()) + " " + sReadingUnit(run)
+               : "";
+}
+
+std::string sLabels(const std::vector<std::string>& labels) {
+    std::string text;
+    for (const std::string& label : labels) {
+        text += (text.empty() ? "" : ", ") + label;
+    }
+    return text;
+}
+
+std::string sSampleLabels(const CReportInput& in, const std::vector<int>& samples) {
+    std::vector<std::string> labels;
+    for (int s : samples) {
+        labels.push_back(in.m_outcomes.m_vSamples[static_cast<size_t>(s)].m_sLabel);
+    }
+    return sLabels(labels);
 }
 
 CReportSection BlankSection(const CReportInput& in) {
-    CReportSection section{"Blank correction", {}};
+    CReportSection section{"Blank correction"};
     const CUVUnknownData& unknowns = in.m_run.Unknowns();
     if (!in.m_outcomes.m_bConcentrations || unknowns.iGetNumCoord() > 0) {
         return section;
     }
-    const std::string y0 = sReadingText(unknowns.dGetConc0Data(), unknowns);
-    section.m_vBlocks.push_back(
-        LabelledRows({{"Zero-concentration reading y0", y0 + ", the curve's reading at c = 0"}}));
     CTableBlock blanks;
     blanks.m_vsHeaders = {"Blank", "Reading used", "Corrects"};
-    const auto& samples = in.m_outcomes.m_vSamples;
     std::vector<std::string> uncorrected;
+    const auto& samples = in.m_outcomes.m_vSamples;
     for (const CSampleOutcome& sample : samples) {
         if (!sample.bIsBlank() && sample.m_iBlankSample < 0 && sample.m_iCount > 0) {
             uncorrected.push_back(sample.m_sLabel);
@@ -258,29 +273,31 @@ CReportSection BlankSection(const CReportInput& in) {
         if (!sample.bIsBlank() || sample.m_iBlankSample != sample.m_iSample) {
             continue;
         }
-        std::string corrected;
+        std::vector<std::string> corrected;
         for (const CSampleOutcome& later : samples) {
             if (!later.bIsBlank() && later.m_iBlankSample == sample.m_iSample) {
-                corrected += (corrected.empty() ? "" : ", ") + later.m_sLabel;
+                corrected.push_back(later.m_sLabel);
             }
         }
-        blanks.m_vvsRows.push_back({sample.m_sLabel, sReadingText(sample.m_dBlank, unknowns),
-                                    corrected.empty() ? "no sample" : corrected});
+        blanks.m_vvsRows.push_back({sample.m_sLabel, sReadingText(sample.m_dBlank, in.m_run),
+                                    corrected.empty() ? "no sample" : sLabels(corrected)});
     }
-    if (!blanks.m_vvsRows.empty()) {
-        section.m_vBlocks.push_back(blanks);
+    if (blanks.m_vvsRows.empty()) {
         section.m_vsNotes.push_back(
-            "A sample's reading enters the curve as y \u2212 blank + y0. A blank corrects only the "
-            "samples measured after it, up to the next blank; its value is the reading of its last "
-            "measured replicate.");
+            "No blank was measured: the readings enter the curve as they were measured.");
+        return section;
     }
+    section.m_vBlocks.push_back(LabelledRows(
+        {{"Zero-concentration reading y0",
+          sReadingText(unknowns.dGetConc0Data(), in.m_run) + ", the curve's reading at c = 0"}}));
+    section.m_vBlocks.push_back(blanks);
+    section.m_vsNotes.push_back(
+        "A sample's reading enters the curve as y \u2212 blank + y0. A blank corrects only the "
+        "samples measured after it, up to the next blank; its value is the reading of its last "
+        "measured replicate.");
     if (!uncorrected.empty()) {
-        std::string names;
-        for (const std::string& name : uncorrected) {
-            names += (names.empty() ? "" : ", ") + name;
-        }
         section.m_vsNotes.push_back(
-            "Measured before any blank, and so not blank corrected: " + names + ".");
+            "Measured before any blank, and so not blank corrected: " + sLabels(uncorrected) + ".");
     }
     return section;
 }
@@ -337,7 +354,10 @@ std::string sResultHeader(const CReportInput& in, const std::string& what) {
 CTableBlock SampleTable(const CReportInput& in) {
     const CUVUnknownData& unknowns = in.m_run.Unknowns();
     const bool bCorrections = in.m_outcomes.m_bAmountCorrection && in.m_outcomes.m_bConcentrations;
-    const bool bBlankColumn = in.m_outcomes.m_bConcentrations && unknowns.iGetNumCoord() == 0;
+    const bool bBlankColumn =
+        in.m_outcomes.m_bConcentrations && unknowns.iGetNumCoord() == 0 &&
+        std::any_of(in.m_outcomes.m_vSamples.begin(), in.m_outcomes.m_vSamples.end(),
+                    [](const CSampleOutcome& sample) { return sample.bIsBlank(); });
     CTableBlock table;
     table.m_vsHeaders = {"Sample", "n", sResultHeader(in, "Mean"), sResultHeader(in, "SD"),
                          "CV (%)"};
@@ -360,9 +380,9 @@ CTableBlock SampleTable(const CReportInput& in) {
             row.push_back(sample.m_sFlag);
         }
         if (bBlankColumn) {
-            row.push_back(sample.bIsBlank() ? "(is a blank)"
-                                            : sReadingText(sample.m_dBlank, unknowns) +
-                                                  (sample.m_iBlankSample < 0 ? " (y0)" : ""));
+            row.push_back(sample.bIsBlank()           ? "(is a blank)"
+                          : sample.m_iBlankSample < 0 ? "none"
+                                                      : sReadingText(sample.m_dBlank, in.m_run));
         }
         if (bCorrections) {
             row.push_back(sample.bIsBlank() ? "" : sCorrections(unknowns, sample.m_iSample));
@@ -383,14 +403,9 @@ CTableBlock GroupTable(const CReportInput& in) {
     }
     table.m_vbRightAligned = {false, true, true, true};
     for (const CStatisticsGroup& group : in.m_outcomes.m_vGroups) {
-        std::string members;
-        for (int s : group.m_viSamples) {
-            members += (members.empty() ? "" : ", ") +
-                       in.m_outcomes.m_vSamples[static_cast<size_t>(s)].m_sLabel;
-        }
-        std::vector<std::string> row = {members, sMeanText(in, group.m_dMean),
-                                        sSignificant(group.m_dSD, kSpreadDigits),
-                                        sSignificant(group.m_dCV, kSpreadDigits)};
+        std::vector<std::string> row = {
+            sSampleLabels(in, group.m_viSamples), sMeanText(in, group.m_dMean),
+            sSignificant(group.m_dSD, kSpreadDigits), sSignificant(group.m_dCV, kSpreadDigits)};
         if (in.m_outcomes.m_bConcentrations) {
             row.push_back(group.m_sFlag);
         }
@@ -400,7 +415,7 @@ CTableBlock GroupTable(const CReportInput& in) {
 }
 
 CReportSection ResultsSection(const CReportInput& in) {
-    CReportSection section{"Results per sample", {}};
+    CReportSection section{"Results per sample"};
     const CUVUnknownData& unknowns = in.m_run.Unknowns();
     if (unknowns.iGetResultType() == 0 || unknowns.iGetNumCoord() > 0) {
         return section;
@@ -415,14 +430,10 @@ CReportSection ResultsSection(const CReportInput& in) {
         "statistics are off, where one replicate or identical readings give none, or for a sample "
         "that is part of a larger statistics group.");
     if (!in.m_outcomes.m_viUngrouped.empty()) {
-        std::string names;
-        for (int s : in.m_outcomes.m_viUngrouped) {
-            names += (names.empty() ? "" : ", ") +
-                     in.m_outcomes.m_vSamples[static_cast<size_t>(s)].m_sLabel;
-        }
-        section.m_vsNotes.push_back("Left out of the group statistics, their group of " +
-                                    std::to_string(unknowns.iGetStatisticsNum()) +
-                                    " samples being incomplete: " + names + ".");
+        section.m_vsNotes.push_back(
+            "Left out of the group statistics, their group of " +
+            std::to_string(unknowns.iGetStatisticsNum()) +
+            " samples being incomplete: " + sSampleLabels(in, in.m_outcomes.m_viUngrouped) + ".");
     }
     return section;
 }

@@ -132,17 +132,19 @@ TEST(Outputs, CsvListsParseAsRfc4180AndHoldTheListCells) {
     const auto csvDir = dir.Path() / "lists";
     const CProgramResult result = RunProgram("--csv '" + csvDir.string() + "'");
     ASSERT_EQ(result.m_iExit, 0) << result.m_sErr;
-    for (const char* name : {"standards", "standards-calibration", "unknowns-calibration"}) {
+    for (const char* name :
+         {"list-standards", "list-standards-calibration", "list-unknowns-calibration",
+          "calibration", "standard-points", "standards", "unknown-points", "samples"}) {
         CRecords records;
         EXPECT_TRUE(bParseCsv(sFileText(csvDir / (std::string(name) + ".csv")), records)) << name;
     }
     CRecords unknowns;
-    ASSERT_TRUE(bParseCsv(sFileText(csvDir / "unknowns.csv"), unknowns));
+    ASSERT_TRUE(bParseCsv(sFileText(csvDir / "list-unknowns.csv"), unknowns));
     ASSERT_EQ(unknowns.size(), 11u);  // header, the blank's one row, three samples of three rows
     EXPECT_EQ(unknowns[0][0], "Samp No. / Name");
     EXPECT_EQ(unknowns[2][0], "1 Well water");
     EXPECT_EQ(unknowns[3][0], std::string(12, ' '));  // kept exactly as the list holds it
-    EXPECT_EQ(unknowns[4][4], "2.537 [0.0127102][0.500985]");
+    EXPECT_EQ(unknowns[4][4].substr(0, 7), "2.527 [");
 }
 
 TEST(Outputs, CsvQuotesCommasQuotesAndLineBreaks) {
@@ -174,7 +176,7 @@ TEST(Outputs, HtmlPageIsWellFormedWithThePlotAndEveryTable) {
         ++replicates;
     }
     EXPECT_EQ(replicates, 16u);  // five standards in triplicate, and the legend's sample
-    EXPECT_NE(html.find("<td>2.537 [0.0127102][0.500985]</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td>2.527 [0.0126589][0.500989]</td>"), std::string::npos);
     EXPECT_EQ(dir.iEntryCount(), 1) << "no temporary file is left";
 }
 
@@ -198,11 +200,14 @@ TEST(Outputs, TextTablesAlignColumnsAndSplitReportTextIntoBlocks) {
     report.m_sTitle = "T";
     report.m_sSource = "run.json";
     report.m_vSections.push_back({"Calibration", blocks});
+    report.m_vSections.push_back({"Empty"});  // left out
+    report.m_vSections.push_back({"Notes"});
+    report.m_vSections.back().m_vsNotes = {"A note."};
     EXPECT_EQ(sTextReport(report),
               "T\n=\nRun file: run.json\n\nCalibration\n-----------\n"
               "Calibration type:    1st order\nForce through zero:  No\n\n"
               "Seg #  Start (%)  End (%)  A0  A1\n-----  ---------  -------  --  --\n"
-              "1      0.0        1.0      0   2\n");
+              "1      0.0        1.0      0   2\n\nNotes\n-----\nA note.\n");
 }
 
 TEST(CommandLine, HelpShowsExamplesAndVersionItsNumber) {
