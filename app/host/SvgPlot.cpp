@@ -273,9 +273,12 @@ std::string sCircle(double x, double y, double radius, const char* cssClass) {
            sNum(y) + "\" r=\"" + sNum(radius) + "\"/>\n";
 }
 
-std::string sDiamond(double x, double y, const char* cssClass) {
-    return std::string("<path class=\"") + cssClass + "\" d=\"M " + sNum(x) + "," + sNum(y) +
-           " m 0,-7 l 7,7 l -7,7 l -7,-7 z\"/>\n";
+// A diamond centred on (x, y); a title names the sample when the pointer rests on it.
+std::string sDiamond(double x, double y, const char* cssClass, const std::string& title = "") {
+    std::string svg = std::string("<path class=\"") + cssClass + "\" d=\"M " + sNum(x) + "," +
+                      sNum(y) + " m 0,-7 l 7,7 l -7,7 l -7,-7 z\"";
+    return title.empty() ? svg + "/>\n"
+                         : svg + "><title>" + sXmlEscaped(title) + "</title></path>\n";
 }
 
 // A small arrow at (x, y) pointing along (dx, dy), each -1, 0 or 1.
@@ -343,7 +346,7 @@ std::string sUnknowns(const CPlotFrame& frame, std::vector<CPlotMarker> unknowns
         double x = frame.dX(unknown.m_dX);
         double y = frame.dY(unknown.m_dY);
         if (frame.bInside(unknown.m_dX, unknown.m_dY)) {
-            svg += sDiamond(x, y, cssClass) + labels.sLabel(x, y, text, "marker");
+            svg += sDiamond(x, y, cssClass, unknown.m_sLabel) + labels.sLabel(x, y, text, "marker");
             continue;
         }
         const int dx = x < frame.dLeft() ? -1 : x > frame.dRight() ? 1 : 0;
@@ -352,7 +355,7 @@ std::string sUnknowns(const CPlotFrame& frame, std::vector<CPlotMarker> unknowns
         y = std::clamp(y, frame.dTop() + 18, frame.dBottom() - 18);
         text += " (c = " + sSignificant(unknown.m_dX, 4) +
                 ", y = " + sSignificant(unknown.m_dY, 4) + ")";
-        svg += sDiamond(x, y, (std::string(cssClass) + " offscale").c_str()) +
+        svg += sDiamond(x, y, (std::string(cssClass) + " offscale").c_str(), unknown.m_sLabel) +
                sArrow(x, y, dx, dy) + labels.sLabel(x, y, text, "marker");
     }
     return svg;

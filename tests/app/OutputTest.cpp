@@ -219,3 +219,57 @@ TEST(CommandLine, HelpShowsExamplesAndVersionItsNumber) {
     EXPECT_EQ(version.m_iExit, 0);
     EXPECT_EQ(version.m_sOut, std::string("photoquant ") + PHOTOQUANT_VERSION_TEXT + "\n");
 }
+
+TEST(Outputs, TidyCsvHoldsOneValuePerCellAndReadsBackToTheSameNumbers) {
+    const CExecutedRun iron("one-wavelength.json");
+    const CReport report = iron.Run().Report();
+    const CUVUnknownData& unknowns = iron.Run().Unknowns();
+    auto table = [&](const std::string& name) {
+        CRecords records;
+        for (const CNamedList& named : report.m_vTables) {
+            if (named.m_sName == name) {
+                EXPECT_TRUE(bParseCsv(sCsvTable(named.m_Table), records)) << name;
+            }
+        }
+        return records;
+    };
+    const CRecords points = table("unknown-points");
+    ASSERT_EQ(points.size(), 13u);  // header and the 12 measured points, the blank's three included
+    EXPECT_EQ(points[0],
+              (std::vector<std::string>{
+                  "Sample", "Blank", "Name", "Replicate", "Reading at 510 nm (Abs)",
+                  "Used reading (Abs, blank corrected)", "Result concentration (mg/L)", "Flag"}));
+    for (size_t i = 1; i < points.size(); ++i) {
+        const int p = static_cast<int>(i) - 1;
+        EXPECT_EQ(std::strtod(points[i][6].c_str(), nullptr), unknowns.GetValue(p).x) << i;
+        for (size_t c = 3; c < 7; ++c) {  // numbers, each alone and whole in its cell
+            char* end = nullptr;
+            std::strtod(points[i][c].c_str(), &end);
+            EXPECT_EQ(*end, '\0') << points[i][c];
+        }
+        EXPECT_EQ(points[i][2].find_first_of("[] ", points[i][2].size() - 1), std::string::npos);
+    }
+    EXPECT_EQ(points[7][7], "HIGH");  // river water, replicate 1: 8.7 mg/L
+    const CRecords samples = table("samples");
+    ASSERT_EQ(samples.size(), 5u);
+    EXPECT_EQ(samples[0][4], "Mean concentration (mg/L)");
+    EXPECT_EQ(std::strtod(samples[2][4].c_str(), nullptr), unknowns.dGetMeanConc(1));
+    EXPECT_EQ(std::strtod(samples[2][5].c_str(), nullptr), unknowns.dGetSD(1));
+    EXPECT_EQ(samples[4][13], "1.6");  // spinach digest: 1 / 1.25 * 2
+    const CRecords calibration = table("calibration");
+    EXPECT_EQ(std::strtod(calibration[1][8].c_str(), nullptr),
+              iron.Run().Standards().pGetCalibList()->GetAt(0)->m_dCoeff[1]);
+
+    const CExecutedRun segmented("segmented-through-zero.json");
+    for (const CNamedList& named : segmented.Run().Report().m_vTables) {
+        if (named.m_sName == "calibration") {
+            ASSERT_EQ(named.m_Table.m_vvsRows.size(), 4u);  // the origin segment and three more
+            // Concentration from reading, origin to (10, 0.045): 10 / 0.045, every digit kept.
+            EXPECT_EQ(named.m_Table.m_vvsRows[0][8], "222.22222222222223");
+        }
+    }
+    const CExecutedRun ratio("ratio-k-factors.json");
+    for (const CNamedList& named : ratio.Run().Report().m_vTables) {
+        EXPECT_NE(named.m_sName, "calibration");  // no standards, no calibration file
+    }
+}
