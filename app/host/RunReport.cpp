@@ -351,6 +351,25 @@ std::string sResultHeader(const CReportInput& in, const std::string& what) {
                                            : what;
 }
 
+// Columns from the first droppable on in which no row holds anything (SD and CV of a run without
+// statistics) say nothing: they go.
+void vDropEmptyColumns(CTableBlock& table, size_t firstDroppable) {
+    for (size_t c = table.m_vsHeaders.size(); c-- > firstDroppable;) {
+        const bool bEmpty = std::all_of(table.m_vvsRows.begin(), table.m_vvsRows.end(),
+                                        [c](const auto& row) { return row[c].empty(); });
+        if (!bEmpty) {
+            continue;
+        }
+        table.m_vsHeaders.erase(table.m_vsHeaders.begin() + static_cast<long>(c));
+        if (c < table.m_vbRightAligned.size()) {
+            table.m_vbRightAligned.erase(table.m_vbRightAligned.begin() + static_cast<long>(c));
+        }
+        for (auto& row : table.m_vvsRows) {
+            row.erase(row.begin() + static_cast<long>(c));
+        }
+    }
+}
+
 CTableBlock SampleTable(const CReportInput& in) {
     const CUVUnknownData& unknowns = in.m_run.Unknowns();
     const bool bCorrections = in.m_outcomes.m_bAmountCorrection && in.m_outcomes.m_bConcentrations;
@@ -391,6 +410,7 @@ CTableBlock SampleTable(const CReportInput& in) {
         }
         table.m_vvsRows.push_back(std::move(row));
     }
+    vDropEmptyColumns(table, 3);
     return table;
 }
 
@@ -425,10 +445,13 @@ CReportSection ResultsSection(const CReportInput& in) {
         section.m_vBlocks.push_back(GroupTable(in));
     }
     section.m_vsNotes.push_back(
-        "n counts the measured replicates. The SD is the sample standard deviation of the "
-        "replicates' results, the CV the SD relative to the mean; both are left empty where the "
-        "statistics are off, where one replicate or identical readings give none, or for a sample "
-        "that is part of a larger statistics group.");
+        unknowns.bGetStatisticalMode() != 0
+            ? "n counts the measured replicates. The SD is the sample standard deviation of the "
+              "replicates' results, the CV the SD relative to the mean; both are left empty where "
+              "one replicate or identical readings give none, or for a sample that is part of a "
+              "larger statistics group."
+            : "n counts the measured replicates; the mean is theirs. The run file asks for no "
+              "statistics.");
     if (!in.m_outcomes.m_viUngrouped.empty()) {
         section.m_vsNotes.push_back(
             "Left out of the group statistics, their group of " +

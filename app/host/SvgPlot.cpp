@@ -4,6 +4,7 @@
 // its values, and the legend below the axes names only what was drawn.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "host/ReportNumbers.h"
@@ -202,15 +203,15 @@ struct CBox {
     }
 };
 
-// Places each label beside its mark: right above, right below, left above or left below, the
-// first that stays inside the frame and clear of the labels placed before it.
+// Places each label beside its mark: right above, right below, left above or left below, where it
+// stays inside the frame and covers least of the marks and of the labels placed before it.
 class CLabelPlacer {
 public:
     explicit CLabelPlacer(const CPlotFrame& frame) : m_frame(frame) {}
 
     // A mark drawn at (x, y) that labels keep clear of.
     void vAvoid(double x, double y, double radius) {
-        m_vPlaced.push_back({x - radius, y - radius, x + radius, y + radius});
+        m_vMarks.push_back({x - radius, y - radius, x + radius, y + radius});
     }
 
     std::string sLabel(double x, double y, const std::string& text, const char* cssClass) {
@@ -221,27 +222,29 @@ public:
         };
         const CCandidate candidates[] = {
             {10, -9, false}, {10, 18, false}, {-10, -9, true}, {-10, 18, true}};
-        int chosen = -1;
-        for (int pass = 0; pass < 2 && chosen < 0; ++pass) {
-            for (int i = 0; i < 4; ++i) {
-                const CBox box = Box(x, y, width, candidates[i].m_dDx, candidates[i].m_dDy,
-                                     candidates[i].m_bLeft);
-                const bool bFits = box.bWithin(m_frame.dLeft() + 2, m_frame.dTop() + 2,
-                                               m_frame.dRight() - 2, m_frame.dBottom() - 2);
-                if (bFits && (pass == 1 || !bCrowded(box))) {
-                    chosen = i;
-                    break;
-                }
+        // The place that fits inside the frame and covers the fewest marks and labels (a label
+        // weighs more than a mark); the first of equals.
+        int chosen = 0;
+        int best = std::numeric_limits<int>::max();
+        for (int i = 0; i < 4; ++i) {
+            const CBox box =
+                Box(x, y, width, candidates[i].m_dDx, candidates[i].m_dDy, candidates[i].m_bLeft);
+            const bool bFits = box.bWithin(m_frame.dLeft() + 2, m_frame.dTop() + 2,
+                                           m_frame.dRight() - 2, m_frame.dBottom() - 2);
+            const int cost = iCovered(box) + (bFits ? 0 : kOutsideCost);
+            if (cost < best) {
+                best = cost;
+                chosen = i;
             }
         }
-        const CCandidate& c = candidates[std::max(chosen, 0)];
+        const CCandidate& c = candidates[chosen];
         CBox box = Box(x, y, width, c.m_dDx, c.m_dDy, c.m_bLeft);
         // Nothing fits (a label wider than the frame): keep it inside the picture at least.
         const double shift = std::max(0.0, m_frame.dLeft() - box.m_dX0) -
                              std::max(0.0, box.m_dX1 - m_frame.dRight());
         box.m_dX0 += shift;
         box.m_dX1 += shift;
-        m_vPlaced.push_back(box);
+        m_vLabels.push_back(box);
         std::ostringstream svg;
         svg << "<text class=\"" << cssClass << "\" x=\"" << sNum(box.m_dX0) << "\" y=\""
             << sNum(box.m_dY1 - 3) << "\">" << sXmlEscaped(text) << "</text>\n";
@@ -254,13 +257,20 @@ private:
         const double baseline = y + dy;
         return {x0, baseline - kTextHeight + 3, x0 + width, baseline + 3};
     }
-    bool bCrowded(const CBox& box) const {
-        return std::any_of(m_vPlaced.begin(), m_vPlaced.end(),
-                           [&](const CBox& placed) { return placed.bOverlaps(box); });
+    int iCovered(const CBox& box) const {
+        auto count = [&box](const std::vector<CBox>& boxes) {
+            return static_cast<int>(
+                std::count_if(boxes.begin(), boxes.end(),
+                              [&](const CBox& other) { return other.bOverlaps(box); }));
+        };
+        return count(m_vMarks) + kLabelCost * count(m_vLabels);
     }
 
+    static constexpr int kLabelCost = 1000;
+    static constexpr int kOutsideCost = 100000;
     const CPlotFrame& m_frame;
-    std::vector<CBox> m_vPlaced;
+    std::vector<CBox> m_vMarks;
+    std::vector<CBox> m_vLabels;
 };
 
 // ---- marks -------------------------------------------------------------------------------------
