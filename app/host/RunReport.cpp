@@ -431,6 +431,7 @@ CTableBlock GroupTable(const CReportInput& in) {
         }
         table.m_vvsRows.push_back(std::move(row));
     }
+    vDropEmptyColumns(table, 2);
     return table;
 }
 
