@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/ReportNumbers.h"
+
 namespace {
 
 // Points along each drawn piece of the curve.
@@ -63,19 +65,6 @@ std::string sOrdinal(int n) {
             return "3rd";
         default:
             return std::to_string(n) + "th";
-    }
-}
-
-std::string sPower(int n) {
-    switch (n) {
-        case 1:
-            return "";
-        case 2:
-            return "\u00b2";
-        case 3:
-            return "\u00b3";
-        default:  // 4, the highest order a run file takes
-            return "\u2074";
     }
 }
 
@@ -142,6 +131,20 @@ void vTakeLimits(const CUVUnknownData& unknowns, CCalibrationPlot& plot) {
 
 }  // namespace
 
+std::string sReadingSymbol(const CQuantitationRun& run) {
+    const CUVUnknownData& doc = run.Unknowns();
+    switch (run.RunFile().iQuantType()) {
+        case kPeakArea:
+            return "area";
+        case kPeakHeight:
+            return "height";
+        case kDerivative:
+            return "D" + std::to_string(run.RunFile().m_Settings.m_iDerivOrder);
+        default:
+            return doc.iGetNumMethodWave() > 1 ? doc.GetYUnits() + " corr" : doc.GetYUnits();
+    }
+}
+
 std::string sReadingUnit(const CQuantitationRun& run) {
     const std::string units = run.Unknowns().GetYUnits();
     const CRunFile& file = run.RunFile();
@@ -149,7 +152,7 @@ std::string sReadingUnit(const CQuantitationRun& run) {
         case kPeakArea:
             return units + "\u00b7nm";
         case kDerivative:
-            return units + "/step" + sPower(file.m_Settings.m_iDerivOrder);
+            return units + "/step" + sSuperscript(file.m_Settings.m_iDerivOrder);
         default:
             return units;
     }

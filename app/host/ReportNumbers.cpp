@@ -85,3 +85,13 @@ std::string sRoundTrip(double value) {
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
+
+std::string sSuperscript(int power) {
+    static const char* const kSuperscripts[] = {"", "", "\u00b2", "\u00b3", "\u2074"};
+    if (power >= 0 && power <= 4) {
+        return kSuperscripts[power];
+    }
+    std::string text = "^";
+    text += std::to_string(power);
+    return text;
+}

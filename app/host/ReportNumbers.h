@@ -20,3 +20,7 @@ std::string sNearOne(double value);
 
 // The shortest text that reads back to exactly the same double; "" for a missing result.
 std::string sRoundTrip(double value);
+
+// The power of a unit or a term as a superscript: "" for 1, "²", "³", "⁴" (the highest order a
+// curve or a derivative takes).
+std::string sSuperscript(int power);

@@ -17,9 +17,6 @@ namespace {
 constexpr int kSegmentedCalib = 4;
 constexpr int kCoefficientDigits = 6;
 constexpr int kSpreadDigits = 2;
-constexpr int kPeakArea = 1;
-constexpr int kPeakHeight = 2;
-constexpr int kDerivative = 3;
 
 struct CReportInput {
     const CQuantitationRun& m_run;
@@ -81,24 +78,8 @@ CReportSection SettingsSection(const CReportInput& in) {
 
 // ---- calibration -------------------------------------------------------------------------------
 
-// What the reading of a point is called in an equation.
-std::string sReadingSymbol(const CQuantitationRun& run) {
-    const CUVUnknownData& doc = run.Unknowns();
-    switch (run.RunFile().iQuantType()) {
-        case kPeakArea:
-            return "area";
-        case kPeakHeight:
-            return "height";
-        case kDerivative:
-            return "D" + std::to_string(run.RunFile().m_Settings.m_iDerivOrder);
-        default:
-            return doc.iGetNumMethodWave() > 1 ? doc.GetYUnits() + " corr" : doc.GetYUnits();
-    }
-}
-
 std::string sPowerOf(const std::string& symbol, int power) {
-    static const char* const kSuperscripts[] = {"", "", "\u00b2", "\u00b3"};
-    return power == 0 ? std::string() : "\u00b7" + symbol + kSuperscripts[power];
+    return power == 0 ? std::string() : "\u00b7" + symbol + sSuperscript(power);
 }
 
 // "Abs = 0.00823 + 0.198·c": the polynomial with its argument, terms that are the fit's rounding
