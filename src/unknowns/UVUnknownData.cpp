@@ -22,8 +22,10 @@ namespace {
 constexpr int kCoeffCount = kMaxManualOrder + 1;
 constexpr double kNoCorrection = 1.0;
 
-// The point an intake filled is read under the lock of the store: a second feeder cannot move the
-// cursor in between. The calculation on it runs after the lock is released.
+// An intake and the calculation it triggers (the point's ratio or concentration, then the sample's
+// statistics) hold the document's lock together: a second feeder can neither move the cursor
+// between the store and the point it filled, nor store or calculate while the statistics of this
+// one walk every sample. The lock is recursive, so the base's intake takes it again.
 using IntakeLock = std::lock_guard<std::recursive_mutex>;
 
 double dReadSetting(const std::vector<double>& values, int i) {
@@ -176,29 +178,28 @@ void CUVUnknownData::vCalcOnIntake(int iPoint, bool bWithRatio) {
 }
 
 int CUVUnknownData::iAddValues(const CDoublePt* pReadings, int n) {
+    const IntakeLock lock(GetLock());
     if (m_iNumCoord >= 1) {
         return iAddXYValues(pReadings, n);
     }
     int iResult = 0;
     int iPoint = -1;
     if (m_iRemeasureSamp < 0 || m_iRemeasureRep < 0) {
-        const IntakeLock lock(GetLock());
         iResult = CUVPhotometryData::iAddValues(pReadings, n);
         iPoint = iLastPoint();
     } else {
         iPoint = iRemeasurePoint();
         iResult = CUVPhotometryData::iSetValues(pReadings, n, iPoint);
     }
-    // The calculation runs after the base has released the lock: it reads only this point.
     vCalcOnIntake(iPoint, true);
     return iResult;
 }
 
 int CUVUnknownData::iAddPeakValues(CUVWaveData* pWaveData) {
+    const IntakeLock lock(GetLock());
     int iResult = 0;
     int iPoint = -1;
     if (m_iRemeasureSamp < 0 || m_iRemeasureRep < 0) {
-        const IntakeLock lock(GetLock());
         iResult = CUVPhotometryData::iAddPeakValues(pWaveData);
         iPoint = iLastPoint();
     } else {
@@ -213,13 +214,9 @@ int CUVUnknownData::iAddPeakValues(CUVWaveData* pWaveData) {
 }
 
 void CUVUnknownData::vSkipData() {
-    int iPoint = -1;
-    {
-        const IntakeLock lock(GetLock());
-        CUVPhotometryData::vSkipData();
-        iPoint = iLastPoint();
-    }
-    vCalcOnIntake(iPoint, true);
+    const IntakeLock lock(GetLock());
+    CUVPhotometryData::vSkipData();
+    vCalcOnIntake(iLastPoint(), true);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -57,7 +57,9 @@ public:
 
     // Intake: the base stores the readings (at the remeasure point when one is pending), then a
     // ratio analysis computes the point's ratio and a manual calibration its concentration. In the
-    // stage layout readings are only stored. Each returns the base's result.
+    // stage layout readings are only stored. Each returns the base's result. A feeder thread may
+    // call them: the store and the calculation after it hold the document's lock together, so
+    // that two feeders never calculate at the same time.
     using CUVPhotometryData::iAddValues;
     int iAddValues(const CDoublePt* pReadings, int n) override;
     int iAddPeakValues(CUVWaveData* pWaveData) override;

@@ -40,6 +40,43 @@ void vExpectEveryAcceptedReadingOnce(CUVPhotometryData& doc, const int (&accepte
     EXPECT_EQ(stored, expected);
 }
 
+// Feeder f's call i: every fifth point skipped, the others measured at two wavelengths with
+// readings tagged by feeder and call.
+void vFeedAndSkip(CUVUnknownData& doc, int iFeeder, int iCount) {
+    for (int i = 0; i < iCount; ++i) {
+        if (i % 5 == 4) {
+            doc.vSkipData();
+        } else {
+            iAdd(doc, {0.2 + 0.001 * i, 0.5 + 0.2 * iFeeder});
+        }
+    }
+}
+
+// Two feeders into one unknowns document with statistics on, then the results as one pass over
+// the stored points gives them: each measured point's result from its own readings, and each
+// sample's mean over its measured replicates.
+template <class PointResult>
+void vExpectResultsOfTwoFeeders(CUVUnknownData& doc, PointResult dResultOf) {
+    constexpr int kSamples = 60;
+    doc.vSetStatisticalMode(1);
+    std::thread first(vFeedAndSkip, std::ref(doc), 0, 80);
+    std::thread second(vFeedAndSkip, std::ref(doc), 1, 80);
+    first.join();
+    second.join();
+
+    for (int s = 0; s < kSamples; ++s) {
+        double dSum = 0.0;
+        int n = 0;
+        for (int r = 0; r < 2; ++r) {
+            if (doc.bGetMeasured(2 * s + r) != 0) {
+                dSum += dResultOf(s, r);
+                ++n;
+            }
+        }
+        EXPECT_NEAR(doc.dGetMeanConc(s), n > 0 ? dSum / n : 0.0, 1e-12) << s;
+    }
+}
+
 }  // namespace
 
 TEST(Concurrency, ReadingsFedFromAnotherThreadAreAllThereAfterTheJoin) {
@@ -151,4 +188,29 @@ TEST(Concurrency, SpectraFedFromAnotherThreadAreReducedToTheirPeakAreas) {
         // Rectangles over points 0..19 (the last never counts): h (1 + 2 (0.9 + ... + 0.1)) = 10 h.
         EXPECT_NEAR(doc.GetValue(s).y, 10.0 * (s + 1), 1e-9);
     }
+}
+
+TEST(Concurrency, TwoFeedersWithStatisticsLeaveEveryConcentrationAndRatioAsOneFeederWould) {
+    // Manual calibration: concentration = 2 * displayed reading (A2 - A1).
+    CUVUnknownData conc(0, 60, 2, 2, 2);
+    conc.vSetResultType(1);
+    conc.vSetManualCalib(1);
+    conc.pGetCalibSeg()->m_iDirection = 1;
+    conc.vSetCoeff(0, 0.0);
+    conc.vSetCoeff(1, 2.0);
+    vExpectResultsOfTwoFeeders(conc, [&conc](int s, int r) {
+        const CDoublePt point = conc.GetValue(2 * s + r);
+        EXPECT_EQ(point.x, 2.0 * point.y);
+        return point.x;
+    });
+
+    // Ratio A1 / A2 of the raw readings (K-factors 1, operand times).
+    CUVUnknownData ratio(0, 60, 2, 2, 2);
+    ratio.vSetResultType(2);
+    vExpectResultsOfTwoFeeders(ratio, [&ratio](int s, int r) {
+        const double* pdRaw = ratio.pdGetRawData() + 2 * (2 * s + r);
+        EXPECT_DOUBLE_EQ(ratio.dGetRatio(s, r),
+                         std::log10(1.0 / pdRaw[0]) / std::log10(1.0 / pdRaw[1]));
+        return ratio.dGetRatio(s, r);
+    });
 }
