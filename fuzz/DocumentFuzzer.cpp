@@ -57,9 +57,9 @@ public:
         // given up addresses S*R points over arrays of S*Q): their accessors check the storage,
         // which vReadEveryAccessor drives. The per-sample arrays always cover S.
         const auto samples = static_cast<size_t>(this->m_iNumSamp);
-        FUZZ_REQUIRE(this->m_viSampleNo.size() >= samples);
-        for (const auto* perSample : {&this->m_vdConc, &this->m_vdSD, &this->m_vdMeanConc,
-                                      &this->m_vdWeight, &this->m_vdDilution}) {
+        FUZZ_REQUIRE(this->m_viSampleNo.size() >= samples && this->m_vdConc.size() >= samples);
+        for (const auto* perSample :
+             {&this->m_vdSD, &this->m_vdMeanConc, &this->m_vdWeight, &this->m_vdDilution}) {
             FUZZ_REQUIRE(perSample->size() >= samples);
         }
         vReadEveryAccessor();

@@ -261,8 +261,10 @@ const CCalibSegment* CUVStandardData::pSegmentForReading(double dReading) const 
 }
 
 void CUVStandardData::vCalcStandardResults() {
+    // 10^-(P+1) by P+1 divisions; decimal places are used within 0..kMaxDecimalPlaces.
+    const int iDivisions = m_iXPrecision < 0 ? 0 : std::min(m_iXPrecision, kMaxDecimalPlaces) + 1;
     double dThreshold = 1.0;
-    for (int i = 0; i < m_iXPrecision + 1; ++i) {
+    for (int i = 0; i < iDivisions; ++i) {
         dThreshold /= 10.0;
     }
     double dSumY = 0.0;

@@ -1,5 +1,6 @@
 #include "document/PhotometricNumbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <sstream>
@@ -19,6 +20,7 @@ double dRoundDecimals(double value, int n) {
     if (!bIsUsable(value)) {
         return value;
     }
+    n = std::clamp(n, 0, kMaxDecimalPlaces);
     double scaled = value;
     for (int i = 0; i < n; ++i) {
         scaled *= 10.0;
@@ -38,13 +40,13 @@ int iRoundHalfAway(double value) {
 
 std::string sFixed(double value, int n) {
     std::ostringstream text;
-    text << std::fixed << std::setprecision(n < 0 ? 0 : n) << value;
+    text << std::fixed << std::setprecision(std::clamp(n, 0, kMaxDecimalPlaces)) << value;
     return text.str();
 }
 
 std::string sGeneral(double value, int n) {
     std::ostringstream text;
-    text << std::setprecision(n) << value;
+    text << std::setprecision(std::min(n, kMaxSignificantDigits)) << value;
     return text.str();
 }
 

@@ -30,20 +30,31 @@ constexpr bool bHasValue(double value) {
 // Zero, or a magnitude strictly between the smallest normal and the largest double.
 PQ_EXPORT bool bIsUsable(double value);
 
-// Rounds half away from zero to n decimal places: the value is multiplied by ten n times, rounded
-// to an integer when it lies inside the 32-bit range, then divided by ten n times. A value that is
-// not usable is returned unchanged. Existing results depend on this exact order of operations.
+// Decimal places are used within 0..kMaxDecimalPlaces whatever a setting holds: a double carries about
+// 15.9 significant decimal digits, so that no reading or concentration of a quantitation has a
+// meaningful 16th decimal, and each place costs the rounding one multiplication (a setting of
+// 2^31 would round for seconds and format gigabytes of digits).
+inline constexpr int kMaxDecimalPlaces = 15;
+// Significant digits of general notation are used up to kMaxSignificantDigits, the digits that
+// tell every double apart.
+inline constexpr int kMaxSignificantDigits = 17;
+
+// Rounds half away from zero to n decimal places (n held to 0..kMaxDecimalPlaces): the value is
+// multiplied by ten n times, rounded to an integer when it lies inside the 32-bit range, then
+// divided by ten n times. A value that is not usable is returned unchanged. Existing results
+// depend on this exact order of operations.
 PQ_EXPORT double dRoundDecimals(double value, int n);
 
 // Half away from zero to the nearest integer: add (or subtract) 0.5 + 1.1920928955078125e-07 and
 // truncate toward zero. The caller keeps the value inside the 32-bit range.
 PQ_EXPORT int iRoundHalfAway(double value);
 
-// The value in fixed notation with n decimals, as an output text stream writes it ("%.nf").
+// The value in fixed notation with n decimals (held to 0..kMaxDecimalPlaces), as an output text stream
+// writes it ("%.nf").
 PQ_EXPORT std::string sFixed(double value, int n);
 
-// The value in general notation with n significant digits, as an output text stream writes it
-// by default ("%.ng").
+// The value in general notation with n significant digits (at most kMaxSignificantDigits), as an
+// output text stream writes it by default ("%.ng").
 PQ_EXPORT std::string sGeneral(double value, int n);
 
 }  // namespace photoquant

@@ -22,22 +22,13 @@ namespace {
 constexpr int kInitialSampleNo = 1;
 constexpr double kInitialSD = -1.0;  // no SD
 
-template <class T>
-std::vector<T> TakeArray(T* pArray, int n, T initial) {
-    std::vector<T> values(static_cast<size_t>(std::max(n, 0)), initial);
-    if (pArray != nullptr) {
-        std::copy(pArray, pArray + values.size(), values.begin());
-    }
-    delete[] pArray;
-    return values;
-}
-
 }  // namespace
 
 CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, int iNumActWave,
                                      int iNumMethodWave)
     : m_iQuantType(iQuantType) {
-    vDimension(iNumSamp, iNumRep, 0, iNumActWave, iNumMethodWave);
+    const bool bFits = bRoomFor(iNumSamp, iNumRep, 0, iNumActWave);
+    vDimension(bFits ? iNumSamp : 0, iNumRep, 0, iNumActWave, iNumMethodWave);
     vInitBaseState();
     vFixYMode(kAbsorbanceMode);
 }
@@ -47,14 +38,14 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, 
                                      int* pbMeasured, double* pdConc, int* pbManual,
                                      double* pdManualValue, int* piSampleNo)
     : m_iQuantType(iQuantType),
-      m_iNumSamp(std::max(iNumSamp, 0)),
       m_iNumRep(std::max(iNumRep, 0)),
       m_iNumActWave(iNumActWave > 0 ? iNumActWave : std::clamp(iNumMethodWave, 0, kMaxMethodWaves)),
       m_iNumMethodWave(std::clamp(iNumMethodWave, 0, kMaxMethodWaves)) {
-    const int iNumPoints = m_iNumSamp * m_iNumRep;
-    vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, pdConc,
+    const bool bFits = detail::bDocumentFits(iNumSamp, iNumRep, 0, m_iNumActWave);
+    vTakeArrays(bFits ? iNumSamp : 0, m_iNumRep, m_iNumActWave, pdRawData, pbMeasured, pdConc,
                 pbManual, pdManualValue, piSampleNo);
-    vReadMethodWaves(TakeArray(pdWave, m_iNumMethodWave, 0.0).data(), m_iNumMethodWave);
+    vReadMethodWaves(pdWave, m_iNumMethodWave);
+    delete[] pdWave;
     m_iCursor = m_iRawCapacity;
     vRebuildPoints(true);
     vInitBaseState();
@@ -66,15 +57,15 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumCoord
                                      int iNumActWave, int iNumMethodWave, double* pdRawData,
                                      double* pdWave, int* pbMeasured, int* piSampleNo)
     : m_iQuantType(iQuantType),
-      m_iNumSamp(std::max(iNumSamp, 0)),
       m_iNumRep(std::max(iNumRep, 0)),
       m_iNumCoord(std::max(iNumCoord, 0)),
       m_iNumActWave(std::max(iNumActWave, 0)),
       m_iNumMethodWave(std::clamp(iNumMethodWave, 0, kMaxMethodWaves)) {
-    const int iNumPoints = m_iNumSamp * m_iNumCoord;
-    vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, nullptr,
+    const bool bFits = detail::bDocumentFits(iNumSamp, iNumRep, iNumCoord, iNumActWave);
+    vTakeArrays(bFits ? iNumSamp : 0, m_iNumCoord, m_iNumActWave, pdRawData, pbMeasured, nullptr,
                 nullptr, nullptr, piSampleNo);
-    vReadMethodWaves(TakeArray(pdWave, m_iNumMethodWave, 0.0).data(), m_iNumMethodWave);
+    vReadMethodWaves(pdWave, m_iNumMethodWave);
+    delete[] pdWave;
     m_iCursor = m_iRawCapacity;
     m_iNumPts = m_iMaxPts;
     vInitBaseState();
@@ -87,20 +78,28 @@ CUVPhotometryData::~CUVPhotometryData() = default;
 // ---------------------------------------------------------------------------------------------
 // Storage
 
-void CUVPhotometryData::vTakeArrays(int iNumSamp, int iNumPoints, int iNumReadings,
+void CUVPhotometryData::vTakeArrays(int iNumSamp, int iPointsPerSample, int iNumActWave,
                                     double* pdRawData, int* pbMeasured, double* pdConc,
                                     int* pbManual, double* pdManualValue, int* piSampleNo) {
+    int iPoints = iNumSamp * iPointsPerSample;
+    int iReadings = iPoints * iNumActWave;
+    // Taking an array over allocates nothing: every host array is the document's before any
+    // storage below is asked for, so none is lost when it cannot be had.
+    m_vdRawData.vTakeOver(pdRawData, static_cast<size_t>(iReadings));
+    m_vbMeasured.vTakeOver(pbMeasured, static_cast<size_t>(iPoints));
+    m_vbManual.vTakeOver(pbManual, static_cast<size_t>(iPoints));
+    m_vdManualValue.vTakeOver(pdManualValue, static_cast<size_t>(iPoints));
+    m_vdConc.vTakeOver(pdConc, static_cast<size_t>(iNumSamp));
+    m_viSampleNo.vTakeOver(piSampleNo, static_cast<size_t>(iNumSamp));
+    if (!bMakeRoom(iNumSamp, iPoints, iReadings)) {
+        iNumSamp = iPoints = iReadings = 0;
+    }
+    // Arrays not handed in are new: growing them gives every entry its initial value.
+    m_iNumSamp = iNumSamp;
     vSizeSamples(iNumSamp);
-    vResetSamples(0, iNumSamp);
-    m_vdConc = TakeArray(pdConc, iNumSamp, 0.0);
-    m_viSampleNo = TakeArray(piSampleNo, iNumSamp, kInitialSampleNo);
-    vSizePoints(iNumPoints);
-    vResetPoints(0, iNumPoints, EmptyDisplayPoint());
-    m_vbMeasured = TakeArray(pbMeasured, iNumPoints, 0);
-    m_vbManual = TakeArray(pbManual, iNumPoints, 0);
-    m_vdManualValue = TakeArray(pdManualValue, iNumPoints, 0.0);
-    m_vdRawData = TakeArray(pdRawData, iNumReadings, 0.0);
-    m_iRawCapacity = std::max(iNumReadings, 0);
+    vSizePoints(iPoints);
+    m_vdRawData.resize(std::max(m_vdRawData.size(), static_cast<size_t>(iReadings)), 0.0);
+    m_iRawCapacity = iReadings;
 }
 
 void CUVPhotometryData::vReadMethodWaves(const double* pdWave, int iCount) {
@@ -112,7 +111,8 @@ void CUVPhotometryData::vReadMethodWaves(const double* pdWave, int iCount) {
 void CUVPhotometryData::vSizeSamples(int iNumSamp) {
     const auto n = static_cast<size_t>(std::max(iNumSamp, 0));
     vGrowGeometrically(m_viSampleNo, std::max(n, m_viSampleNo.size()), kInitialSampleNo);
-    for (auto* values : {&m_vdConc, &m_vdMeanConc, &m_vdWeight, &m_vdDilution}) {
+    vGrowGeometrically(m_vdConc, std::max(n, m_vdConc.size()));
+    for (auto* values : {&m_vdMeanConc, &m_vdWeight, &m_vdDilution}) {
         vGrowGeometrically(*values, std::max(n, values->size()));
     }
     vGrowGeometrically(m_vdSD, std::max(n, m_vdSD.size()), kInitialSD);
@@ -161,6 +161,39 @@ void CUVPhotometryData::vSizeRaw(int iNumReadings) {
         std::fill(m_vdRawData.begin() + m_iRawCapacity, m_vdRawData.end(), 0.0);
         m_iRawCapacity = iNumReadings;
     }
+}
+
+bool CUVPhotometryData::bRoomFor(long long iNumSamp, long long iNumRep, long long iNumCoord,
+                                 long long iNumActWave) {
+    if (!detail::bDocumentFits(iNumSamp, iNumRep, iNumCoord, iNumActWave)) {
+        return false;
+    }
+    const auto iPoints = static_cast<int>(iNumSamp * (iNumCoord > 0 ? iNumCoord : iNumRep));
+    return bMakeRoom(static_cast<int>(iNumSamp), iPoints, iPoints * static_cast<int>(iNumActWave));
+}
+
+bool CUVPhotometryData::bMakeRoom(int iNumSamp, int iNumPoints, int iNumReadings) {
+    using detail::vReserveRoom;
+    const auto samples = static_cast<size_t>(std::max(iNumSamp, 0));
+    const auto points = static_cast<size_t>(std::max(iNumPoints, 0));
+    try {
+        vReserveRoom(m_viSampleNo, samples);
+        vReserveRoom(m_vdConc, samples);
+        for (auto* values : {&m_vdSD, &m_vdMeanConc, &m_vdWeight, &m_vdDilution}) {
+            vReserveRoom(*values, samples);
+        }
+        vReserveRoom(m_vbMeasured, points);
+        vReserveRoom(m_vbManual, points);
+        vReserveRoom(m_vdManualValue, points);
+        for (auto* values : {&m_vdRatio, &m_vdX, &m_vdY}) {
+            vReserveRoom(*values, points);
+        }
+        vReserveRoom(m_vPoints, points);
+        vReserveRoom(m_vdRawData, static_cast<size_t>(std::max(iNumReadings, 0)));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
 }
 
 void CUVPhotometryData::vInitBaseState() {
@@ -245,17 +278,29 @@ void CUVPhotometryData::vDimension(int iNumSamp, int iNumRep, int iNumCoord, int
 }
 
 int CUVPhotometryData::bSetEmpty(int iNumSamp, int iNumRep, int iNumActWave, int iNumMethodWave) {
+    if (iNumMethodWave < 0 || !bRoomFor(iNumSamp, iNumRep, 0, iNumActWave)) {
+        return 0;
+    }
     vDimension(iNumSamp, iNumRep, 0, iNumActWave, iNumMethodWave);
     return 1;
 }
 
 int CUVPhotometryData::bSetEmpty(int iNumActWave, int iNumMethodWave) {
-    bSetEmpty(0, 1, iNumActWave, iNumMethodWave);
+    if (bSetEmpty(0, 1, iNumActWave, iNumMethodWave) == 0) {
+        return 0;
+    }
     m_saUnkSampName.RemoveAll();
     return 1;
 }
 
 void CUVPhotometryData::vAddSample(int bKeep) {
+    // The new sample's points follow the replicates, whatever the stage holds.
+    const long long iNewSamp = m_iNumSamp + 1LL;
+    if (!detail::bDocumentFits(iNewSamp, m_iNumRep, m_iNumCoord, m_iNumActWave) ||
+        !bMakeRoom(static_cast<int>(iNewSamp), static_cast<int>(iNewSamp) * m_iNumRep,
+                   static_cast<int>(iNewSamp) * m_iNumRep * m_iNumActWave)) {
+        return;
+    }
     const int iOldPoints = m_iNumSamp * m_iNumRep;
     const int iNewPoints = iOldPoints + m_iNumRep;
     vSizeSamples(m_iNumSamp + 1);
@@ -286,6 +331,13 @@ void CUVPhotometryData::vSetEmpty(CUVMethod* pMethod, int iNumSamp) {
     CUVInstrParameters* pInst = pMethod->pGetInstrParam();
     const CMethodQuantParam* pQuant = pMethod->pGetQuantParam();
     CXYStageParam* pStage = pMethod->pGetXYStageParam();
+    // The intake addresses s*R + r without stage positions, s*Q + c with them: size for that. A
+    // method the document cannot be dimensioned for changes nothing.
+    const int iNumCoord = std::max(pStage->iGetCoordNum(), 0);
+    const int iNumWave = std::clamp(pQuant->m_iNumWave, 0, kMaxMethodWaves);
+    if (!bRoomFor(iNumSamp, pQuant->m_iNumRep, iNumCoord, iNumWave)) {
+        return;
+    }
 
     vSetInstParam(pInst->pCopy());
     m_ReportParam = *pMethod->pGetReportParam();
@@ -294,7 +346,6 @@ void CUVPhotometryData::vSetEmpty(CUVMethod* pMethod, int iNumSamp) {
     m_MZ700Param.vCopy(*pMethod->pGetMZ700Param());
     m_MultiCellParam.vCopy(*pMethod->pGetMultiCellParam());
 
-    const int iNumCoord = std::max(pStage->iGetCoordNum(), 0);
     pStage->vGetCoordArray(m_aCoord);
 
     std::copy(std::begin(pQuant->m_dWave), std::end(pQuant->m_dWave), m_dWave);
@@ -311,8 +362,6 @@ void CUVPhotometryData::vSetEmpty(CUVMethod* pMethod, int iNumSamp) {
     vSetZeroInst(pQuant->m_bZeroInst);
     vSetZeroWL(pQuant->m_dZeroWL);
 
-    // The intake addresses s*R + r without stage positions, s*Q + c with them: size for that.
-    const int iNumWave = std::clamp(pQuant->m_iNumWave, 0, kMaxMethodWaves);
     vDimension(iNumSamp, pQuant->m_iNumRep, iNumCoord, iNumWave, iNumWave);
 
     vSetXPrecision(pQuant->m_iConcDecimals);
@@ -478,16 +527,20 @@ CDoublePt CUVPhotometryData::GetCoordPt(int iCoord) const {
     return iCoord >= 0 && iCoord < m_aCoord.GetSize() ? m_aCoord.GetAt(iCoord) : CDoublePt();
 }
 
+long CUVPhotometryData::iSampleListCeiling() const {
+    return detail::iListCeiling(m_iNumSamp);
+}
+
 std::string CUVPhotometryData::GetSampName(int iSamp) const {
     return sListEntry(m_saSampName, iSamp);
 }
 
 void CUVPhotometryData::vSetSampName(const std::string& name, int iSamp) {
-    vSetListEntry(m_saSampName, name, iSamp);
+    vSetListEntry(m_saSampName, name, iSamp, iSampleListCeiling());
 }
 
 void CUVPhotometryData::vInsertSampName(const std::string& name, int iSamp) {
-    vInsertListEntry(m_saSampName, name, iSamp);
+    vInsertListEntry(m_saSampName, name, iSamp, iSampleListCeiling());
 }
 
 std::string CUVPhotometryData::GetComment(int iSamp) const {
@@ -495,11 +548,11 @@ std::string CUVPhotometryData::GetComment(int iSamp) const {
 }
 
 void CUVPhotometryData::vSetComment(const std::string& comment, int iSamp) {
-    vSetListEntry(m_saComment, comment, iSamp);
+    vSetListEntry(m_saComment, comment, iSamp, iSampleListCeiling());
 }
 
 void CUVPhotometryData::vInsertComment(const std::string& comment, int iSamp) {
-    vInsertListEntry(m_saComment, comment, iSamp);
+    vInsertListEntry(m_saComment, comment, iSamp, iSampleListCeiling());
 }
 
 std::string CUVPhotometryData::GetDateTime(int iSamp, int iRep) const {
@@ -512,7 +565,8 @@ std::string CUVPhotometryData::GetDateTime(int iSamp, int iRep) const {
 void CUVPhotometryData::vSetDateTime(const std::string& dateTime, int iSamp, int iRep) {
     const int iPerSample = m_iNumCoord > 0 ? m_iNumCoord : m_iNumRep;
     if (iSamp >= 0 && iRep >= 0) {
-        vSetListEntry(m_saDateTime, dateTime, static_cast<long>(iSamp) * iPerSample + iRep);
+        vSetListEntry(m_saDateTime, dateTime, static_cast<long long>(iSamp) * iPerSample + iRep,
+                      detail::iListCeiling(static_cast<long long>(m_iNumSamp) * iPerSample));
     }
 }
 
@@ -521,9 +575,9 @@ std::string CUVPhotometryData::GetUnkSampName(int iSamp) const {
 }
 
 void CUVPhotometryData::vSetUnkSampName(const std::string& name, int iSamp) {
-    vSetListEntry(m_saUnkSampName, name, iSamp);
+    vSetListEntry(m_saUnkSampName, name, iSamp, iSampleListCeiling());
 }
 
 void CUVPhotometryData::vInsertUnkSampName(const std::string& name, int iSamp) {
-    vInsertListEntry(m_saUnkSampName, name, iSamp);
+    vInsertListEntry(m_saUnkSampName, name, iSamp, iSampleListCeiling());
 }

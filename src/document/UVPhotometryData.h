@@ -22,7 +22,8 @@
 // hold the data set's lock for their whole length; everything else runs on the UI thread.
 //
 // Out-of-range indices are refused everywhere: a writer changes nothing (and returns 0), a reader
-// returns 0, or kNoValue for a double.
+// returns 0, or kNoValue for a double. Counts are held to the ceilings of DocumentLimits.h: a
+// re-dimensioning to sizes beyond them, or with a negative count, changes nothing.
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,6 +39,8 @@
 #include "contracts/paramkit/UVInstrParameters.h"
 #include "contracts/paramkit/UVSipperParameters.h"
 #include "contracts/xykit/DataXY.h"
+#include "document/DocumentLimits.h"
+#include "document/OwnedArray.h"
 #include "document/QuantitationCodes.h"
 
 class CUVMethod;
@@ -51,11 +54,15 @@ class PQ_EXPORT CUVPhotometryData : public CDataXY {
     DECLARE_DISPATCH_MAP()
 
 public:
-    // Counts only: every array at its initial values, nothing measured.
+    // Counts only: every array at its initial values, nothing measured. Counts that are negative
+    // or pass the ceilings give a document without samples.
     CUVPhotometryData(int iQuantType = 0, int iNumSamp = 20, int iNumRep = 3, int iNumActWave = 6,
                       int iNumMethodWave = 6);
-    // Complete stored data. The arrays (allocated with new[]) become the document's; a null array
-    // is replaced by one at its initial values. A W of 0 means W = M.
+    // Complete stored data. The arrays (allocated with new[]) become the document's as they are:
+    // the accessors return the very pointers handed in until a re-dimensioning needs more room. A
+    // null array is replaced by one at its initial values. A W of 0 means W = M. Counts that are
+    // negative or pass the ceilings give a document without samples (the arrays are still freed
+    // by it).
     CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, int iNumActWave,
                       int iNumMethodWave, double* pdRawData, double* pdWave, int* pbMeasured,
                       double* pdConc, int* pbManual, double* pdManualValue, int* piSampleNo);
@@ -81,7 +88,8 @@ public:
     int iSetValues(const CDoublePt* pReadings, int n, int iPoint) override;
     double dCalcY(double y) const override;
 
-    // Re-dimensioning.
+    // Re-dimensioning. Sizes beyond the ceilings, a negative count or storage the system cannot
+    // give change nothing: bSetEmpty then answers 0, the others return as they were.
     int bSetEmpty(int iNumSamp, int iNumRep, int iNumActWave, int iNumMethodWave);
     int bSetEmpty(int iNumActWave, int iNumMethodWave);
     void vAddSample(int bKeep);
@@ -157,7 +165,9 @@ public:
     CDoublePt GetCoordPt(int iCoord) const;
 
     // String lists: an index outside the list reads as an empty text; setting past the end grows
-    // the list, inserting puts one entry before the index.
+    // the list, inserting puts one entry before the index. Neither grows a list to an index at or
+    // beyond the larger of the document's own entries (S, or S*R date-times) and kMaxListEntries:
+    // such an index changes nothing.
     std::string GetSampName(int iSamp) const;
     void vSetSampName(const std::string& name, int iSamp);
     void vInsertSampName(const std::string& name, int iSamp);
@@ -222,12 +232,18 @@ public:
     void vSetSensitivity(int i) { m_iSensitivity = i; }
     int iGetIntegMethod() const { return m_iIntegMethod; }
     void vSetIntegMethod(int i) { m_iIntegMethod = i; }
+    // The derivative settings are kept as set and held to their sense where the spectrum is
+    // smoothed: the half window to the spectrum, the smoothing order below the window size, and a
+    // derivative order above the smoothing order gives 0 at once (vSmoothSGGen).
     int iGetDerivWindow() const { return m_iDerivWindow; }
     void vSetDerivWindow(int i) { m_iDerivWindow = i; }
     int iGetDerivOrder() const { return m_iDerivOrder; }
     void vSetDerivOrder(int i) { m_iDerivOrder = i; }
     int iGetDerivSmoothOrder() const { return m_iDerivSmoothOrder; }
     void vSetDerivSmoothOrder(int i) { m_iDerivSmoothOrder = i; }
+    // Decimal places (absorbance, transmittance, concentration, the data decimals of the
+    // instrument parameters, and the data set's X and Y precision) are kept as set and used within
+    // 0..kMaxDecimalPlaces (15): a double carries no meaningful 16th decimal of a reading.
     int iGetAbsPrecision() const { return m_iAbsPrecision; }
     void vSetAbsPrecision(int i) { m_iAbsPrecision = i; }
     int iGetPctTPrecision() const { return m_iPctTPrecision; }
@@ -282,13 +298,14 @@ protected:
     int m_iCursor = 0;         // raw readings stored so far
     int m_iRawCapacity = 0;
 
-    std::vector<double> m_vdRawData;
-    std::vector<int> m_vbMeasured;
-    std::vector<int> m_vbManual;
-    std::vector<double> m_vdManualValue;
+    // The arrays a host may hand to a constructor are taken over as they are.
+    photoquant::detail::COwnedArray<double> m_vdRawData;
+    photoquant::detail::COwnedArray<int> m_vbMeasured;
+    photoquant::detail::COwnedArray<int> m_vbManual;
+    photoquant::detail::COwnedArray<double> m_vdManualValue;
     std::vector<double> m_vdRatio;
-    std::vector<int> m_viSampleNo;
-    std::vector<double> m_vdConc;
+    photoquant::detail::COwnedArray<int> m_viSampleNo;
+    photoquant::detail::COwnedArray<double> m_vdConc;
     std::vector<double> m_vdSD;
     std::vector<double> m_vdMeanConc;
     std::vector<double> m_vdWeight;
@@ -305,9 +322,20 @@ protected:
 
 private:
     void vInitBaseState();
+    // The last index the sample lists may grow to, plus one.
+    long iSampleListCeiling() const;
+    // Whether the document can be dimensioned for S samples of R replicates (or of Q stage
+    // positions when Q > 0) with W readings a point: no count negative, no array past its ceiling,
+    // and the storage reserved, so that the change that follows allocates nothing. Changes nothing
+    // the host can see.
+    bool bRoomFor(long long iNumSamp, long long iNumRep, long long iNumCoord,
+                  long long iNumActWave);
+    // Reserves every array for S samples, P points and N readings; false when the system cannot
+    // give the storage.
+    bool bMakeRoom(int iNumSamp, int iNumPoints, int iNumReadings);
     // Dimensions the document for S samples of R replicates (or of Q stage positions when Q > 0)
     // with W readings a point: every per-sample and per-point array at its initial values, no
-    // reading stored, no point counted.
+    // reading stored, no point counted. The room must have been made (bRoomFor).
     void vDimension(int iNumSamp, int iNumRep, int iNumCoord, int iNumActWave, int iNumMethodWave);
     void vResetSamples(int iFrom, int iTo);
     // The display point of a point without readings, in the current modes.
@@ -316,7 +344,10 @@ private:
     void vSizeSamples(int iNumSamp);
     void vSizePoints(int iNumPoints);
     void vSizeRaw(int iNumReadings);
-    void vTakeArrays(int iNumSamp, int iNumPoints, int iNumReadings, double* pdRawData,
+    // Takes over the host's arrays of a constructor for S samples of iPointsPerSample points and
+    // W readings each (S already within the ceilings), and sizes the others; when the storage
+    // cannot be had the document keeps the arrays but has no samples.
+    void vTakeArrays(int iNumSamp, int iPointsPerSample, int iNumActWave, double* pdRawData,
                      int* pbMeasured, double* pdConc, int* pbManual, double* pdManualValue,
                      int* piSampleNo);
     void vReadMethodWaves(const double* pdWave, int iCount);

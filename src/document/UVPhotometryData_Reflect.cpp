@@ -38,8 +38,8 @@ bool bMultiCellTemperatureSet(const CMultiCellParam& cell) {
     return cell.m_dTemperature > 0.0;
 }
 
-template <class T>
-void vCopyFrom(const T* pSource, std::vector<T>& target, int n) {
+template <class Values>
+void vCopyFrom(const typename Values::value_type* pSource, Values& target, int n) {
     if (pSource != nullptr && n > 0) {
         std::copy(pSource, pSource + n, target.begin());
     }
@@ -193,16 +193,22 @@ void CUVPhotometryData::vCopyCalibration(CPhotParamsObj* pParams) {
     }
     const int iNumSamp = std::max(pParams->m_iNumSamp, 0);
     const int iNumRep = std::max(pParams->m_iNumRep, 0);
-    const int iNumPoints = iNumSamp * iNumRep;
+    const long long iWidePoints = static_cast<long long>(iNumSamp) * iNumRep;
     const int iNumMethodWave = std::clamp(pParams->m_iNumMethodWave, 0, kMaxMethodWaves);
-    int iNumActWave =
-        pParams->m_iNumRawData != 0 && iNumPoints > 0 ? pParams->m_iNumRawData / iNumPoints : 0;
+    long long iNumActWave =
+        pParams->m_iNumRawData != 0 && iWidePoints > 0 ? pParams->m_iNumRawData / iWidePoints : 0;
     if (iNumActWave <= 0) {
         iNumActWave = iNumMethodWave;
     }
-    const int iNumReadings = iNumPoints * iNumActWave;
-
-    // The transfer may bring more samples than the document was dimensioned for: grow first.
+    // The transfer may bring more samples than the document was dimensioned for: room first, and
+    // nothing changes when the document cannot take them.
+    if (!detail::bDocumentFits(iNumSamp, iNumRep, m_iNumCoord, iNumActWave) ||
+        !bMakeRoom(iNumSamp, static_cast<int>(iWidePoints),
+                   static_cast<int>(iWidePoints * iNumActWave))) {
+        return;
+    }
+    const auto iNumPoints = static_cast<int>(iWidePoints);
+    const int iNumReadings = iNumPoints * static_cast<int>(iNumActWave);
     vSizeSamples(iNumSamp);
     vSizePoints(iNumPoints);
     vSizeRaw(iNumReadings);
@@ -210,7 +216,7 @@ void CUVPhotometryData::vCopyCalibration(CPhotParamsObj* pParams) {
     m_iNumSamp = iNumSamp;
     m_iNumRep = iNumRep;
     m_iNumMethodWave = iNumMethodWave;
-    m_iNumActWave = iNumActWave;
+    m_iNumActWave = static_cast<int>(iNumActWave);
     m_iRawCapacity = iNumReadings;
     m_iCursor = iNumReadings;
 
@@ -245,7 +251,11 @@ void CUVPhotometryData::vGetCoordArray(CPhotParamsObj* pParams) {
         return;
     }
     const int iNumCoord = std::clamp(pParams->m_iNumCoord, 0, static_cast<int>(m_aCoord.GetSize()));
-    m_iNumCoord = iNumCoord;
+    // The positions are handed back in any case; the document takes their count only when it
+    // stays within its ceilings.
+    if (detail::bDocumentFits(m_iNumSamp, m_iNumRep, iNumCoord, m_iNumActWave)) {
+        m_iNumCoord = iNumCoord;
+    }
     pParams->m_iNumCoord = iNumCoord;
     pParams->m_pdCoordX = new double[static_cast<size_t>(iNumCoord)];
     pParams->m_pdCoordY = new double[static_cast<size_t>(iNumCoord)];

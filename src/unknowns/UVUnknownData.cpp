@@ -3,6 +3,7 @@
 #include "unknowns/UVUnknownData.h"
 
 #include <mutex>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -136,9 +137,21 @@ void CUVUnknownData::vSetRevisionCoef(int iSamp, double dValue) {
 }
 
 void CUVUnknownData::vSetEmptyConcCorrectInfo(int n) {
+    // A count past the array ceiling, or storage the system cannot give, changes nothing.
     const auto size = static_cast<size_t>(n > 0 ? n : 0);
-    for (auto* values : {&m_vdWeightSetting, &m_vdSolvent, &m_vdDilutionRatio, &m_vdRevisionCoef}) {
-        values->assign(size, kNoCorrection);
+    if (!detail::bArrayFits(n, sizeof(double))) {
+        return;
+    }
+    try {
+        std::vector<double> fresh[4];
+        for (std::vector<double>& values : fresh) {
+            values.assign(size, kNoCorrection);
+        }
+        m_vdWeightSetting.swap(fresh[0]);
+        m_vdSolvent.swap(fresh[1]);
+        m_vdDilutionRatio.swap(fresh[2]);
+        m_vdRevisionCoef.swap(fresh[3]);
+    } catch (const std::bad_alloc&) {
     }
 }
 

@@ -109,7 +109,7 @@ public:
     void vSetSolventUnit(const std::string& unit) { m_sSolventUnit = unit; }
     int bGetConcRevision() const { return m_bConcRevision; }
     void vSetConcRevision(int bOn) { m_bConcRevision = bOn; }
-    // n entries of 1.0 in each correction array.
+    // n entries of 1.0 in each correction array; an n past the array ceiling changes nothing.
     void vSetEmptyConcCorrectInfo(int n);
     // Room for the sample just inserted at pos (the sample count has already grown): the entries
     // from pos on move up by one and the new entry is 1.0.

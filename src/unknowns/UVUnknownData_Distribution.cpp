@@ -7,6 +7,7 @@
 // 3 sigma.
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 #include "document/PhotometricNumbers.h"
@@ -44,7 +45,19 @@ int CUVUnknownData::iDistributionWaves() const {
 }
 
 void CUVUnknownData::vInitDistribution() {
-    const INT_PTR size = static_cast<INT_PTR>(m_iNumSamp + 1) * iDistributionWaves();
+    // Entries past the array ceiling, or storage the system cannot give, leave no entries at all:
+    // the accessors then answer as for any entry outside them.
+    INT_PTR size = static_cast<INT_PTR>(m_iNumSamp + 1LL) * iDistributionWaves();
+    if (!detail::bArrayFits(size, sizeof(double))) {
+        size = 0;
+    }
+    try {
+        for (CArray<double>* entries : {&m_aAverage, &m_aMax, &m_aMin, &m_aRange, &m_aSigma}) {
+            entries->SetSize(size);
+        }
+    } catch (const std::bad_alloc&) {
+        size = 0;
+    }
     for (CArray<double>* entries : {&m_aAverage, &m_aMax, &m_aMin, &m_aRange, &m_aSigma}) {
         entries->SetSize(size);
         for (INT_PTR i = 0; i < size; ++i) {
@@ -59,8 +72,12 @@ void CUVUnknownData::vCalculateDistribution() {
     const int Q = m_iNumCoord;
     // A host that re-dimensioned without re-initialising gets fresh entries, never a write past
     // the old ones.
-    if (m_aAverage.GetSize() != static_cast<INT_PTR>(S + 1) * M) {
+    const INT_PTR entries = static_cast<INT_PTR>(S + 1LL) * M;
+    if (m_aAverage.GetSize() != entries) {
         vInitDistribution();
+        if (m_aAverage.GetSize() != entries) {
+            return;
+        }
     }
     // Readings of the current wavelength by point, and which points hold one: a position counts
     // when its flag is exactly 1 and a reading is stored for the wavelength.

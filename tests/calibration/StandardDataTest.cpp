@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -141,6 +142,10 @@ TEST(StandardData, DifferencesBelowTheConcentrationResolutionAndOfASingleStandar
     doc->vSetXPrecision(2);
     doc->vCalibrate();
     EXPECT_NEAR(doc->dGetDiff(1), 0.009, kTol);
+    doc->vSetXPrecision(INT_MAX);  // used as 15 decimals: below 10^-16 a difference is 0
+    doc->vCalibrate();
+    EXPECT_NEAR(doc->dGetDiff(1), 0.009, kTol);
+    EXPECT_NE(doc->GetCalibrationData().find(":\t1000000000.000000000000000\n"), std::string::npos);
 
     // One standard, replicates 0.1 and 0.3 at 2: c1 = 2 * 0.4 / 0.1 = 8 predicts 1.6 from 0.2.
     auto single = pMeasuredStandards({{2, {0.1, 0.3}}}, 1);

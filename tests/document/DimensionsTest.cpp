@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <climits>
 #include <vector>
 
 #include "HostHelpers.h"
@@ -42,6 +44,37 @@ TEST(Dimensions, StoredDataGiveManualPointsTheirTypedValue) {
     EXPECT_DOUBLE_EQ(noW.GetValue(0).y, 0.301);  // log10 4 - log10 2
     EXPECT_EQ(noW.GetValue(0).x, 0.0);           // no concentrations given
     EXPECT_EQ(noW.bGetMeasured(0), 0);
+}
+
+TEST(Dimensions, ArraysHandedToAConstructorStayTheHostsPointersUntilMoreRoomIsNeeded) {
+    auto* pdRaw = new double[4]{0.5, 0.1, 0.01, 1.0};
+    auto* pbMeasured = new int[4]{1, 1, 1, 1};
+    auto* pdConc = new double[2]{1.0, 2.0};
+    auto* pbManual = new int[4]{};
+    auto* pdManual = new double[4]{};
+    auto* piSampleNo = new int[2]{1, 2};
+    CUVPhotometryData doc(0, 2, 2, 1, 1, pdRaw, new double[1]{500.0}, pbMeasured, pdConc, pbManual,
+                          pdManual, piSampleNo);
+    EXPECT_EQ(doc.pdGetRawData(), pdRaw);
+    EXPECT_EQ(doc.pbGetMeasuredVect(), pbMeasured);
+    EXPECT_EQ(doc.pdGetConcVect(), pdConc);
+    EXPECT_EQ(doc.pbGetManualStd(), pbManual);
+    EXPECT_EQ(doc.pdGetStdCalcAbsData(), pdManual);
+    EXPECT_EQ(doc.piGetSampleNo(), piSampleNo);
+    EXPECT_EQ(doc.bSetEmpty(1, 4, 1, 1), 1);  // the same four points fit where they are
+    EXPECT_EQ(doc.pdGetRawData(), pdRaw);
+    EXPECT_EQ(doc.pbGetMeasuredVect(), pbMeasured);
+    EXPECT_EQ(doc.bSetEmpty(3, 2, 1, 1), 1);  // six do not
+    EXPECT_NE(doc.pdGetRawData(), pdRaw);
+
+    auto* pdStageRaw = new double[2]{0.5, 0.25};
+    auto* pbStageMeasured = new int[2]{1, 1};
+    auto* piStageSampleNo = new int[1]{1};
+    CUVPhotometryData stage(0, 1, 2, 1, 1, 1, pdStageRaw, nullptr, pbStageMeasured,
+                            piStageSampleNo);
+    EXPECT_EQ(stage.pdGetRawData(), pdStageRaw);
+    EXPECT_EQ(stage.pbGetMeasuredVect(), pbStageMeasured);
+    EXPECT_EQ(stage.piGetSampleNo(), piStageSampleNo);
 }
 
 TEST(Dimensions, StageLayoutTakesPositionsBeforeReplicates) {
@@ -186,4 +219,52 @@ TEST(Dimensions, OutOfRangeIndicesReadNeutralValuesAndWritersChangeNothing) {
     EXPECT_EQ(doc.iSetValues(reading.data(), 1, -1), 0);
     EXPECT_EQ(doc.bDeleteData(2, 0), 0);
     EXPECT_EQ(doc.bDeleteData(-1, 0), 0);
+}
+
+TEST(Dimensions, CountsWhoseProductsOverflowOrAreNegativeChangeNothing) {
+    // 46341^2 passes 2^31 - 1; 65536^2 wraps an int to 0.
+    EXPECT_EQ(CUVPhotometryData(0, 46341, 46341, 1, 1).iGetNumSamp(), 0);
+    EXPECT_EQ(CUVPhotometryData(0, 65536, 65536, 1, 1, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                nullptr, nullptr)
+                  .iGetNumSamp(),
+              0);
+    CUVPhotometryData doc(0, 2, 2, 1, 1);
+    for (const auto& [S, R, W, M] : {std::array{46341, 46341, 1, 1},
+                                     {65536, 65536, 1, 1},
+                                     {-1, 2, 1, 1},
+                                     {2, -1, 1, 1},
+                                     {2, 2, -1, 1},
+                                     {2, 2, 1, -1}}) {
+        EXPECT_EQ(doc.bSetEmpty(S, R, W, M), 0) << S << " " << R << " " << W << " " << M;
+    }
+    EXPECT_EQ(doc.bSetEmpty(-1, 1), 0);
+    CUVMethod method;
+    vSetUpMethod(method, 46341, {500.0});
+    doc.vSetEmpty(&method, 46341);
+    EXPECT_EQ(doc.iGetNumSamp(), 2);
+    EXPECT_EQ(doc.iGetNumRep(), 2);
+    EXPECT_EQ(iAddTimes(doc, 5, {0.5}), 4);  // still 2 samples * 2 replicates
+
+    CUVPhotometryData rows(0, 0, INT_MAX, 1, 1);  // no sample yet: nothing to hold
+    rows.vAddSample(1);                           // one of 2^31 - 1 points is too many
+    EXPECT_EQ(rows.iGetNumSamp(), 0);
+}
+
+TEST(Dimensions, NoIndexOrCountGrowsAListOrAnArrayPastItsCeiling) {
+    CUVPhotometryData doc(0, 2, 2, 1, 1);
+    doc.vSetSampName("x", INT_MAX);
+    doc.vInsertSampName("x", INT_MAX);
+    doc.vSetSampName("x", 100000000);
+    doc.vSetDateTime("t", INT_MAX, INT_MAX);
+    doc.vSetComment("c", kMaxListEntries);      // at the ceiling: nothing
+    doc.vSetComment("c", kMaxListEntries - 1);  // below it the list grows
+    EXPECT_EQ(doc.GetSampName(100000000), "");
+    EXPECT_EQ(doc.GetComment(kMaxListEntries), "");
+    EXPECT_EQ(doc.GetComment(kMaxListEntries - 1), "c");
+    // An array of more than 2^31 bytes is refused before anything is allocated: 2^28 + 1 samples
+    // or readings of 8 bytes, 2^27 + 1 points of 16.
+    EXPECT_EQ(doc.bSetEmpty((1 << 28) + 1, 0, 0, 0), 0);
+    EXPECT_EQ(doc.bSetEmpty((1 << 27) + 1, 1, 0, 0), 0);
+    EXPECT_EQ(doc.bSetEmpty(1, 1, (1 << 28) + 1, 0), 0);
+    EXPECT_EQ(CUVPhotometryData(0, 1000000000, 1, 1, 1).iGetNumSamp(), 0);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -212,4 +213,18 @@ TEST_F(PeakQuantitation, SpectrumIsCutToItsPointAndToTheSpaceLeft) {
     EXPECT_EQ(shortFirst.iAddPeakValues(&seven), 1);
     EXPECT_EQ(shortFirst.pdGetRawData()[7], 0.4);
     EXPECT_EQ(shortFirst.bGetMeasured(1), 1);
+}
+
+TEST_F(PeakQuantitation, DerivativeOrderAboveTheSmoothingOrderGivesZeroAtOnce) {
+    const std::vector<double> spike = Spike(64);
+    auto stored = pStoredDocument(kDerivative, 1, spike, 456.0, 1.0);
+    stored->vSetDerivOrder(INT_MAX);  // a multiplication per order and weight would take minutes
+    stored->vCalculateDerivValues();
+    EXPECT_EQ(stored->GetValue(0).y, 0.0);
+    CUVPhotometryData doc(kDerivative, 1, 1, 64, 1);
+    doc.vSetInstParam(pScan(456.0, 1.0));
+    doc.vSetDerivOrder(INT_MAX);
+    CUVWaveData spectrum(456.0, 1.0, spike.data(), 64);
+    doc.iAddPeakValues(&spectrum);
+    EXPECT_EQ(doc.GetValue(0).y, 0.0);
 }

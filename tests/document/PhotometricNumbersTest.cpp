@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -49,4 +50,11 @@ TEST(PhotometricNumbers, ValuesOutsideTheIntegerRangeAreScaledButNotRounded) {
 TEST(PhotometricNumbers, FixedNotationWritesTheAskedDecimals) {
     EXPECT_EQ(sFixed(-0.5, 3), "-0.500");
     EXPECT_EQ(sFixed(1.0, -1), "1");  // no decimals below zero
+}
+
+TEST(PhotometricNumbers, DecimalPlacesAreHeldToWhatADoubleCarries) {
+    // 15 decimals at most, 17 significant digits at most, whatever the setting.
+    EXPECT_EQ(dRoundDecimals(0.125, INT_MAX), 0.125);
+    EXPECT_EQ(sFixed(2.5, INT_MAX), "2.500000000000000");
+    EXPECT_EQ(sGeneral(0.1, INT_MAX), "0.10000000000000001");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <limits>
 
 #include "UnknownsTestSupport.h"
@@ -44,6 +45,10 @@ TEST(UnknownSettings, NewDocumentIsNeutralSettingsKeepFourDecimalsAndInsertsGetN
     EXPECT_EQ(doc.dGetWeightSetting(3), 4.0);
     doc.vSetEmptyConcCorrectInfo(2);
     EXPECT_EQ(doc.dGetWeightSetting(2), kNoValue);
+    doc.vSetEmptyConcCorrectInfo(INT_MAX);  // 16 GiB an array: refused, nothing changes
+    EXPECT_EQ(doc.dGetWeightSetting(1), 1.0);
+    EXPECT_EQ(doc.dGetWeightSetting(2), kNoValue);
+    EXPECT_EQ(CUVUnknownData(0, 1000000000, 1, 1, 1).iGetNumSamp(), 0);  // 8 GB a sample array
 }
 
 TEST(UnknownConc, BlankSampleBecomesTheBlankForFollowingSamples) {

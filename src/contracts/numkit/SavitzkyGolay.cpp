@@ -13,7 +13,8 @@
 //   own offsets, so that a polynomial of order <= p comes back unchanged up to the ends.
 // - The input y are copied first: every output is computed from the original readings.
 // - A derivative order above the polynomial order gives 0 everywhere, the derivative of the
-//   fitted polynomial.
+//   fitted polynomial, at once: the weights are not computed (an order of 2^31 would take a
+//   multiplication per order and point).
 #include "contracts/numkit/SavitzkyGolay.h"
 
 #include <Eigen/Dense>
@@ -97,6 +98,12 @@ void vSmoothSGGen(CDoublePt* pPoints, int n, int step, int halfWidth, int polyOr
         return;
     }
     const CSmoothingWindow window = SafeWindow(n, step, halfWidth, polyOrder, derivOrder);
+    if (window.iDerivOrder > window.iPolyOrder) {
+        for (int i = 0; i < n; ++i) {
+            pPoints[i].y = 0.0;
+        }
+        return;
+    }
     const int m = window.iHalfWidth;
     std::vector<double> y(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {

@@ -23,6 +23,8 @@ public:
     virtual int iSetXMode(int mode);
     virtual int iSetYMode(int mode);
     virtual void vSetPrecisionType(int type);
+    // Decimal places of the display; kept as given (the documents' formatting uses them within
+    // 0..15).
     virtual void vSetXPrecision(int digits);
     virtual void vSetYPrecision(int digits);
     virtual void vSetXValueRange(double dMin, double dMax);

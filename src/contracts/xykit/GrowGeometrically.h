@@ -2,10 +2,10 @@
 // Growth of stored arrays by at least half again their capacity, so that growing a data set one
 // sample at a time costs linear time overall.
 #include <algorithm>
-#include <vector>
 
-template <class T>
-void vGrowGeometrically(std::vector<T>& values, size_t size, const T& fill = T()) {
+template <class Values>
+void vGrowGeometrically(Values& values, size_t size,
+                        const typename Values::value_type& fill = typename Values::value_type()) {
     if (size > values.capacity()) {
         values.reserve(std::max(size, values.capacity() + values.capacity() / 2));
     }
