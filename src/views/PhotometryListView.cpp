@@ -112,6 +112,27 @@ bool CPhotometryListView::bShowRow(int iRow) {
     return true;
 }
 
+int CPhotometryListView::iPointRow(int iPoint, int iExpectedRow) const {
+    const CListCtrl& list = GetListCtrl();
+    const auto data = static_cast<DWORD_PTR>(iPoint);
+    if (iPoint < 0) {
+        return -1;
+    }
+    if (bHasRow(iExpectedRow) && list.GetItemData(iExpectedRow) == data) {
+        return iExpectedRow;
+    }
+    for (int iRow = 0; iRow < list.GetItemCount(); ++iRow) {
+        if (list.GetItemData(iRow) == data) {
+            return iRow;
+        }
+    }
+    return -1;
+}
+
+std::string CPhotometryListView::sFixedCell(double value, int n) {
+    return bIsUsable(value) ? sFixed(value, n) : std::string();
+}
+
 int CPhotometryListView::iRowIndex(long long row) {
     return row >= 0 && row <= std::numeric_limits<int>::max() ? static_cast<int>(row) : -1;
 }
@@ -170,7 +191,8 @@ void CPhotometryListView::vAppendReadingColumns(const CUVPhotometryData& doc, in
     const int W = doc.iGetNumMethodWave();
     for (int k = 0; k < W; ++k) {
         vAppendColumnWithMargin(
-            doc.GetYUnits() + "(" + sFixed(doc.dGetWavelength(k), iWaveDecimals) + ")", iMargin);
+            doc.GetYUnits() + "(" + sFixedCell(doc.dGetWavelength(k), iWaveDecimals) + ")",
+            iMargin);
     }
     if (bWithCorr && W > 1) {
         vAppendColumnWithMargin(doc.GetYUnits() + " " + sModuleString(kCorrText), iMargin);

@@ -62,12 +62,21 @@ protected:
     int iTextWidth(const std::string& text) const;
     // Appends a column whose sub-item is its index.
     void vAppendColumn(const std::string& header, int iWidth, int iFormat = LVCFMT_LEFT);
-    // Inserts a row with its label and item data; the row index it got, or -1.
-    int iInsertRow(int iRow, const std::string& label, LPARAM lData = 0);
+    // Item data of a row that shows no point (statistics, summaries, parameters).
+    static constexpr LPARAM kNoPointData = -1;
+    // Inserts a row with its label and item data (a data row's is its point index); the row
+    // index it got, or -1.
+    int iInsertRow(int iRow, const std::string& label, LPARAM lData = kNoPointData);
     void vSetCell(int iRow, int iColumn, const std::string& text);
     bool bHasRow(int iRow) const;
     // The start of a single-row update: whether the row exists, scrolled into view when it does.
     bool bShowRow(int iRow);
+    // The row that shows point iPoint (the row whose item data it is), or -1: the row the layout
+    // puts it at is tried first, then every row. A single-row update rewrites that row or none.
+    int iPointRow(int iPoint, int iExpectedRow) const;
+    // A number in fixed notation with n decimals, or an empty text for a value that is not a
+    // usable number: no cell shows the digits of the no-value marker.
+    static std::string sFixedCell(double value, int n);
     // A row the host addresses by sample, replicate or position and counts, worked out wide: -1
     // (no row) when it does not fit an int, so that no index of the host wraps onto a real row.
     static int iRowIndex(long long row);

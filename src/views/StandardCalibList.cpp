@@ -5,6 +5,7 @@
 #include "calibration/CalibTypeText.h"
 #include "calibration/UVStandardData.h"
 #include "contracts/uikit/UvDataStr.h"
+#include "document/PhotometricNumbers.h"
 #include "document/QuantitationCodes.h"
 #include "document/ReportText.h"
 #include "resources/ModuleResources.h"
@@ -38,8 +39,12 @@ void CStandardCalibList::vFillList() {
         vAppendParameterRow(sModuleString(kCoeffLabel) + " " + std::to_string(j),
                             pCurve != nullptr ? sCoefficientText(pCurve->m_dCoeff[j]) : "");
     }
-    vAppendParameterRow(sModuleString(kCalibListRLabel),
-                        pCurve != nullptr ? UVDATASTR(pCurve->m_dR) : "");
-    vAppendParameterRow(sModuleString(kCalibListR2Label),
-                        pCurve != nullptr ? UVDATASTR(pCurve->m_dR2) : "");
+    // R and R^2 of a curve the host filled in itself may be anything: a value that is not a
+    // usable number leaves its cell empty.
+    auto sFitQuality = [pCurve](double CCalibSegment::*pdField) {
+        return pCurve != nullptr && bIsUsable(pCurve->*pdField) ? UVDATASTR(pCurve->*pdField)
+                                                                : std::string();
+    };
+    vAppendParameterRow(sModuleString(kCalibListRLabel), sFitQuality(&CCalibSegment::m_dR));
+    vAppendParameterRow(sModuleString(kCalibListR2Label), sFitQuality(&CCalibSegment::m_dR2));
 }

@@ -29,8 +29,12 @@ CUVStandardData* CUVStandardList::GetDocument() const {
 void CUVStandardList::vUpdateDisplay(int iSamp, int iRep) {
     const CUVStandardData* pDoc = GetDocument();
     const int R = pDoc != nullptr ? pDoc->iGetNumRep() : 0;
-    const int i = iRowIndex(iSamp, R, iRep);
-    if (R < 1 || !bShowRow(i)) {
+    // A replicate beyond the document's would land on the next standard's row.
+    if (pDoc == nullptr || iSamp < 0 || iSamp >= pDoc->iGetNumSamp() || iRep < 0 || iRep >= R) {
+        return;
+    }
+    const int i = iSamp * R + iRep;
+    if (!bShowRow(i)) {
         return;
     }
     iWriteReadings(i, R > 1 ? 2 : 1, i, false);
@@ -67,7 +71,7 @@ void CUVStandardList::vInsertRow(int iPoint) {
     const int r = iPoint % R;
     const std::string label =
         r == 0 ? std::to_string(s + 1) + " " + doc.GetSampName(s) : sContinuationLabel();
-    const int iRow = iInsertRow(iPoint, label);
+    const int iRow = iInsertRow(iPoint, label, iPoint);
     if (iRow < 0) {
         return;
     }
@@ -97,7 +101,7 @@ int CUVStandardList::iWriteReadings(int iRow, int iColumn, int iPoint, bool bSho
     const int W = doc.iGetNumMethodWave();
     const int Py = doc.iGetYPrecision();
     const bool bPeak = bIsSpectrumQuant(doc.iGetQuantType());
-    const std::string value = sFixed(doc.GetValue(iPoint).y, Py);
+    const std::string value = sFixedCell(doc.GetValue(iPoint).y, Py);
     int c = iColumn;
     if (!bPeak) {
         // A typed-in value is no reading of any one wavelength: it shows under the single
@@ -105,7 +109,7 @@ int CUVStandardList::iWriteReadings(int iRow, int iColumn, int iPoint, bool bSho
         const bool bManual = bShowManual && doc.bGetManualStd(iPoint) != 0;
         for (int k = 0; k < W; ++k) {
             const std::string reading = !bManual
-                                            ? sFixed(doc.dGetAbs(iPoint / R, iPoint % R, k), Py)
+                                            ? sFixedCell(doc.dGetAbs(iPoint / R, iPoint % R, k), Py)
                                         : W == 1 ? value
                                                  : std::string();
             vSetCell(iRow, c++, reading);

@@ -1,6 +1,7 @@
 #include "views/UVUnknownList.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -46,6 +47,7 @@ constexpr CStageStatistic kStageStatistics[] = {
     {kRangeLabel, &CUVUnknownData::dGetRange, &CUVUnknownData::dGetAllSamplRange},
     {kThreeSigmaLabel, &CUVUnknownData::dGetSigma, &CUVUnknownData::dGetAllSamplSigma},
 };
+constexpr int kStatisticsRows = static_cast<int>(std::size(kStageStatistics));
 
 bool bWithinDisplayRange(double value) {
     return value >= -kDisplayLimit && value <= kDisplayLimit;
@@ -231,8 +233,8 @@ void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
     }
     if (L.bXY) {
         const CDoublePt position = doc.GetCoordPt(i % L.K);
-        vSetCell(iRow, c++, sFixed(position.x, kCoordDecimals));
-        vSetCell(iRow, c++, sFixed(position.y, kCoordDecimals));
+        vSetCell(iRow, c++, sFixedCell(position.x, kCoordDecimals));
+        vSetCell(iRow, c++, sFixedCell(position.y, kCoordDecimals));
     }
     if (const CGLPResult* pValidation = doc.pGetGLPResult()) {
         vWriteValidationCells(L, *pValidation, iRow, c, i);
@@ -250,7 +252,7 @@ void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i,
     const int s = i / (bStage ? L.K : L.R);
     const int r = i % L.R;
     const bool bMeasured = doc.bGetMeasured(i) != 0;
-    const std::string value = sFixed(doc.GetValue(i).y, L.Py);
+    const std::string value = sFixedCell(doc.GetValue(i).y, L.Py);
     // A cell of an unmeasured point stays empty; every cell keeps its column.
     auto vMeasuredCell = [&](const std::string& text) {
         if (bMeasured) {
@@ -263,7 +265,7 @@ void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i,
     } else {
         for (int w = 0; w < L.W; ++w) {
             const double dReading = bStage ? doc.dGetAbsXY(s, i % L.K, w) : doc.dGetAbs(s, r, w);
-            vMeasuredCell(sFixed(dReading, L.Py));
+            vMeasuredCell(sFixedCell(dReading, L.Py));
         }
         if (L.T == kConcResult && L.W > 1) {
             vMeasuredCell(value);
@@ -306,10 +308,8 @@ void CUVUnknownList::vAppendStatisticsRows(const CLayout& L, int iSamp) {
         const int iRow = iAppendRow("");
         vSetCell(iRow, iLabelColumn, sModuleString(statistic.label));
         for (int w = 0; w < L.W; ++w) {
-            const double value = dStageValue(doc, statistic, iSamp, w);
-            if (bHasValue(value)) {
-                vSetCell(iRow, L.iFirstValueColumn + w, sFixed(value, L.Py));
-            }
+            vSetCell(iRow, L.iFirstValueColumn + w,
+                     sFixedCell(dStageValue(doc, statistic, iSamp, w), L.Py));
         }
     }
 }
@@ -323,19 +323,21 @@ void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) 
         return;
     }
     const CLayout L = Layout();
-    if (L.R < 1) {
-        return;
+    if (iSamp < 0 || iSamp >= L.N || iRep < 0 || iRep >= L.R) {
+        return;  // a point the document or the list does not have
     }
-    const int i = iRowIndex(iSamp, L.R, iRep);
-    if (i < 0) {
-        return;
-    }
-    int iRow = iRowIndex(static_cast<long long>(i) - static_cast<long long>(L.R - 1) * nBlk);
+    const int i = iSamp * L.R + iRep;
+    // The row a blank's missing replicate rows move the point to, as the host counts them.
+    const int iExpectedRow =
+        iRowIndex(static_cast<long long>(i) - static_cast<long long>(L.R - 1) * nBlk);
+    int iRow = -1;
     if (bNewRow != 0) {
-        iRow = iInsertRow(iRow, GetDocument()->sGetUnkSampNoName(i), i);
+        iRow = iInsertRow(iExpectedRow, GetDocument()->sGetUnkSampNoName(i), i);
         if (iRow >= 0 && L.R > 1) {
-            vSetCell(iRow, 1, std::to_string(iRep + 1LL));
+            vSetCell(iRow, 1, std::to_string(iRep + 1));
         }
+    } else {
+        iRow = iPointRow(i, iExpectedRow);
     }
     if (!bShowRow(iRow)) {
         return;
@@ -349,11 +351,17 @@ void CUVUnknownList::vUpdateXYDisplay(int iSamp, int iCoord) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iRowIndex(iSamp, L.K, iCoord);
-    if (!bShowRow(i) || pDoc->bGetMeasured(i) != 1) {
+    // A position the document does not have, or a list that shows no positions, has no row.
+    if (!L.bXY || iSamp < 0 || iSamp >= L.N || iCoord < 0 || iCoord >= L.K) {
+        return;
+    }
+    const int i = iSamp * L.K + iCoord;
+    const int iRow = iPointRow(i, i + (L.bSampleStatistics ? kStatisticsRows * iSamp : 0));
+    if (!bShowRow(iRow) || pDoc->bGetMeasured(i) != 1) {
         return;
     }
     for (int w = 0; w < L.W; ++w) {
-        vSetCell(i, L.iFirstValueColumn + w, sFixed(pDoc->dGetAbsXY(iSamp, iCoord, w), L.Py));
+        vSetCell(iRow, L.iFirstValueColumn + w,
+                 sFixedCell(pDoc->dGetAbsXY(iSamp, iCoord, w), L.Py));
     }
 }

@@ -103,23 +103,36 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iRowIndex(iSamp, L.R, iRep);
-    if (!bShowRow(i)) {
+    // On a stage the position takes the replicate's place; a point the document or the list does
+    // not have has no row.
+    const int iPerSample = L.bXY ? L.K : L.R;
+    if (iSamp < 0 || iSamp >= L.N || iRep < 0 || iRep >= iPerSample) {
         return;
     }
-    const int first = L.R < 2 ? 1 : 2;
+    const int i = iRowIndex(iSamp, iPerSample, iRep);
+    const int iRow = iPointRow(i, i);
+    if (!bShowRow(iRow)) {
+        return;
+    }
+    // The validation cells follow the label, replicate and coordinate columns, as in the refresh.
+    const int first = L.iFirstValueColumn;
     if (const auto* pAccuracy =
             pResultAs<CPhotAccuracyResult>(*pResult, CGLPResult::kPhotAccuracy)) {
-        vSetCell(i, first + iWave, pAccuracy->sGetValueText(iSamp, iWave));
+        if (iWave < 0 || iWave >= L.W) {
+            return;
+        }
+        vSetCell(iRow, first + iWave, pAccuracy->sGetValueText(iSamp, iWave));
         if (iWave == L.W - 1) {
-            vSetCell(i, first + 1 + iWave, pAccuracy->sGetLotResultText(iSamp));
+            vSetCell(iRow, first + 1 + iWave, pAccuracy->sGetLotResultText(iSamp));
         }
     } else if (const auto* pRepro = pResultAs<CPhotReproducibilityResult>(
                    *pResult, CGLPResult::kPhotReproducibility)) {
-        vSetCell(i, first, pRepro->sGetValueText(iRep));
+        vSetCell(iRow, first, pRepro->sGetValueText(iRep));
     } else if (const auto* pJP =
                    pResultAs<CPhotAccuracyJPResult>(*pResult, CGLPResult::kPhotAccuracyJP)) {
-        vSetCell(i, first + iWave, pJP->sGetValueText(iSamp, iWave));
+        if (iWave >= 0 && iWave < L.W) {
+            vSetCell(iRow, first + iWave, pJP->sGetValueText(iSamp, iWave));
+        }
     }
 }
 

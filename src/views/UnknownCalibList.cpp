@@ -43,7 +43,7 @@ void CUnknownCalibList::vFillManualCalibration() {
     vAppendParameterRow(sModuleString(kManualCalibLabel), sModuleString(kYesText));
     for (int j = 0; j <= std::min(n, kMaxManualOrder); ++j) {
         vAppendParameterRow(sIndexedLabel(kCoeffLabel, j),
-                            sFixed(doc.dGetCoeff(j), kSettingDecimals));
+                            sFixedCell(doc.dGetCoeff(j), kSettingDecimals));
     }
 }
 
@@ -56,7 +56,7 @@ void CUnknownCalibList::vFillRatioSettings() {
     vAppendParameterRow(sModuleString(kSubtractBackgroundLabel), background);
     for (int j = 0; j < kKFactorCount; ++j) {
         vAppendParameterRow(sIndexedLabel(kKFactorLabel, j),
-                            sFixed(doc.dGetKFactor(j), kSettingDecimals));
+                            sFixedCell(doc.dGetKFactor(j), kSettingDecimals));
     }
     vAppendParameterRow(sModuleString(kOperandLabel),
                         sModuleStringOf(kPlusText, doc.iGetRatioOperand(), 3));

@@ -139,6 +139,11 @@ TEST(UnknownList, StagePositionsAreFollowedByTheirStatisticsRows) {
     EXPECT_EQ(Row(list, 8), (Texts{"2 ", "0.0", "5.0", "4.0000"}));
     EXPECT_EQ(Row(list, 10), (Texts{kBlanks, "2.0", "5.0", ""}));
     EXPECT_EQ(list.GetItemText(15, 3), "3.0000");  // 4 and 6: SD 1
+    // A position update finds its row below the statistics rows of the samples before it.
+    doc.pdGetRawData()[3] = 1e-5;
+    view.vUpdateXYDisplay(1, 0);
+    EXPECT_EQ(list.GetItemText(8, 3), "5.0000");
+    EXPECT_EQ(list.GetItemText(3, 3), "2.0000");
 
     CXYStageParam::vSetCalcSampunit(1);
     view.OnUpdate(nullptr, 0, nullptr);
@@ -168,4 +173,34 @@ TEST(UnknownList, PeakAreaShowsThePeakValueInOneColumn) {
     CPlaced<CUVUnknownList> placed(doc);
     EXPECT_EQ(Headers(placed.List()), (Texts{"Samp No. / Name", "Peak Area", "Conc(%)"}));
     EXPECT_EQ(Row(placed.List(), 0), (Texts{"1 ", "0.5000", "0.5"}));
+}
+
+TEST(UnknownList, SingleRowUpdatesRewriteTheRowOfTheirPointOrNone) {
+    // A blank (its second replicate has no row), then sample 1 on rows 1 and 2.
+    CUVUnknownData doc(0, 2, 2, 1, 1);
+    doc.vSetSampleNo(0, 0);
+    auto* pResult = new CPhotReproducibilityResult;
+    pResult->vSetTitles({"No.", "Repl", "Abs"});
+    pResult->vSetValueText(0, "first");
+    pResult->vSetValueText(1, "second");
+    doc.vSetGLPResult(pResult);
+    vFeed(doc, {0.5, 0.5, 0.5, 0.5});
+    CPlaced<CUVUnknownList> placed(doc);
+    const CListCtrl& list = placed.List();
+    const std::vector<Texts> before = Rows(list);
+    placed.view.vUpdateXYDisplay(9, 0);      // the document has no positions
+    placed.view.vUpdateDisplay(0, 1, 0, 0);  // the blank's second replicate has no row
+    placed.view.vUpdateGLPDisplay(1, 2, 0);  // nor has a third replicate
+    EXPECT_EQ(Rows(list), before);
+    pResult->vSetValueText(0, "again");
+    placed.view.vUpdateGLPDisplay(1, 0, 0);  // point 2, shown on row 1
+    EXPECT_EQ(Column(list, 2, 0, 3), (Texts{"first", "again", "second"}));
+}
+
+TEST(UnknownList, ReadingsWithoutValueLeaveTheirCellEmpty) {
+    // Two method wavelengths, one reading a point: the second has no reading to show.
+    CUVUnknownData doc(0, 1, 1, 1, 2);
+    vFeed(doc, {0.5});
+    CPlaced<CUVUnknownList> placed(doc);
+    EXPECT_EQ(Row(placed.List(), 0), (Texts{"1 ", "0.5000", ""}));
 }
