@@ -6,24 +6,11 @@
 #include <cmath>
 #include <map>
 
+#include "calibration/ReplicateSpread.h"
+
 namespace photoquant::detail {
 
 namespace {
-
-// Sample variance, divisor m - 1, in two passes (the mean first) so that readings far from zero
-// keep their spread.
-double dSampleVariance(const std::vector<double>& values) {
-    double mean = 0.0;
-    for (const double v : values) {
-        mean += v;
-    }
-    mean /= static_cast<double>(values.size());
-    double sumSq = 0.0;
-    for (const double v : values) {
-        sumSq += (v - mean) * (v - mean);
-    }
-    return sumSq / static_cast<double>(values.size() - 1);
-}
 
 bool bFinitePositive(double value) {
     return std::isfinite(value) && value > 0.0;
@@ -88,7 +75,7 @@ std::map<int, double> CCalibWeights::StandardVariances(
             m_iRefusal = kRefusalTooFewReplicates;
             return {};
         }
-        const double variance = dSampleVariance(values);
+        const double variance = ReplicateSpread(values).dVariance;
         if (!bFinitePositive(variance) || !bFinitePositive(1.0 / variance)) {
             m_iRefusal = kRefusalIdenticalReplicates;
             return {};

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "calibration/ReplicateSpread.h"
 #include "calibration/UVStandardData.h"
 #include "document/PhotometricNumbers.h"
 #include "statistics/Distributions.h"
@@ -93,19 +94,10 @@ void CCalibrationStatistics::vSummariseStandards(const std::vector<CCalibrationP
     for (size_t j = 0; j < m_vStandards.size(); ++j) {
         CStandardSummary& summary = m_vStandards[j];
         const std::vector<double>& values = readings[j];
-        const auto m = static_cast<double>(values.size());
-        double mean = 0.0;
-        for (const double v : values) {
-            mean += v;
-        }
-        mean /= m;
-        double sumSq = 0.0;
-        for (const double v : values) {
-            sumSq += dSquare(v - mean);
-        }
+        const detail::CReplicateSpread spread = detail::ReplicateSpread(values);
         summary.iReplicates = static_cast<int>(values.size());
-        summary.dMeanReading = mean;
-        summary.dSD = values.size() >= 2 ? dOrNoValue(std::sqrt(sumSq / (m - 1.0))) : kNoValue;
+        summary.dMeanReading = spread.dMean;
+        summary.dSD = values.size() >= 2 ? dOrNoValue(std::sqrt(spread.dVariance)) : kNoValue;
         summary.dMeanResidual = kNoValue;
         // Standards of as many replicates share one critical value.
         const auto [critical, bNew] = grubbsCritical.try_emplace(values.size(), 0.0);

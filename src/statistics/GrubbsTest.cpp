@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calibration/ReplicateSpread.h"
 #include "document/PhotometricNumbers.h"
 #include "statistics/Distributions.h"
 
@@ -34,26 +35,19 @@ CGrubbsResult GrubbsTestAgainst(const std::vector<double>& values, double dCriti
         !std::all_of(values.begin(), values.end(), isFinite)) {
         return result;
     }
-    const double n = static_cast<double>(values.size());
-    double mean = 0.0;
-    for (const double v : values) {
-        mean += v;
-    }
-    mean /= n;
-    double sumSq = 0.0;
+    const detail::CReplicateSpread spread = detail::ReplicateSpread(values);
     size_t farthest = 0;
     for (size_t i = 0; i < values.size(); ++i) {
-        sumSq += (values[i] - mean) * (values[i] - mean);
-        if (std::fabs(values[i] - mean) > std::fabs(values[farthest] - mean)) {
+        if (std::fabs(values[i] - spread.dMean) > std::fabs(values[farthest] - spread.dMean)) {
             farthest = i;
         }
     }
-    const double sd = std::sqrt(sumSq / (n - 1.0));
+    const double sd = std::sqrt(spread.dVariance);
     if (!(sd > 0.0)) {
         return result;
     }
     result.iSuspect = static_cast<int>(farthest);
-    result.dStatistic = std::fabs(values[farthest] - mean) / sd;
+    result.dStatistic = std::fabs(values[farthest] - spread.dMean) / sd;
     result.dCritical = dCritical;
     result.bOutlier = result.dStatistic > dCritical ? 1 : 0;
     return result;
