@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const CReport report = quantitation.Report();
     volatile size_t sink = sTextReport(report).size() + sHtmlReport(report).size();
-    for (const CNamedList& list : report.m_vLists) {
+    for (const CNamedList& list : report.m_vTables) {
         sink = sink + sCsvTable(list.m_Table).size();
     }
     return 0;

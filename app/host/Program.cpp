@@ -33,13 +33,13 @@ struct COptions {
     bool m_bRun = false;
 };
 
-// The output files of a report: every list as DIR/NAME.csv, the page as the HTML file.
+// The output files of a report: every table as DIR/NAME.csv, the page as the HTML file.
 CFileContents OutputFiles(const COptions& options, const CReport& report) {
     CFileContents files;
     if (!options.m_sCsvDir.empty()) {
-        for (const CNamedList& list : report.m_vLists) {
-            files.emplace_back(std::filesystem::path(options.m_sCsvDir) / (list.m_sName + ".csv"),
-                               sCsvTable(list.m_Table));
+        for (const CNamedList& table : report.m_vTables) {
+            files.emplace_back(std::filesystem::path(options.m_sCsvDir) / (table.m_sName + ".csv"),
+                               sCsvTable(table.m_Table));
         }
     }
     if (!options.m_sHtmlFile.empty()) {
@@ -76,6 +76,7 @@ int iRun(const COptions& options, std::ostream& out, std::ostream& err) {
         return kExitBadInput;
     }
     CQuantitationRun quantitation(run);
+    quantitation.vSetProfileName(options.m_sProfile);
     std::string problem;
     if (!quantitation.bExecute(problem)) {
         err << "photoquant: " << problem << "\n";
@@ -98,7 +99,8 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
     app.footer(kExamples);
     app.set_version_flag("--version", std::string("photoquant ") + PHOTOQUANT_VERSION);
     COptions options;
-    app.add_option("--csv", options.m_sCsvDir, "Write every list as a CSV file into DIR")
+    app.add_option("--csv", options.m_sCsvDir,
+                   "Write the results as CSV tables (and every list) into DIR")
         ->option_text("DIR");
     app.add_option("--html", options.m_sHtmlFile,
                    "Write the report as one HTML page with a plot of the calibration")

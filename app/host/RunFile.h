@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/RunError.h"
@@ -74,6 +75,9 @@ struct CAnalysisSettings {
     int m_iDerivSmoothOrder = 3;
     int m_iDerivWindow = 7;
     int m_iStageCalcUnit = 0;  // stage statistics: 0 per sample, 1 over all samples
+    // Limits the run file gives; one it leaves out is the standards' range when there are some.
+    bool m_bLowerLimitGiven = false;
+    bool m_bUpperLimitGiven = false;
 };
 
 // A photometric accuracy check: every unknown is a certified standard read at every method
@@ -83,9 +87,22 @@ struct CAccuracyCheck {
     std::vector<std::vector<double>> m_vvdRated;  // [standard][wavelength], absorbance
 };
 
+// A file the run read, for the audit trail.
+struct CInputFile {
+    std::string m_sName;
+    std::string m_sSha256;  // lower-case hex digest of the bytes read
+};
+
+// A setting as the run file gave it: its name in the file ("method.limits.lower") and its value.
+using CGivenField = std::pair<std::string, std::string>;
+
 struct CRunFile {
     std::string m_sTitle;
     std::string m_sSource;  // the run file as the user named it
+    std::string m_sOperator;
+    std::vector<CInputFile> m_vInputs;             // the run file, then each spectrum file
+    std::vector<CGivenField> m_vGivenFields;       // settings given, in the file's order
+    std::vector<CGivenField> m_vInstrumentFields;  // instrument fields given
     // The parameter library hands out its objects through non-const getters only.
     mutable CUVMethod m_Method;
     CAnalysisSettings m_Settings;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "host/RunFileSectionReader.h"
@@ -41,8 +42,15 @@ bool CRunFileSectionReader::bSpectrumPoint(const json& value, const std::string&
         return bFail(where, "spectrum file not found: " + path.string());
     }
     point.m_eKind = CPointEntry::EKind::kSpectrum;
-    if (!bReadSpectrumCsv(path, path.string(), point.m_Spectrum, Error())) {
+    std::string sha256;
+    if (!bReadSpectrumCsv(path, path.string(), point.m_Spectrum, sha256, Error())) {
         return false;
+    }
+    const bool bListed =
+        std::any_of(run.m_vInputs.begin(), run.m_vInputs.end(),
+                    [&](const CInputFile& input) { return input.m_sName == name; });
+    if (!bListed) {
+        run.m_vInputs.push_back({name, sha256});
     }
     return bSameScan(point.m_Spectrum, where, path.string(), run);
 }
@@ -82,7 +90,7 @@ bool CRunFileSectionReader::bPoint(const json& value, const std::string& where, 
             return bFail(where, "typed-in values are taken for standards only");
         }
         point.m_eKind = CPointEntry::EKind::kManual;
-        return bKnownFields(value, where, {"manual"}) &&
+        return bKnownFields(value, where, "/standards/*/readings/*") &&
                bNumber(value, where, "manual", point.m_dManualValue, true);
     }
     if (run.bIsSpectral()) {
@@ -137,8 +145,7 @@ bool CRunFileSectionReader::bStandards(const json& root, CRunFile& run) {
         const std::string where = "/standards/" + std::to_string(s);
         const json& entry = (*pList)[s];
         CStandardEntry standard;
-        if (!bObject(entry, where) ||
-            !bKnownFields(entry, where, {"name", "concentration", "readings"}) ||
+        if (!bObject(entry, where) || !bKnownFields(entry, where, "/standards/*") ||
             !bString(entry, where, "name", standard.m_sName, false) ||
             !bNumber(entry, where, "concentration", standard.m_dConc, true) ||
             !bPoints(entry, where, run, standard.m_vPoints)) {
@@ -194,10 +201,7 @@ bool CRunFileSectionReader::bUnknowns(const json& root, CRunFile& run) {
         const std::string where = "/unknowns/" + std::to_string(s);
         const json& entry = (*pList)[s];
         CUnknownEntry unknown;
-        if (!bObject(entry, where) ||
-            !bKnownFields(entry, where,
-                          {"name", "blank", "sample_number", "weight", "solvent", "dilution",
-                           "revision", "readings"}) ||
+        if (!bObject(entry, where) || !bKnownFields(entry, where, "/unknowns/*") ||
             !bString(entry, where, "name", unknown.m_sName, false) ||
             !bUnknownNumber(entry, where, unknown) || !bAmounts(entry, where, run, unknown) ||
             !bPoints(entry, where, run, unknown.m_vPoints)) {

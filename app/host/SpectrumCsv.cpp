@@ -7,6 +7,8 @@
 #include <sstream>
 #include <vector>
 
+#include "host/Sha256.h"
+
 namespace {
 
 // Fewer points than this describe no band a peak finder or a derivative could work on.
@@ -147,16 +149,19 @@ private:
 }  // namespace
 
 bool bReadSpectrumCsv(const std::filesystem::path& path, const std::string& sName,
-                      CSpectrum& spectrum, CRunError& error) {
+                      CSpectrum& spectrum, std::string& sha256, CRunError& error) {
     std::error_code code;
     if (!std::filesystem::is_regular_file(path, code)) {
         error = {sName, "", "spectrum file not found"};
         return false;
     }
-    std::ifstream in(path);
-    if (!in) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!file || !(bytes << file.rdbuf())) {
         error = {sName, "", "spectrum file cannot be read"};
         return false;
     }
+    sha256 = sSha256Hex(bytes.str());
+    std::istringstream in(bytes.str());
     return CSpectrumReader(sName, error).bRead(in, spectrum);
 }

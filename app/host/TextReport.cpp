@@ -1,6 +1,7 @@
 // Aligned text: each column as wide as its widest cell, columns two blanks apart, a rule under the
 // header. Cells are printed as the lists hold them; only trailing blanks of a line are dropped.
 #include <algorithm>
+#include <sstream>
 
 #include "host/ReportWriters.h"
 
@@ -66,22 +67,45 @@ std::string sTable(const CTableBlock& table) {
     return text;
 }
 
+// A sentence wrapped at the report's width, words kept whole.
+std::string sWrapped(const std::string& sentence) {
+    constexpr size_t kWidth = 100;
+    std::string text;
+    std::string line;
+    std::istringstream words(sentence);
+    std::string word;
+    while (words >> word) {
+        if (!line.empty() && iDisplayWidth(line) + 1 + iDisplayWidth(word) > kWidth) {
+            text += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return text + line + "\n";
+}
+
 }  // namespace
 
 std::string sTextReport(const CReport& report) {
     std::string text = report.m_sTitle + "\n" + std::string(iDisplayWidth(report.m_sTitle), '=') +
                        "\n" + "Run file: " + report.m_sSource + "\n";
     for (const CReportSection& section : report.m_vSections) {
+        if (section.m_vBlocks.empty() && section.m_vsNotes.empty()) {
+            continue;
+        }
         text += "\n" + section.m_sTitle + "\n" + std::string(iDisplayWidth(section.m_sTitle), '-') +
                 "\n";
-        if (section.m_vBlocks.empty()) {
-            text += "(none)\n";
-        }
         for (size_t b = 0; b < section.m_vBlocks.size(); ++b) {
             if (b > 0) {
                 text += '\n';
             }
             text += sTable(section.m_vBlocks[b]);
+        }
+        if (!section.m_vsNotes.empty() && !section.m_vBlocks.empty()) {
+            text += '\n';
+        }
+        for (const std::string& note : section.m_vsNotes) {
+            text += sWrapped(note);
         }
     }
     return text;

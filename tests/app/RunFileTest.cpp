@@ -126,6 +126,8 @@ TEST(ReportFiles, PlotAxesTickAtRoundNumbersOverTheData) {
     plot.m_sXLabel = "Concentration (mg/L)";
     plot.m_sYLabel = "Abs";
     plot.m_vCurve = {{0.0, 0.0}, {8.7, 1.74}};  // x to 10 in steps of 2, y to 2.0 in steps of 0.5
+    plot.m_Window.vTake(0.0, 0.0);
+    plot.m_Window.vTake(8.7, 1.74);
     const std::string svg = sSvgPlot(plot, 600, 400);
     for (const char* tick :
          {">0</text>", ">2</text>", ">10</text>", ">0.0</text>", ">1.5</text>", ">2.0</text>"}) {
