@@ -9,9 +9,10 @@
 #include "views/UVUnknownList.h"
 #include "views/UnknownCalibList.h"
 
+using namespace photoquant;
+
 namespace {
 
-constexpr int kConcResult = 1;
 // The host's window: wide enough that no list needs scrolling sideways in a report.
 constexpr int kWindowWidth = 1200;
 constexpr int kListHeight = 400;
@@ -104,7 +105,7 @@ bool CQuantitationRun::bExecute(std::string& problem) {
 // calibrated range is flagged, not taken on trust.
 void CQuantitationRun::vDefaultLimitsToStandards() {
     CAnalysisSettings& settings = m_run.m_Settings;
-    if (m_run.m_vStandards.empty() || settings.m_iCalibType == 0 ||
+    if (m_run.m_vStandards.empty() || settings.m_iCalibType == kNoCalib ||
         (settings.m_bLowerLimitGiven && settings.m_bUpperLimitGiven)) {
         return;
     }
@@ -214,7 +215,7 @@ void CQuantitationRun::vMeasureStandards() {
 bool CQuantitationRun::bUsesStandardsCalibration() const {
     const CAnalysisSettings& settings = m_run.m_Settings;
     return settings.m_iResultType == kConcResult && !settings.m_bManualCalib &&
-           !m_run.m_vStandards.empty() && settings.m_iCalibType != 0;
+           !m_run.m_vStandards.empty() && settings.m_iCalibType != kNoCalib;
 }
 
 bool CQuantitationRun::bHasManualCurve() const {
@@ -233,7 +234,7 @@ CUVPhotometryData& CQuantitationRun::CurveDocument() const {
 }
 
 bool CQuantitationRun::bCalibrate(std::string& problem) {
-    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == 0) {
+    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == kNoCalib) {
         return true;
     }
     m_pStandards->vCalibrate();
@@ -268,7 +269,7 @@ void CQuantitationRun::vPrepareUnknowns() {
     unknowns.vSetConcRevision(settings.m_bAmountCorrection ? 1 : 0);
     unknowns.vSetResultType(settings.m_iResultType);
     unknowns.vSetRatioOperand(settings.m_iRatioOperand);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kKFactorCount; ++i) {
         unknowns.vSetKFactor(i, settings.m_dKFactor[static_cast<size_t>(i)]);
     }
     if (settings.m_bManualCalib) {
@@ -367,9 +368,9 @@ void CQuantitationRun::vAttachValidation() {
     const int Py = unknowns.iGetYPrecision();
     const int iWaveDecimals = unknowns.pGetInstParam()->iGetWaveDecimals();
     auto* pResult = new CPhotAccuracyResult;
-    std::vector<std::string> titles = {sModuleString(7)};
+    std::vector<std::string> titles = {sModuleString(kSampleHeader)};
     if (R > 1) {
-        titles.push_back(sModuleString(10));
+        titles.push_back(sModuleString(kReplicateHeader));
     }
     for (int w = 0; w < W; ++w) {
         titles.push_back(unknowns.GetYUnits() + "(" +

@@ -16,13 +16,6 @@
 #include "host/RunFile.h"
 #include "host/RunFileValueReader.h"
 
-constexpr int kWavelengthQuant = 0;
-constexpr int kRatioQuant = 4;
-constexpr int kReadingsResult = 0;
-constexpr int kConcResult = 1;
-constexpr int kRatioResult = 2;
-constexpr int kSegmentedCalib = 4;
-
 class CRunFileSectionReader : public CRunFileValueReader {
 public:
     // sSource names the run file in messages; spectrumDir holds its spectrum files.

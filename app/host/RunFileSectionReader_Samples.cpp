@@ -4,6 +4,8 @@
 #include "host/RunFileSectionReader.h"
 #include "host/SpectrumCsv.h"
 
+using namespace photoquant;
+
 namespace {
 
 const std::vector<std::string> kReadingUnitNames = {"%T", "Abs"};

@@ -8,6 +8,8 @@
 #include "host/RunFileFields.h"
 #include "photoquant.h"
 
+using photoquant::sFixed;
+
 namespace {
 
 std::string sLower(std::string text) {

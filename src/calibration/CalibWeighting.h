@@ -1,5 +1,6 @@
 #pragma once
-// Weighting of a polynomial calibration, and why a polynomial calibration could not be built.
+// The weights of a polynomial calibration's points (the weighting codes and the reasons a
+// calibration is refused are in document/QuantitationCodes.h).
 //
 // Over one decade of concentration the readings of a photometric calibration scatter about
 // equally; over several decades the scatter grows with the level, and an unweighted fit lets the
@@ -28,28 +29,9 @@
 #include <vector>
 
 #include "calibration/CalibrationPoint.h"
+#include "document/QuantitationCodes.h"
 
-namespace photoquant {
-
-// Weighting of a polynomial calibration (CUVStandardData::vSetWeighting).
-inline constexpr int kWeightNone = 0;
-inline constexpr int kWeightInverseConc = 1;            // 1/x
-inline constexpr int kWeightInverseConcSquared = 2;     // 1/x^2
-inline constexpr int kWeightInverseReading = 3;         // 1/y
-inline constexpr int kWeightInverseReadingSquared = 4;  // 1/y^2
-inline constexpr int kWeightInverseVariance = 5;        // 1/s^2 of each standard's replicates
-
-// Why the last polynomial calibration built no curve (CUVStandardData::iGetCalibRefusal).
-inline constexpr int kRefusalNone = 0;
-inline constexpr int kRefusalTooFewPoints = 1;         // fewer measured points than coefficients
-inline constexpr int kRefusalZeroConc = 2;             // a zero concentration under 1/x, 1/x^2
-inline constexpr int kRefusalZeroReading = 3;          // a zero reading under 1/y, 1/y^2
-inline constexpr int kRefusalTooFewReplicates = 4;     // a standard with one replicate, 1/s^2
-inline constexpr int kRefusalIdenticalReplicates = 5;  // a standard without spread, 1/s^2
-inline constexpr int kRefusalUnknownWeighting = 6;     // a weighting code outside 0..5
-inline constexpr int kRefusalFitFailed = 7;            // the points cannot tell the powers apart
-
-namespace detail {
+namespace photoquant::detail {
 
 // The normalised weights of the calibration points under a weighting, and the relative variance
 // the weighting assigns to a reading anywhere on the curve (an unknown's, say).
@@ -81,5 +63,4 @@ private:
     std::vector<CDoublePt> m_vStandardVariance;  // (concentration, s^2) by concentration, 1/s^2
 };
 
-}  // namespace detail
-}  // namespace photoquant
+}  // namespace photoquant::detail

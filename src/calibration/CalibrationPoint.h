@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "contracts/uikit/DoublePt.h"
+#include "document/QuantitationCodes.h"
 
 namespace photoquant {
 
@@ -25,7 +26,7 @@ inline std::vector<CDoublePt> FitPairs(const std::vector<CCalibrationPoint>& poi
     std::vector<CDoublePt> pairs;
     pairs.reserve(points.size());
     for (const CCalibrationPoint& point : points) {
-        if (iDirection == 1) {
+        if (iDirection == kConcFromReading) {
             pairs.emplace_back(point.dReading, point.dConc);
         } else {
             pairs.emplace_back(point.dConc, point.dReading);

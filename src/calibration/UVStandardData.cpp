@@ -10,14 +10,15 @@
 #include "contracts/numkit/LeastSquaresFit.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CUVStandardData, CUVPhotometryData)
 
-namespace {
+using namespace photoquant;
 
-constexpr int kSegmented = 4;
-constexpr UINT kStandardsName = 6;
+namespace {
 
 // Sorts by concentration, exchanging neighbours only when the later one is smaller: standards of
 // equal concentration keep the order in which they were measured.
@@ -90,9 +91,9 @@ void CUVStandardData::vClearCalibration() {
 
 void CUVStandardData::vCopyCalibration(CPhotParamsObj* pParams) {
     CUVPhotometryData::vCopyCalibration(pParams);
-    if (m_iQuantType == 3) {
+    if (m_iQuantType == kDerivativeQuant) {
         vCalculateDerivValues();
-    } else if (m_iQuantType == 1 || m_iQuantType == 2) {
+    } else if (bIsPeakQuant(m_iQuantType)) {
         vCalculatePeakValues();
     }
     vCalibrate();
@@ -121,10 +122,10 @@ int CUVStandardData::iAddPeakValues(CUVWaveData* pWaveData) {
 void CUVStandardData::vCalibrate() {
     // Results of an earlier calibration never stay on show under a new one.
     vClearCalibration();
-    m_iCalibRefusal = photoquant::kRefusalNone;
-    if (m_iCalibType >= 1 && m_iCalibType <= 3) {
+    m_iCalibRefusal = kRefusalNone;
+    if (bIsPolynomialCalib(m_iCalibType)) {
         vFitPolynomial(m_iCalibType);
-    } else if (m_iCalibType == kSegmented) {
+    } else if (m_iCalibType == kSegmentedCalib) {
         vBuildSegments();
     }
     vSetRangesFromData();
@@ -141,37 +142,36 @@ CCalibSegment* CUVStandardData::pNewSegment(int iOrder) const {
     return pSegment;
 }
 
-std::vector<photoquant::CCalibrationPoint> CUVStandardData::GetCalibrationPoints() const {
+std::vector<CCalibrationPoint> CUVStandardData::GetCalibrationPoints() const {
     // Every measured replicate enters the fit on its own; nothing is averaged.
-    std::vector<photoquant::CCalibrationPoint> points;
+    std::vector<CCalibrationPoint> points;
     for (int p = 0; p < m_iNumPts && bHasPoint(p); ++p) {
         if (bGetMeasured(p) != 0) {
             const CDoublePt& point = m_vPoints[static_cast<size_t>(p)];
             points.push_back({p, m_iNumRep > 0 ? p / m_iNumRep : 0, point.x, point.y});
         }
     }
-    vSortByConcentration(points,
-                         [](const photoquant::CCalibrationPoint& point) { return point.dConc; });
+    vSortByConcentration(points, [](const CCalibrationPoint& point) { return point.dConc; });
     return points;
 }
 
 void CUVStandardData::vFitPolynomial(int iOrder) {
-    const std::vector<photoquant::CCalibrationPoint> points = GetCalibrationPoints();
+    const std::vector<CCalibrationPoint> points = GetCalibrationPoints();
     if (static_cast<int>(points.size()) < iOrder + 1) {
-        m_iCalibRefusal = photoquant::kRefusalTooFewPoints;
+        m_iCalibRefusal = kRefusalTooFewPoints;
         return;
     }
-    const photoquant::detail::CCalibWeights weights(points, m_iWeighting);
-    if (weights.iGetRefusal() != photoquant::kRefusalNone) {
+    const detail::CCalibWeights weights(points, m_iWeighting);
+    if (weights.iGetRefusal() != kRefusalNone) {
         m_iCalibRefusal = weights.iGetRefusal();
         return;
     }
-    const std::vector<CDoublePt> pairs = photoquant::detail::FitPairs(points, m_iCalibOpt);
+    const std::vector<CDoublePt> pairs = detail::FitPairs(points, m_iCalibOpt);
     const CLeastSquaresFit fit(
         pairs.data(), static_cast<int>(pairs.size()), iOrder, m_bForceZero,
         weights.GetWeights().empty() ? nullptr : weights.GetWeights().data());
     if (fit.bIsValid() == 0) {
-        m_iCalibRefusal = photoquant::kRefusalFitFailed;
+        m_iCalibRefusal = kRefusalFitFailed;
         return;
     }
     CCalibSegment* pSegment = pNewSegment(iOrder);
@@ -217,7 +217,7 @@ void CUVStandardData::vBuildSegments() {
         }
     }
     vSortByConcentration(pairs, [](const CDoublePt& pair) { return pair.x; });
-    const bool bDirectionReading = m_iCalibOpt == 0;
+    const bool bDirectionReading = m_iCalibOpt == kReadingFromConc;
 
     if (m_bForceZero != 0 && !pairs.empty() && std::fabs(pairs.front().x) > kEpsilon) {
         const CDoublePt first = pairs.front();

@@ -89,12 +89,12 @@ private:
     CCalibSegment* pNewSegment(int iOrder) const;
     void vWriteCalibration(std::ostream& out, bool bWithFitRange) const;
 
-    int m_iCalibType = 1;  // 1-3 polynomial order, 4 segmented, 0 none
+    int m_iCalibType = photoquant::kFirstOrderCalib;  // 1-3 polynomial order, 4 segmented, 0 none
     int m_bForceZero = 0;
     CCalibList m_CalibList;
-    int m_iCalibOpt = 1;   // conversion direction of new segments
-    int m_iWeighting = 0;  // kWeightNone: the unweighted fit
-    int m_iCalibRefusal = 0;
+    int m_iCalibOpt = photoquant::kConcFromReading;  // conversion direction of new segments
+    int m_iWeighting = photoquant::kWeightNone;
+    int m_iCalibRefusal = photoquant::kRefusalNone;
     std::vector<double> m_vdPredictedConc;
     std::vector<double> m_vdDiff;
     std::vector<double> m_vdRelDiff;

@@ -44,7 +44,7 @@ CCalibrationStatistics::CCalibrationStatistics(const CUVStandardData& standards,
         m_iStatus = kStatisticsNoCalibration;
         return;
     }
-    if (m_iOrder < 1 || m_iOrder > CLeastSquaresFit::kMaxOrder) {
+    if (!bIsPolynomialCalib(m_iOrder)) {
         m_iStatus = kStatisticsNotPolynomial;
         return;
     }
@@ -193,8 +193,8 @@ void CCalibrationStatistics::vDiagnoseFit() {
     std::vector<CDoublePt> sums(m_vStandards.size());
     for (const CPointDiagnostics& point : m_vPoints) {
         CDoublePt& sum = sums[index.at(point.iStandard)];
-        sum.x += m_iDirection == 1 ? point.dReading : point.dConc;
-        sum.y += m_iDirection == 1 ? point.dConc : point.dReading;
+        sum.x += m_iDirection == kConcFromReading ? point.dReading : point.dConc;
+        sum.y += m_iDirection == kConcFromReading ? point.dConc : point.dReading;
     }
     for (size_t j = 0; j < m_vStandards.size(); ++j) {
         const double count = m_vStandards[j].iReplicates;
@@ -210,11 +210,11 @@ void CCalibrationStatistics::vFlagOutliers() {
         dOrNoValue(detail::dStudentQuantile(1.0 - kOutlierAlpha / (2.0 * n), looDf));
     m_dCookLimit = kCookFactor / n;
     for (CPointDiagnostics& point : m_vPoints) {
-        if (point.dStudentized != kNoValue && m_dStudentizedLimit != kNoValue &&
+        if (bHasValue(point.dStudentized) && bHasValue(m_dStudentizedLimit) &&
             std::fabs(point.dStudentized) > m_dStudentizedLimit) {
             point.bOutlier |= kOutlierStudentized;
         }
-        if (point.dCooksDistance != kNoValue && point.dCooksDistance > m_dCookLimit) {
+        if (bHasValue(point.dCooksDistance) && point.dCooksDistance > m_dCookLimit) {
             point.bOutlier |= kOutlierCook;
         }
     }

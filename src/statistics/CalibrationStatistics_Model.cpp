@@ -37,7 +37,7 @@ CModelTest FTest(double f, int df1, int df2, double level) {
 }  // namespace
 
 void CCalibrationStatistics::vTestModel(const std::vector<CCalibrationPoint>& points) {
-    if (m_iDirection == 1) {
+    if (m_iDirection == kConcFromReading) {
         const CLeastSquaresFit basis = ReadingOnConcentration(points, m_iOrder, true);
         if (basis.bIsValid() != 0) {
             vTestLackOfFit(points, basis);
@@ -86,7 +86,7 @@ void CCalibrationStatistics::vTestLackOfFit(const std::vector<CCalibrationPoint>
 
 void CCalibrationStatistics::vTestMandel(const std::vector<CCalibrationPoint>& points,
                                          const CLeastSquaresFit& line) {
-    if (m_iOrder != 1) {
+    if (m_iOrder != kFirstOrderCalib) {
         return;
     }
     const CLeastSquaresFit curve = ReadingOnConcentration(points, 2, true);
@@ -104,7 +104,7 @@ void CCalibrationStatistics::vTestMandel(const std::vector<CCalibrationPoint>& p
 }
 
 void CCalibrationStatistics::vComputeLimits(const std::vector<CCalibrationPoint>& points) {
-    const bool bOwnFit = m_iWeighting == kWeightNone && m_iDirection == 0;
+    const bool bOwnFit = m_iWeighting == kWeightNone && m_iDirection == kReadingFromConc;
     const std::optional<CLeastSquaresFit> refit =
         bOwnFit ? std::nullopt
                 : std::optional<CLeastSquaresFit>(ReadingOnConcentration(points, m_iOrder, false));
@@ -120,7 +120,7 @@ void CCalibrationStatistics::vComputeLimits(const std::vector<CCalibrationPoint>
     }
     m_Limits.bAvailable = 1;
     m_Limits.bOwnFit = bOwnFit ? 1 : 0;
-    m_Limits.bSlopeAtZero = m_iOrder > 1 ? 1 : 0;
+    m_Limits.bSlopeAtZero = m_iOrder > kFirstOrderCalib ? 1 : 0;
     m_Limits.dSlope = slope;
     m_Limits.dSigma = sigma;
     m_Limits.iDegreesOfFreedom = df;
@@ -129,7 +129,7 @@ void CCalibrationStatistics::vComputeLimits(const std::vector<CCalibrationPoint>
     m_Limits.dCriticalValue = kNoValue;
     m_Limits.dDetectionLimit = kNoValue;
     m_Limits.dQuantificationLimit = kNoValue;
-    if (m_iOrder == 1) {
+    if (m_iOrder == kFirstOrderCalib) {
         vComputeDinLimits(fit, sigma, slope);
     }
 }

@@ -23,7 +23,7 @@ CConcentrationInterval CCalibrationStatistics::ConcentrationAt(double dMeanReadi
     const double variance = m_dResidualSD * m_dResidualSD;
     const double sampleVariance = m_Weights->dRelativeVariance(x0, dMeanReading) / m;
     double conc_variance = 0.0;
-    if (m_iDirection == 1) {
+    if (m_iDirection == kConcFromReading) {
         // x0 = P(ȳ0): the prediction variance of the curve for the mean of m readings.
         conc_variance = variance * (sampleVariance + m_Fit->dGetVarianceFactor(dMeanReading));
     } else {
@@ -70,7 +70,7 @@ CSampleInterval CCalibrationStatistics::SampleIntervalWith(
     if (m_iStatus != kStatisticsReady) {
         return result;
     }
-    if (unknowns.bIsBlkOK() == 1 && unknowns.iGetSampleNo(iSample) == 0) {
+    if (unknowns.bIsBlkOK() == 1 && unknowns.iGetSampleNo(iSample) == kBlankSampleNo) {
         result.iStatus = kIntervalBlank;
         return result;
     }

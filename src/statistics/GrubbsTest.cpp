@@ -31,7 +31,7 @@ CGrubbsResult GrubbsTestAgainst(const std::vector<double>& values, double dCriti
     CGrubbsResult result;
     result.iCount = static_cast<int>(values.size());
     const auto isFinite = [](double v) { return std::isfinite(v); };
-    if (values.size() < 3 || dCritical == kNoValue ||
+    if (values.size() < 3 || !bHasValue(dCritical) ||
         !std::all_of(values.begin(), values.end(), isFinite)) {
         return result;
     }

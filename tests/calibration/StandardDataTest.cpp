@@ -9,6 +9,8 @@
 #include "contracts/scankit/UVWaveData.h"
 #include "document/PhotometricNumbers.h"
 
+using namespace photoquant;
+
 namespace {
 
 constexpr double kTol = 1e-9;
@@ -192,9 +194,9 @@ TEST(StandardData, CalibrationWithoutASegmentClearsTheResults) {
     auto doc = pMeasuredStandards({{1, {0.15}}, {2, {0.25}}, {3, {0.35}}}, 0);
     vCalibrateAs(*doc, 3, 0);  // three points cannot fix four coefficients
     EXPECT_TRUE(doc->pGetCalibList()->IsEmpty());
-    EXPECT_EQ(doc->iGetCalibRefusal(), photoquant::kRefusalTooFewPoints);
+    EXPECT_EQ(doc->iGetCalibRefusal(), kRefusalTooFewPoints);
     vCalibrateAs(*doc, 1, 0);
-    EXPECT_EQ(doc->iGetCalibRefusal(), photoquant::kRefusalNone);
+    EXPECT_EQ(doc->iGetCalibRefusal(), kRefusalNone);
     EXPECT_NEAR(doc->dGetBlkData(), 0.05, kTol);  // A = 0.05 + 0.1 c
     EXPECT_NEAR(doc->dGetPredictedConc(1), 2.0, kTol);
     for (const int iType : {3, 0}) {
@@ -255,10 +257,10 @@ TEST(StandardData, UnweightedFitIsTheFitOfEarlierReleasesBitForBit) {
           0x1.f501e4e80f833p-1, 0x1.ea4034fbf19afp-1}}};
     for (const CFrozen& fit : frozen) {
         auto doc = pMeasuredStandards(*fit.pStandards, fit.iDirection);
-        EXPECT_EQ(doc->iGetWeighting(), photoquant::kWeightNone);  // the default
+        EXPECT_EQ(doc->iGetWeighting(), kWeightNone);  // the default
         for (const bool bExplicit : {false, true}) {
             if (bExplicit) {
-                doc->vSetWeighting(photoquant::kWeightNone);
+                doc->vSetWeighting(kWeightNone);
             }
             vCalibrateAs(*doc, fit.iOrder, fit.bForceZero);
             const CCalibSegment& segment = Segment(*doc, 0);
@@ -274,13 +276,12 @@ TEST(StandardData, UnweightedFitIsTheFitOfEarlierReleasesBitForBit) {
 TEST(StandardData, AWeightingThatWouldBeInfiniteRefusesTheCalibrationAndSaysWhy) {
     // A reagent blank at concentration 0 reading 0.000, and standards of one replicate.
     const std::vector<CStandard> withBlank = {{0, {0.0}}, {1, {0.1}}, {2, {0.2}}};
-    const int cases[][2] = {
-        {photoquant::kWeightInverseConc, photoquant::kRefusalZeroConc},
-        {photoquant::kWeightInverseConcSquared, photoquant::kRefusalZeroConc},
-        {photoquant::kWeightInverseReading, photoquant::kRefusalZeroReading},
-        {photoquant::kWeightInverseReadingSquared, photoquant::kRefusalZeroReading},
-        {photoquant::kWeightInverseVariance, photoquant::kRefusalTooFewReplicates},
-        {9, photoquant::kRefusalUnknownWeighting}};
+    const int cases[][2] = {{kWeightInverseConc, kRefusalZeroConc},
+                            {kWeightInverseConcSquared, kRefusalZeroConc},
+                            {kWeightInverseReading, kRefusalZeroReading},
+                            {kWeightInverseReadingSquared, kRefusalZeroReading},
+                            {kWeightInverseVariance, kRefusalTooFewReplicates},
+                            {9, kRefusalUnknownWeighting}};
     for (const auto& [iWeighting, iRefusal] : cases) {
         auto doc = pMeasuredStandards(withBlank, 0);
         doc->vSetWeighting(iWeighting);
@@ -289,7 +290,7 @@ TEST(StandardData, AWeightingThatWouldBeInfiniteRefusesTheCalibrationAndSaysWhy)
         EXPECT_EQ(doc->iGetCalibRefusal(), iRefusal) << iWeighting;
     }
     auto identical = pMeasuredStandards({{1, {0.1, 0.1}}, {2, {0.2, 0.21}}}, 0);
-    identical->vSetWeighting(photoquant::kWeightInverseVariance);
+    identical->vSetWeighting(kWeightInverseVariance);
     vCalibrateAs(*identical, 1, 0);
-    EXPECT_EQ(identical->iGetCalibRefusal(), photoquant::kRefusalIdenticalReplicates);
+    EXPECT_EQ(identical->iGetCalibRefusal(), kRefusalIdenticalReplicates);
 }

@@ -6,7 +6,7 @@
 #include "photoquant.h"
 
 int main() {
-    const std::string text = sModuleString(17);
+    const std::string text = photoquant::sModuleString(photoquant::kPhotometryText);
     std::cout << "photoquant found: " << text << '\n';
 
     // Standards of 0 to 12 reading 2.1 to 24.7: the slope's standard error is 0.0409.

@@ -139,7 +139,7 @@ TEST(ReferenceValues, EveryFigureAgreesWithStatsmodels) {
             actual.insert(actual.end(), {limits.dCriticalValue, limits.dDetectionLimit,
                                          limits.dQuantificationLimit});
         } else {
-            EXPECT_EQ(limits.dDetectionLimit, kNoValue);
+            EXPECT_EQ(limits.dDetectionLimit, photoquant::kNoValue);
         }
         actual.insert(actual.end(), {limits.dIchDetectionLimit, limits.dIchQuantificationLimit});
         ASSERT_EQ(actual.size(), ref.size());
