@@ -196,6 +196,7 @@ void CQuantitationRun::vMeasureStandards() {
     const CAnalysisSettings& settings = m_run.m_Settings;
     standards.vSetCalibType(settings.m_iCalibType);
     standards.vSetForceZero(settings.m_bForceZero);
+    standards.vSetWeighting(settings.m_iWeighting);
     if (settings.m_iDirection) {
         standards.vSetCalibOpt(*settings.m_iDirection);
     }
@@ -238,10 +239,13 @@ bool CQuantitationRun::bCalibrate(std::string& problem) {
         return true;
     }
     m_pStandards->vCalibrate();
+    if (m_run.m_Settings.m_bRemoveOutliers) {
+        vRemoveOutliers();
+    }
+    vJudgeCalibration();
     if (bUsesStandardsCalibration() && m_pStandards->pGetCalibList()->GetSize() == 0) {
-        problem = m_run.m_sSource +
-                  ": the standards give no calibration curve: too few measured points for the "
-                  "calibration type";
+        problem = m_run.m_sSource + ": the standards give no calibration curve: " +
+                  sCalibrationRefusal(m_pStandards->iGetCalibRefusal());
         return false;
     }
     return true;

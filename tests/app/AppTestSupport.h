@@ -81,9 +81,11 @@ struct CExecutedRun {
     std::unique_ptr<CQuantitationRun> m_pRun;
     std::string m_sProblem;
 
-    explicit CExecutedRun(const std::string& exampleName) {
+    // An example by its name, or any run file by its path.
+    explicit CExecutedRun(const std::string& example) {
         CRunError error;
-        if (!bReadRunFile(sExample(exampleName), m_File, error)) {
+        const bool bPath = example.find('/') != std::string::npos;
+        if (!bReadRunFile(bPath ? example : sExample(example), m_File, error)) {
             m_sProblem = error.sMessage();
             return;
         }

@@ -52,9 +52,9 @@ TEST(BadInput, EachFaultOfARunFileIsNamedWithItsPlaceAndNothingIsWritten) {
          "/method/replicates: expected a whole number, found the text \"three\""},
         {"unknown field", sRun(kMethod + R"(, "replicate": 2)", "[[40]]"),
          "/method/replicate: unknown field (known here: quantitation, wavelengths, replicates, "
-         "calibration, force_through_zero, direction, limits, unit, decimals, statistics, "
-         "statistics_group, result, k_factors, operand, manual_calibration, path_length, "
-         "path_length_correction, peak, derivative, stage)"},
+         "calibration, force_through_zero, direction, weighting, calibration_statistics, "
+         "limits, unit, decimals, statistics, statistics_group, result, k_factors, operand, "
+         "manual_calibration, path_length, path_length_correction, peak, derivative, stage)"},
         {"readings per point against wavelengths", sRun(kMethod, "[[40, 50]]"),
          "/standards/0/readings/0: expected 1 reading (one per wavelength), found 2"},
         {"readings against replicates", sRun(kMethod, "[[40], [41]]"),
