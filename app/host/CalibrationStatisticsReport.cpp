@@ -418,10 +418,14 @@ std::string sResultWithInterval(const CReportInput& in, const CSampleOutcome& sa
     if (interval.iStatus != kIntervalReady || pStatistics == nullptr) {
         return {};
     }
+    // The half width to two significant digits, the result to the same last decimal (to the
+    // method's decimals where the curve leaves no scatter at all).
     const CUVUnknownData& unknowns = in.m_run.Unknowns();
-    return sFixed(interval.dConc, unknowns.iGetConcPrecision()) + " \u00b1 " +
-           sSignificant((interval.dUpper - interval.dLower) / 2.0, kSpreadDigits) + " " +
-           unknowns.GetConcUnit() + " (" + sPercent(pStatistics->GetSettings().dConfidence) + ")";
+    const double halfWidth = (interval.dUpper - interval.dLower) / 2.0;
+    return (halfWidth > 0.0 ? sToPrecisionOf(interval.dConc, halfWidth, kSpreadDigits)
+                            : sFixed(interval.dConc, unknowns.iGetConcPrecision())) +
+           " \u00b1 " + sSignificant(halfWidth, kSpreadDigits) + " " + unknowns.GetConcUnit() +
+           " (" + sPercent(pStatistics->GetSettings().dConfidence) + ")";
 }
 
 CReportSection CalibrationStatisticsSection(const CReportInput& in) {

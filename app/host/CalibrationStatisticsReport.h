@@ -21,9 +21,9 @@ std::string sStandardPointLabel(const CUVStandardData& standards, int iPoint);
 std::map<int, std::string> FlaggedStandardPoints(
     const photoquant::CCalibrationStatistics& statistics);
 
-// "2.527 ± 0.027 mg/L (95 %)": the sample's result (the concentration of its mean reading, with
-// the method's decimals) and the half width of its interval to two significant digits; empty
-// where the sample has no interval.
+// "2.527 ± 0.025 mg/L (95 %)": the half width of the sample's interval to two significant digits
+// and its result (the concentration of its mean reading) to the same last decimal; empty where the
+// sample has no interval.
 std::string sResultWithInterval(const CReportInput& in, const CSampleOutcome& sample);
 
 // The section, present in every report: where the run has no statistics it says why.

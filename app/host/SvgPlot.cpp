@@ -395,6 +395,9 @@ void vAvoidMarks(const CPlotFrame& frame, const CCalibrationPlot& plot, CLabelPl
     for (const CDoublePt& mean : plot.m_vMeans) {
         labels.vAvoid(frame.dX(mean.x), frame.dY(mean.y), 5.0);
     }
+    for (const CPlotMarker& removed : plot.m_vRemoved) {
+        labels.vAvoid(frame.dX(removed.m_dX) + offset, frame.dY(removed.m_dY), 5.0);
+    }
     for (const CPlotMarker& unknown : plot.m_vUnknowns) {
         if (frame.bInside(unknown.m_dX, unknown.m_dY)) {
             labels.vAvoid(frame.dX(unknown.m_dX), frame.dY(unknown.m_dY), 8.0);
@@ -524,9 +527,11 @@ std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height) {
     }
     svg += sPolyline(frame, plot.m_vCurve, "curve");
     svg += sStandards(frame, plot);
+    // A removed replicate sits among the replicates, beside its standard's mean.
+    const double offset = plot.m_vMeans.empty() ? 0.0 : kReplicateOffset;
     for (const CPlotMarker& removed : plot.m_vRemoved) {
         if (frame.bInside(removed.m_dX, removed.m_dY)) {
-            svg += sCross(frame.dX(removed.m_dX), frame.dY(removed.m_dY),
+            svg += sCross(frame.dX(removed.m_dX) + offset, frame.dY(removed.m_dY),
                           removed.m_sLabel + ": removed");
         }
     }
