@@ -23,7 +23,6 @@
 // figures of the fit it was flagged in.
 struct CRemovedPoint {
     photoquant::CPointDiagnostics m_Point;
-    int m_iReplicate = 0;
     double m_dStudentizedLimit = photoquant::kNoValue;  // the Bonferroni limit of that fit
     photoquant::CGrubbsResult m_Grubbs;  // of its standard's replicates, the point the suspect
     bool m_bByGrubbs = false;

@@ -20,12 +20,11 @@ CStatisticsSettings StatisticsSettings(const CRunFile& run) {
 }
 
 // The outliers of a fit, in the order of the standards' points.
-std::vector<CRemovedPoint> Outliers(const CCalibrationStatistics& statistics, int R) {
+std::vector<CRemovedPoint> Outliers(const CCalibrationStatistics& statistics) {
     std::vector<CRemovedPoint> outliers;
     for (const CPointDiagnostics& point : statistics.GetPoints()) {
         CRemovedPoint removed;
         removed.m_Point = point;
-        removed.m_iReplicate = point.iPoint % R;
         removed.m_dStudentizedLimit = statistics.dGetStudentizedLimit();
         for (const CStandardSummary& standard : statistics.GetStandards()) {
             if (standard.iStandard == point.iStandard) {
@@ -51,7 +50,7 @@ void CQuantitationRun::vRemoveOutliers() {
     if (first.iGetStatus() != kStatisticsReady) {
         return;
     }
-    std::vector<CRemovedPoint> outliers = Outliers(first, standards.iGetNumRep());
+    std::vector<CRemovedPoint> outliers = Outliers(first);
     if (outliers.empty()) {
         return;
     }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -69,6 +70,24 @@ inline CProgramResult RunProgram(const std::string& arguments) {
     result.m_sOut = sFileText(out);
     result.m_sErr = sFileText(err);
     return result;
+}
+
+inline bool bHas(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+inline size_t iOccurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// The text report with every gap between columns closed to two blanks, so that a line reads the
+// same whatever the widths of the other rows.
+inline std::string sCompact(const std::string& text) {
+    return std::regex_replace(text, std::regex(" {2,}"), "  ");
 }
 
 inline std::string sExample(const std::string& name) {

@@ -11,20 +11,10 @@ using namespace photoquant;
 
 namespace {
 
-// The text report with every gap between columns closed to two blanks, so that a line reads the
-// same whatever the widths of the other rows.
-std::string sCompact(const std::string& text) {
-    return std::regex_replace(text, std::regex(" {2,}"), "  ");
-}
-
 std::string sReportOf(const std::string& example) {
     const CProgramResult result = RunProgram("run '" + sExample(example) + "'");
     EXPECT_EQ(result.m_iExit, 0) << result.m_sErr;
     return sCompact(result.m_sOut);
-}
-
-bool bHas(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 }  // namespace

@@ -49,14 +49,6 @@ void vExpectRelative(double value, double reference, const std::string& what) {
     EXPECT_NEAR(value, reference, 1e-8 * std::abs(reference)) << what;
 }
 
-bool bHas(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-std::string sCompact(const std::string& text) {
-    return std::regex_replace(text, std::regex(" {2,}"), "  ");
-}
-
 // The built-in example with one more run-file setting in its method, or a reading replaced.
 std::filesystem::path WriteVariant(const CScratchDir& dir, const std::string& methodFields,
                                    const std::string& from = "", const std::string& to = "") {
@@ -129,12 +121,7 @@ TEST(StatisticsReport, BuiltInExampleFiguresAgreeWithAnIndependentFit) {
     // The residual plot rings the two flagged points (and the legend's sample).
     const std::string svg = sSvgResidualPlot(report.m_Residuals, 380, 450);
     EXPECT_EQ(std::regex_search(svg, std::regex("Fe 8, replicate 3: Cook's distance")), true);
-    size_t rings = 0;
-    for (size_t at = svg.find("class=\"flaggedpoint\""); at != std::string::npos;
-         at = svg.find("class=\"flaggedpoint\"", at + 1)) {
-        ++rings;
-    }
-    EXPECT_EQ(rings, 3u);
+    EXPECT_EQ(iOccurrences(svg, "class=\"flaggedpoint\""), 3u);
 }
 
 TEST(StatisticsReport, RunFileSettingsWeightTheCurveSetTheLevelAndRemoveOutliers) {
