@@ -6,13 +6,15 @@
 #include <limits>
 #include <sstream>
 
+#include "host/MessageText.h"
 #include "host/ReportWriters.h"
 
 namespace {
 
+// Markup characters as entities; control characters, which a page may not hold, as U+FFFD.
 std::string sEscaped(const std::string& text) {
     std::string escaped;
-    for (char c : text) {
+    for (char c : sPrintable(text, EUnprintable::kReplace)) {
         switch (c) {
             case '&':
                 escaped += "&amp;";

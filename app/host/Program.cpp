@@ -1,7 +1,11 @@
 #include "host/Program.h"
 
+#include <sstream>
+
 #include <CLI/CLI.hpp>
 
+#include "host/InputFiles.h"
+#include "host/MessageText.h"
 #include "host/OutputFiles.h"
 #include "host/QuantitationRun.h"
 #include "host/ReportWriters.h"
@@ -33,59 +37,86 @@ struct COptions {
     bool m_bRun = false;
 };
 
-// The output files of a report: every list as DIR/NAME.csv, the page as the HTML file.
-CFileContents OutputFiles(const COptions& options, const CReport& report) {
-    CFileContents files;
-    if (!options.m_sCsvDir.empty()) {
-        for (const CNamedList& list : report.m_vLists) {
-            files.emplace_back(std::filesystem::path(options.m_sCsvDir) / (list.m_sName + ".csv"),
-                               sCsvTable(list.m_Table));
-        }
-    }
-    if (!options.m_sHtmlFile.empty()) {
-        files.emplace_back(options.m_sHtmlFile, sHtmlReport(report));
-    }
-    return files;
+// The profile entry of the calibration option: the conversion direction of every calibration.
+constexpr UINT kProfileSectionText = 81;  // "Default"
+constexpr UINT kProfileEntryText = 80;    // "Photometry Calibration Type"
+
+int iComplain(std::ostream& err, const std::string& problem, int status) {
+    err << "photoquant: " << sPrintable(problem) << "\n";
+    return status;
 }
 
-bool bPrepareCsvDir(const std::string& dir, std::string& problem) {
-    if (dir.empty()) {
-        return true;
+// Every file the run reads; none of them may be the target of an output.
+std::vector<std::filesystem::path> InputFiles(const COptions& options, const CRunFile& run) {
+    std::vector<std::filesystem::path> inputs = run.m_vSpectrumFiles;
+    if (options.m_bRun) {
+        inputs.emplace_back(options.m_sRunFile);
     }
-    std::error_code code;
-    std::filesystem::create_directories(dir, code);
-    if (code || !std::filesystem::is_directory(dir, code)) {
-        problem = dir + ": cannot make the CSV folder: " +
-                  (code ? code.message() : std::string("not a folder"));
+    if (!options.m_sProfile.empty()) {
+        inputs.emplace_back(options.m_sProfile);
+    }
+    return inputs;
+}
+
+// The profile must be a readable text file whose calibration option, when it has one, is one of
+// the two conversion directions: any other value would turn every concentration into "*****".
+bool bLoadProfile(const std::string& path, std::string& problem) {
+    std::string text;
+    if (!bReadRegularFile(path, ELinks::kFollow, text, problem)) {
+        problem = path + ": the profile cannot be read: " + problem;
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) {
+        problem = path + ": the profile is not a text file";
+        return false;
+    }
+    if (AfxGetApp()->SetProfileFile(path) == FALSE) {
+        problem = path + ": the profile cannot be read";
+        return false;
+    }
+    const std::string section = sModuleString(kProfileSectionText);
+    const std::string entry = sModuleString(kProfileEntryText);
+    const std::string option = AfxGetApp()->GetProfileString(section, entry, "1");
+    if (option != "0" && option != "1") {
+        problem = path + ": [" + section + "] " + entry +
+                  ": the calibration option is 0 (reading from concentration) or 1 "
+                  "(concentration from reading), found " +
+                  sQuoted(option);
         return false;
     }
     return true;
 }
 
 int iRun(const COptions& options, std::ostream& out, std::ostream& err) {
-    if (!options.m_sProfile.empty() && AfxGetApp()->SetProfileFile(options.m_sProfile) == FALSE) {
-        err << "photoquant: " << options.m_sProfile << ": the profile cannot be read\n";
-        return kExitBadInput;
+    std::string problem;
+    if (!options.m_sProfile.empty() && !bLoadProfile(options.m_sProfile, problem)) {
+        return iComplain(err, problem, kExitBadInput);
     }
     CRunFile run;
     CRunError error;
     const bool bRead = options.m_bRun ? bReadRunFile(options.m_sRunFile, run, error)
                                       : bReadBuiltinExample(run, error);
     if (!bRead) {
-        err << "photoquant: " << error.sMessage() << "\n";
-        return kExitBadInput;
+        return iComplain(err, error.sMessage(), kExitBadInput);
+    }
+    CReport report;
+    const std::vector<COutputFile> outputs =
+        ReportFiles(options.m_sCsvDir, options.m_sHtmlFile, report);
+    switch (eCheckOutputs(outputs, InputFiles(options, run), problem)) {
+        case EOutputCheck::kClash:
+            return iComplain(err, problem, kExitBadInput);
+        case EOutputCheck::kUnusable:
+            return iComplain(err, problem, kExitRunFailed);
+        case EOutputCheck::kOk:
+            break;
     }
     CQuantitationRun quantitation(run);
-    std::string problem;
     if (!quantitation.bExecute(problem)) {
-        err << "photoquant: " << problem << "\n";
-        return kExitRunFailed;
+        return iComplain(err, problem, kExitRunFailed);
     }
-    const CReport report = quantitation.Report();
-    if (!bPrepareCsvDir(options.m_sCsvDir, problem) ||
-        !bWriteFilesWhole(OutputFiles(options, report), problem)) {
-        err << "photoquant: " << problem << "\n";
-        return kExitRunFailed;
+    report = quantitation.Report();
+    if (!bWriteOutputs(outputs, problem)) {
+        return iComplain(err, problem, kExitRunFailed);
     }
     out << sTextReport(report);
     return kExitOk;
@@ -98,14 +129,22 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
     app.footer(kExamples);
     app.set_version_flag("--version", std::string("photoquant ") + PHOTOQUANT_VERSION);
     COptions options;
+    const CLI::Validator named(
+        [](const std::string& value) {
+            return value.empty() ? std::string("an empty name names no file") : std::string();
+        },
+        "");
     app.add_option("--csv", options.m_sCsvDir, "Write every list as a CSV file into DIR")
-        ->option_text("DIR");
+        ->option_text("DIR")
+        ->check(named);
     app.add_option("--html", options.m_sHtmlFile,
                    "Write the report as one HTML page with a plot of the calibration")
-        ->option_text("FILE");
+        ->option_text("FILE")
+        ->check(named);
     app.add_option("--profile", options.m_sProfile,
                    "INI file of the application profile, holding the calibration option")
-        ->option_text("FILE");
+        ->option_text("FILE")
+        ->check(named);
     CLI::App* pRun = app.add_subcommand("run", "Run the quantitation described by a run file");
     pRun->add_option("FILE", options.m_sRunFile, "The run file (JSON)")->required();
     pRun->fallthrough();
@@ -113,7 +152,13 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e, out, err);
+        // The command line's own words come back in the message: escaped, line by line.
+        std::ostringstream message;
+        const int code = app.exit(e, out, message);
+        std::istringstream lines(message.str());
+        for (std::string line; std::getline(lines, line);) {
+            err << sPrintable(line) << "\n";
+        }
         return code == 0 ? kExitOk : kExitBadInput;
     }
     options.m_bRun = pRun->parsed();

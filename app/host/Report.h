@@ -24,6 +24,10 @@ struct CReportSection {
     std::vector<CTableBlock> m_vBlocks;
 };
 
+// The lists every report carries, by the names their CSV files take, in report order.
+inline const std::vector<std::string> kReportListNames = {"standards", "standards-calibration",
+                                                          "unknowns", "unknowns-calibration"};
+
 // A list view's content under the name its CSV file takes.
 struct CNamedList {
     std::string m_sName;

@@ -2,8 +2,11 @@
 // The three renderings of a report: aligned text for a terminal, one CSV file per list (RFC 4180:
 // fields with a comma, quote or line break quoted, quotes doubled, lines ending in CR LF) and one
 // self-contained HTML page with the tables and an SVG plot of the calibration.
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "host/OutputFiles.h"
 #include "host/Report.h"
 
 std::string sTextReport(const CReport& report);
@@ -11,3 +14,10 @@ std::string sCsvTable(const CTableBlock& table);
 std::string sHtmlReport(const CReport& report);
 // The calibration plot as an SVG element, sized width x height pixels.
 std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height);
+
+// The files of a report besides the text on the terminal: every list as csvDir/NAME.csv (the
+// folder made when missing), the page as htmlFile; an empty path asks for none. Their contents are
+// written from the report when the files are written, so that their locations can be checked
+// before the run fills the report.
+std::vector<COutputFile> ReportFiles(const std::filesystem::path& csvDir,
+                                     const std::filesystem::path& htmlFile, const CReport& report);
