@@ -90,18 +90,20 @@ bool bFolderUsable(const COutputFile& output, const CTarget& target, std::string
 
 // Nothing is there, a file, or a link (which is replaced, never written through).
 bool bFileUsable(const COutputFile& output, const CTarget& target, std::string& problem) {
-    struct stat info {};
     const fs::path path = target.Path();
-    if (::lstat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode)) {
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0 || S_ISREG(entry.st_mode)) {
         return true;
     }
-    const bool bLinkToFolder =
-        S_ISLNK(info.st_mode) && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-    if (S_ISDIR(info.st_mode) || bLinkToFolder) {
+    struct stat behind {};
+    const bool bLink = S_ISLNK(entry.st_mode);
+    const bool bFolder = S_ISDIR(entry.st_mode) ||
+                         (bLink && ::stat(path.c_str(), &behind) == 0 && S_ISDIR(behind.st_mode));
+    if (bFolder) {
         problem = output.m_Path.string() + ": is a folder; a file is due here";
         return false;
     }
-    if (!S_ISLNK(info.st_mode)) {
+    if (!bLink) {
         problem = output.m_Path.string() + ": not a regular file";
         return false;
     }

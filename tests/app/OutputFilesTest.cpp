@@ -95,7 +95,7 @@ TEST(OutputFiles, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
     const auto out = dir.Path() / "out";
     fs::create_directory(out);
     // Links at the names a temporary of each output took before (target.tmp-PID-INDEX), for the
-    // process ids the program is likely to get next.
+    // process ids the program is likely to get next, and one at the page's own name.
     long lastPid = ::getpid();
     std::ifstream("/proc/sys/kernel/ns_last_pid") >> lastPid;
     std::vector<fs::path> targets;
@@ -109,7 +109,8 @@ TEST(OutputFiles, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
                                            std::to_string(i));
         }
     }
-    const auto outside = Snapshot(dir.Path());
+    fs::create_symlink(victim, targets.back());  // a link at a target's own name is replaced
+    auto outside = Snapshot(dir.Path());
     const CProgramResult result =
         RunProgram("--csv " + sQuotedPath(out) + " --html " + sQuotedPath(targets.back()));
     ASSERT_EQ(result.m_iExit, 0) << result.m_sErr;
@@ -120,6 +121,7 @@ TEST(OutputFiles, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
     auto after = Snapshot(dir.Path());
     for (const fs::path& target : targets) {
         after.erase(target.string());
+        outside.erase(target.string());
     }
     EXPECT_EQ(after, outside) << "only the outputs are new; no temporary is left";
 }
