@@ -125,13 +125,16 @@ void vRunAndWrite(const std::string& text, const CScratch& scratch) {
         FUZZ_REQUIRE(!problem.empty());
         return;
     }
-    CReport report;
-    const std::vector<COutputFile> files = scratch.Files(report);
-    scratch.vPlantLinks(files);
-    FUZZ_REQUIRE(eCheckOutputs(files, run.m_vSpectrumFiles, problem) == EOutputCheck::kOk);
-    report = quantitation.Report();
+    const CReport report = quantitation.Report();
     volatile size_t sink = sTextReport(report).size();
     sink = sink + 1;
+    const std::vector<COutputFile> files = scratch.Files(report);
+    scratch.vPlantLinks(files);
+    std::vector<std::filesystem::path> inputs;
+    for (const CInputFile& input : run.m_vInputs) {
+        inputs.push_back(input.m_Path);
+    }
+    FUZZ_REQUIRE(eCheckOutputs(files, inputs, problem) == EOutputCheck::kOk);
     FUZZ_REQUIRE(bWriteOutputs(files, problem));
     FUZZ_REQUIRE(scratch.bOnlyTheseFiles(files));
 }

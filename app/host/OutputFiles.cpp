@@ -31,24 +31,31 @@ struct CTarget {
     fs::path Path() const { return m_Folder / m_sName; }
 };
 
+// A folder as an absolute path, links resolved as far as it exists, without a trailing separator;
+// shown names the output in a message.
+bool bAbsoluteFolder(const fs::path& shown, const fs::path& folder, fs::path& absolute,
+                     std::string& problem) {
+    std::error_code code;
+    absolute = fs::weakly_canonical(fs::absolute(folder, code), code);
+    if (code) {
+        problem = shown.string() + ": " + code.message();
+        return false;
+    }
+    if (!absolute.has_filename() && absolute.has_relative_path()) {
+        absolute = absolute.parent_path();
+    }
+    return true;
+}
+
 bool bTarget(const fs::path& path, CTarget& target, std::string& problem) {
     const fs::path name = path.filename();
     if (name.empty() || name == "." || name == "..") {
         problem = path.string() + ": names a folder; a file is due here";
         return false;
     }
-    std::error_code code;
-    const fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    target.m_Folder = fs::weakly_canonical(fs::absolute(parent, code), code);
-    if (code) {
-        problem = path.string() + ": " + code.message();
-        return false;
-    }
-    if (!target.m_Folder.has_filename() && target.m_Folder.has_relative_path()) {
-        target.m_Folder = target.m_Folder.parent_path();  // a trailing separator
-    }
     target.m_sName = name.string();
-    return true;
+    const fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    return bAbsoluteFolder(path, parent, target.m_Folder, problem);
 }
 
 // The file a path leads to, links followed, as the system knows it.
@@ -63,26 +70,27 @@ bool bFileId(const fs::path& path, CFileId& id) {
     return true;
 }
 
-// The folder exists, or the deepest part of it that exists is a folder when the output may make
-// the rest; either way the program may write there.
-bool bFolderUsable(const COutputFile& output, const CTarget& target, std::string& problem) {
-    fs::path folder = target.m_Folder;
+// The folder exists, or the deepest part of it that exists is a folder when the rest may be made;
+// either way the program may write there. shown names the output in the message.
+bool bFolderUsable(const fs::path& shown, const fs::path& wanted, bool bMake,
+                   std::string& problem) {
+    fs::path folder = wanted;
     struct stat info {};
     while (::stat(folder.c_str(), &info) != 0) {
         const int error = errno;
-        if (error != ENOENT || !output.m_bMakeFolder || folder == folder.parent_path()) {
-            problem = output.m_Path.string() + ": " +
+        if (error != ENOENT || !bMake || folder == folder.parent_path()) {
+            problem = shown.string() + ": " +
                       (error == ENOENT ? "its folder does not exist" : sCause(error));
             return false;
         }
         folder = folder.parent_path();
     }
     if (!S_ISDIR(info.st_mode)) {
-        problem = output.m_Path.string() + ": " + folder.string() + " is not a folder";
+        problem = shown.string() + ": " + folder.string() + " is not a folder";
         return false;
     }
     if (::access(folder.c_str(), W_OK | X_OK) != 0) {
-        problem = output.m_Path.string() + ": the program may not write in " + folder.string();
+        problem = shown.string() + ": the program may not write in " + folder.string();
         return false;
     }
     return true;
@@ -333,11 +341,19 @@ EOutputCheck eCheckOutputs(const std::vector<COutputFile>& outputs,
                       input->second.string() + "); an output never replaces an input";
             return EOutputCheck::kClash;
         }
-        if (!bFolderUsable(output, target, problem) || !bFileUsable(output, target, problem)) {
+        if (!bFolderUsable(output.m_Path, target.m_Folder, output.m_bMakeFolder, problem) ||
+            !bFileUsable(output, target, problem)) {
             return EOutputCheck::kUnusable;
         }
     }
     return EOutputCheck::kOk;
+}
+
+EOutputCheck eCheckOutputFolder(const std::filesystem::path& folder, std::string& problem) {
+    fs::path absolute;
+    const bool bUsable = bAbsoluteFolder(folder, folder, absolute, problem) &&
+                         bFolderUsable(folder, absolute, true, problem);
+    return bUsable ? EOutputCheck::kOk : EOutputCheck::kUnusable;
 }
 
 bool bWriteOutputs(const std::vector<COutputFile>& outputs, std::string& problem) {

@@ -34,5 +34,8 @@ enum class EOutputCheck {
 // profile). On a fault, problem names the output and what is wrong.
 EOutputCheck eCheckOutputs(const std::vector<COutputFile>& outputs,
                            const std::vector<std::filesystem::path>& inputs, std::string& problem);
+// Checks a folder that outputs will go into: it exists, or the deepest part of it that exists is a
+// folder in which the program may write.
+EOutputCheck eCheckOutputFolder(const std::filesystem::path& folder, std::string& problem);
 // Writes every file, or none; on failure, problem names the output and the cause.
 bool bWriteOutputs(const std::vector<COutputFile>& outputs, std::string& problem);

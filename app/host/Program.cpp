@@ -27,7 +27,8 @@ constexpr const char* kExamples =
     "                                               with CSV lists and an HTML page\n"
     "  photoquant --profile lab.ini run my-run.json the calibration option of lab.ini\n"
     "\n"
-    "Exit status: 0 success, 1 the run failed, 2 bad usage or a bad run file.";
+    "Exit status: 0 success, 1 the run failed or an output could not be written, 2 bad usage,\n"
+    "a bad run file or profile, or an output that would replace an input.";
 
 struct COptions {
     std::string m_sRunFile;
@@ -48,14 +49,36 @@ int iComplain(std::ostream& err, const std::string& problem, int status) {
 
 // Every file the run reads; none of them may be the target of an output.
 std::vector<std::filesystem::path> InputFiles(const COptions& options, const CRunFile& run) {
-    std::vector<std::filesystem::path> inputs = run.m_vSpectrumFiles;
-    if (options.m_bRun) {
-        inputs.emplace_back(options.m_sRunFile);
+    std::vector<std::filesystem::path> inputs;
+    for (const CInputFile& input : run.m_vInputs) {
+        if (!input.m_Path.empty()) {
+            inputs.push_back(input.m_Path);
+        }
     }
     if (!options.m_sProfile.empty()) {
         inputs.emplace_back(options.m_sProfile);
     }
     return inputs;
+}
+
+// An output that names an input is the user's mistake; one that cannot be written fails the run.
+int iOutputCheckFailed(EOutputCheck check, const std::string& problem, std::ostream& err) {
+    return iComplain(err, problem, check == EOutputCheck::kClash ? kExitBadInput : kExitRunFailed);
+}
+
+// What is known of the outputs before the run: the CSV folder and the page. The tables a report
+// has are known once it is made; they are checked then, before any file is written.
+EOutputCheck eCheckBeforeRun(const COptions& options,
+                             const std::vector<std::filesystem::path>& inputs,
+                             std::string& problem) {
+    if (!options.m_sCsvDir.empty()) {
+        const EOutputCheck folder = eCheckOutputFolder(options.m_sCsvDir, problem);
+        if (folder != EOutputCheck::kOk) {
+            return folder;
+        }
+    }
+    const CReport none;
+    return eCheckOutputs(ReportFiles({}, options.m_sHtmlFile, none), inputs, problem);
 }
 
 // The profile must be a readable text file whose calibration option, when it has one, is one of
@@ -99,22 +122,23 @@ int iRun(const COptions& options, std::ostream& out, std::ostream& err) {
     if (!bRead) {
         return iComplain(err, error.sMessage(), kExitBadInput);
     }
-    CReport report;
-    const std::vector<COutputFile> outputs =
-        ReportFiles(options.m_sCsvDir, options.m_sHtmlFile, report);
-    switch (eCheckOutputs(outputs, InputFiles(options, run), problem)) {
-        case EOutputCheck::kClash:
-            return iComplain(err, problem, kExitBadInput);
-        case EOutputCheck::kUnusable:
-            return iComplain(err, problem, kExitRunFailed);
-        case EOutputCheck::kOk:
-            break;
+    const std::vector<std::filesystem::path> inputs = InputFiles(options, run);
+    EOutputCheck check = eCheckBeforeRun(options, inputs, problem);
+    if (check != EOutputCheck::kOk) {
+        return iOutputCheckFailed(check, problem, err);
     }
     CQuantitationRun quantitation(run);
+    quantitation.vSetProfileName(options.m_sProfile);
     if (!quantitation.bExecute(problem)) {
         return iComplain(err, problem, kExitRunFailed);
     }
-    report = quantitation.Report();
+    const CReport report = quantitation.Report();
+    const std::vector<COutputFile> outputs =
+        ReportFiles(options.m_sCsvDir, options.m_sHtmlFile, report);
+    check = eCheckOutputs(outputs, inputs, problem);
+    if (check != EOutputCheck::kOk) {
+        return iOutputCheckFailed(check, problem, err);
+    }
     if (!bWriteOutputs(outputs, problem)) {
         return iComplain(err, problem, kExitRunFailed);
     }
@@ -134,7 +158,8 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
             return value.empty() ? std::string("an empty name names no file") : std::string();
         },
         "");
-    app.add_option("--csv", options.m_sCsvDir, "Write every list as a CSV file into DIR")
+    app.add_option("--csv", options.m_sCsvDir,
+                   "Write the results as CSV tables (and every list) into DIR")
         ->option_text("DIR")
         ->check(named);
     app.add_option("--html", options.m_sHtmlFile,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <set>
 
 #include "views/StandardCalibList.h"
@@ -16,8 +17,6 @@ constexpr int kSegmentedCalibType = 4;
 // The host's window: wide enough that no list needs scrolling sideways in a report.
 constexpr int kWindowWidth = 1200;
 constexpr int kListHeight = 400;
-// Points along the calibration curve in the plot.
-constexpr int kCurveSteps = 200;
 // Text of the result of an accuracy check and of each of its readings.
 constexpr const char* kPassText = "Pass";
 constexpr const char* kFailText = "Fail";
@@ -37,35 +36,20 @@ std::string sPlusMinus(double value, int decimals) {
     return text;
 }
 
-std::vector<CDoublePt> CurvePoints(CUVPhotometryData& doc, double lo, double hi) {
-    std::vector<CDoublePt> points;
-    for (int i = 0; i <= kCurveSteps; ++i) {
-        const double x = lo + (hi - lo) * i / kCurveSteps;
-        points.push_back(doc.GetPointFromX(x, nullptr));
-    }
-    return points;
-}
-
-// Mean of the display values of a sample's measured points, X or Y; false when none is usable.
-bool bSampleMean(const CUVPhotometryData& doc, int iFirstPoint, int iPoints, bool bOfX,
-                 double& mean) {
-    double sum = 0.0;
-    int count = 0;
-    for (int p = iFirstPoint; p < iFirstPoint + iPoints && p < doc.iGetNumPts(); ++p) {
-        const CDoublePt point = doc.GetValue(p);
-        const double value = bOfX ? point.x : point.y;
-        if (doc.bGetMeasured(p) != 0 && bIsUsable(value)) {
-            sum += value;
-            ++count;
-        }
-    }
-    mean = count > 0 ? sum / count : 0.0;
-    return count > 0;
-}
-
-std::string sTrimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
+// ISO 8601 local time with the zone's offset from UTC, hours and minutes apart: +02:00.
+std::string sIsoLocalTime(std::time_t when) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char time[32];
+    char zone[16];
+    std::strftime(time, sizeof time, "%Y-%m-%dT%H:%M:%S", &local);
+    std::strftime(zone, sizeof zone, "%z", &local);  // +0200
+    std::string iso = time;
+    const std::string offset = zone;
+    iso += offset.substr(0, 3);
+    iso += ':';
+    iso += offset.substr(3);
+    return iso;
 }
 
 }  // namespace
@@ -98,6 +82,8 @@ CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {
 CQuantitationRun::~CQuantitationRun() = default;
 
 bool CQuantitationRun::bExecute(std::string& problem) {
+    m_sRunTime = sIsoLocalTime(std::time(nullptr));
+    vDefaultLimitsToStandards();
     const CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
     // The amount correction applies only where the instrument's switch allows it.
     m_run.m_Method.pGetInstrParam()->m_bConcCorrect = m_run.m_Settings.m_bAmountCorrection ? 1 : 0;
@@ -116,6 +102,39 @@ bool CQuantitationRun::bExecute(std::string& problem) {
     vAttachValidation();
     vShow();
     return true;
+}
+
+// Limits the run file leaves out are the standards' concentration range: a result outside the
+// calibrated range is flagged, not taken on trust.
+void CQuantitationRun::vDefaultLimitsToStandards() {
+    CAnalysisSettings& settings = m_run.m_Settings;
+    if (m_run.m_vStandards.empty() || settings.m_iCalibType == 0 ||
+        (settings.m_bLowerLimitGiven && settings.m_bUpperLimitGiven)) {
+        return;
+    }
+    bool bAny = false;
+    double lo = 0.0;
+    double hi = 0.0;
+    for (const CStandardEntry& standard : m_run.m_vStandards) {
+        const bool bMeasured = std::any_of(
+            standard.m_vPoints.begin(), standard.m_vPoints.end(),
+            [](const CPointEntry& point) { return point.m_eKind != CPointEntry::EKind::kSkipped; });
+        if (bMeasured) {
+            lo = bAny ? std::min(lo, standard.m_dConc) : standard.m_dConc;
+            hi = bAny ? std::max(hi, standard.m_dConc) : standard.m_dConc;
+            bAny = true;
+        }
+    }
+    if (!bAny) {
+        return;
+    }
+    CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
+    if (!settings.m_bLowerLimitGiven) {
+        pQuant->m_dLoLimit = std::min(lo, pQuant->m_dHiLimit);
+    }
+    if (!settings.m_bUpperLimitGiven) {
+        pQuant->m_dHiLimit = std::max(hi, pQuant->m_dLoLimit);
+    }
 }
 
 // ---- documents ---------------------------------------------------------------------------------
@@ -200,6 +219,21 @@ bool CQuantitationRun::bUsesStandardsCalibration() const {
     const CAnalysisSettings& settings = m_run.m_Settings;
     return settings.m_iResultType == kConcResult && !settings.m_bManualCalib &&
            !m_run.m_vStandards.empty() && settings.m_iCalibType != 0;
+}
+
+bool CQuantitationRun::bHasManualCurve() const {
+    return m_run.m_Settings.m_bManualCalib && m_run.m_Settings.m_iResultType == kConcResult;
+}
+
+bool CQuantitationRun::bHasCurve() const {
+    return bHasManualCurve() || m_pStandards->pGetCalibList()->GetSize() > 0;
+}
+
+CUVPhotometryData& CQuantitationRun::CurveDocument() const {
+    if (bHasManualCurve()) {
+        return *m_pUnknowns;
+    }
+    return *m_pStandards;
 }
 
 bool CQuantitationRun::bCalibrate(std::string& problem) {
@@ -330,7 +364,11 @@ void CQuantitationRun::vMeasureUnknowns() {
     const CCalibList* pList = bUsesStandardsCalibration() ? m_pStandards->pGetCalibList() : nullptr;
     const bool bStage = unknowns.iGetNumCoord() > 0;
     const int iPointsPerSample = bStage ? unknowns.iGetNumCoord() : unknowns.iGetNumRep();
-    for (int s = 0; s < static_cast<int>(m_run.m_vUnknowns.size()); ++s) {
+    const int iNumSamp = static_cast<int>(m_run.m_vUnknowns.size());
+    m_vdUsedReading.assign(static_cast<size_t>(iNumSamp * iPointsPerSample), kNoValue);
+    m_vdBlankInForce.assign(static_cast<size_t>(iNumSamp), kNoValue);
+    m_viBlankSampleInForce.assign(static_cast<size_t>(iNumSamp), -1);
+    for (int s = 0; s < iNumSamp; ++s) {
         const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
         for (int c = 0; c < iPointsPerSample; ++c) {
             vFeedPoint(unknowns, points[static_cast<size_t>(c)], s * iPointsPerSample + c);
@@ -338,10 +376,52 @@ void CQuantitationRun::vMeasureUnknowns() {
                 unknowns.vCalcConc(s, c, pList);
             }
         }
+        if (!bStage) {
+            vRecordBlankUse(s, iPointsPerSample);
+        }
     }
     if (bStage) {
         unknowns.vCalculateDistribution();
     }
+}
+
+// Right after a sample's concentrations: the blank value the document holds now is the one its
+// readings were corrected with (a blank sample has just made its own reading the blank).
+void CQuantitationRun::vRecordBlankUse(int iSamp, int iPointsPerSample) {
+    const CUVUnknownData& unknowns = *m_pUnknowns;
+    const bool bCorrected = m_run.m_Settings.m_iResultType == kConcResult &&
+                            (bUsesStandardsCalibration() || m_run.m_Settings.m_bManualCalib);
+    if (!bCorrected) {
+        return;
+    }
+    const auto s = static_cast<size_t>(iSamp);
+    bool bMeasured = false;
+    for (int r = 0; r < iPointsPerSample; ++r) {
+        const int p = iSamp * iPointsPerSample + r;
+        if (unknowns.bGetMeasured(p) != 0) {
+            m_vdUsedReading[static_cast<size_t>(p)] = unknowns.dCorrectConcBlk(p);
+            bMeasured = true;
+        }
+    }
+    const int iPrevious = iSamp > 0 ? m_viBlankSampleInForce[s - 1] : -1;
+    const bool bNewBlank = unknowns.iGetSampleNo(iSamp) == 0 && bMeasured && unknowns.bIsBlkOK();
+    m_viBlankSampleInForce[s] = bNewBlank ? iSamp : iPrevious;
+    m_vdBlankInForce[s] = unknowns.dGetBlkData();
+}
+
+double CQuantitationRun::dUsedReading(int iPoint) const {
+    const auto p = static_cast<size_t>(iPoint);
+    return p < m_vdUsedReading.size() ? m_vdUsedReading[p] : kNoValue;
+}
+
+double CQuantitationRun::dBlankInForce(int iSamp) const {
+    const auto s = static_cast<size_t>(iSamp);
+    return s < m_vdBlankInForce.size() ? m_vdBlankInForce[s] : kNoValue;
+}
+
+int CQuantitationRun::iBlankSampleInForce(int iSamp) const {
+    const auto s = static_cast<size_t>(iSamp);
+    return s < m_viBlankSampleInForce.size() ? m_viBlankSampleInForce[s] : -1;
 }
 
 // The accuracy check's texts, as the parameter library would format them for the unknowns list:
@@ -453,91 +533,4 @@ const CListCtrl& CQuantitationRun::UnknownList() const {
 }
 const CListCtrl& CQuantitationRun::UnknownCalibList() const {
     return m_pViews->m_UnknownCalibList.GetListCtrl();
-}
-
-// ---- report ------------------------------------------------------------------------------------
-
-CReport CQuantitationRun::Report() const {
-    CReport report;
-    report.m_sTitle = m_run.m_sTitle.empty() ? "Photometric quantitation" : m_run.m_sTitle;
-    report.m_sSource = m_run.m_sSource;
-    report.m_vSections.push_back(
-        {"Measurement conditions", TextTables(m_pUnknowns->GetInstData())});
-    if (!m_run.m_vStandards.empty()) {
-        report.m_vSections.push_back({"Standards", {ListTable(StandardList())}});
-        report.m_vSections.push_back(
-            {"Standards calibration", TextTables(m_pStandards->GetCalibrationData())});
-    }
-    report.m_vSections.push_back({"Unknowns", {ListTable(UnknownList())}});
-    report.m_vSections.push_back(
-        {"Unknowns calibration", TextTables(m_pUnknowns->GetCalibrationData())});
-    const CListCtrl* lists[] = {&StandardList(), &StandardCalibList(), &UnknownList(),
-                                &UnknownCalibList()};
-    for (size_t i = 0; i < kReportListNames.size(); ++i) {
-        report.m_vLists.push_back({kReportListNames[i], ListTable(*lists[i])});
-    }
-    report.m_Plot = Plot();
-    return report;
-}
-
-CCalibrationPlot CQuantitationRun::Plot() const {
-    CCalibrationPlot plot;
-    const bool bStandardsCurve = m_pStandards->pGetCalibList()->GetSize() > 0;
-    const bool bManualCurve =
-        m_run.m_Settings.m_bManualCalib && m_run.m_Settings.m_iResultType == kConcResult;
-    if (!bStandardsCurve && !bManualCurve) {
-        return plot;
-    }
-    plot.m_sXLabel = "Concentration (" + m_pUnknowns->GetConcUnit() + ")";
-    plot.m_sYLabel = m_run.bIsSpectral() ? sModuleString(static_cast<UINT>(55 + m_run.iQuantType()))
-                                         : m_pUnknowns->GetYUnits();
-    double lo = 0.0;
-    double hi = 0.0;
-    if (bStandardsCurve && !bManualCurve) {
-        const CUVStandardData& standards = *m_pStandards;
-        const int R = standards.iGetNumRep();
-        bool bAny = false;
-        for (int s = 0; s < standards.iGetNumSamp(); ++s) {
-            double mean = 0.0;
-            if (!bSampleMean(standards, s * R, R, false, mean)) {
-                continue;
-            }
-            const double conc = standards.dGetConc(s);
-            plot.m_vMeans.emplace_back(conc, mean);
-            lo = bAny ? std::min(lo, conc) : conc;
-            hi = bAny ? std::max(hi, conc) : conc;
-            bAny = true;
-            for (int r = 0; r < R; ++r) {
-                if (standards.bGetMeasured(s * R + r) != 0) {
-                    plot.m_vReplicates.push_back(standards.GetValue(s * R + r));
-                }
-            }
-        }
-    }
-    CUVPhotometryData& curveDoc =
-        bManualCurve ? static_cast<CUVPhotometryData&>(*m_pUnknowns) : *m_pStandards;
-    const CUVUnknownData& unknowns = *m_pUnknowns;
-    const int iPoints = unknowns.iGetNumRep();
-    double highest = hi;
-    for (int s = 0; s < unknowns.iGetNumSamp(); ++s) {
-        double conc = 0.0;
-        if (unknowns.iGetSampleNo(s) == 0 ||
-            !bSampleMean(unknowns, s * iPoints, iPoints, true, conc)) {
-            continue;
-        }
-        const CDoublePt onCurve = curveDoc.GetPointFromX(conc, nullptr);
-        plot.m_vUnknowns.push_back({conc, onCurve.y, sTrimmed(unknowns.sGetUnkSampName(s))});
-        highest = std::max(highest, conc);
-    }
-    if (bManualCurve) {
-        hi = highest > 0.0 ? highest : 1.0;
-    }
-    plot.m_vCurve = CurvePoints(curveDoc, lo, hi);
-    if (lo > 0.0) {
-        plot.m_vvExtensions.push_back(CurvePoints(curveDoc, 0.0, lo));
-    }
-    if (highest > hi) {
-        plot.m_vvExtensions.push_back(CurvePoints(curveDoc, hi, highest));
-    }
-    return plot;
 }

@@ -36,6 +36,31 @@ public:
     const CListCtrl& UnknownList() const;
     const CListCtrl& UnknownCalibList() const;
 
+    const CRunFile& RunFile() const { return m_run; }
+    // Whether the unknowns' concentrations come from the standards' curve (not a manual one).
+    bool bUsesStandardsCalibration() const;
+    // Whether there is a curve to draw: the standards' calibration, or a manual one.
+    bool bHasCurve() const;
+    bool bHasManualCurve() const;
+    // The document whose GetPointFromX gives the curve's reading at a concentration.
+    CUVPhotometryData& CurveDocument() const;
+
+    // The blank correction as the run applied it, recorded while the readings arrived: a blank
+    // sample's reading corrects only the samples measured after it.
+    //   the reading of unknown point p that entered the calibration (y - blank + y0), kNoValue
+    //   when the point was not measured or no concentration was calculated;
+    double dUsedReading(int iPoint) const;
+    //   the blank value in force for sample s (for a blank, its own value afterwards), and the
+    //   blank sample it came from, -1 while no blank had been measured (the curve's own y0).
+    double dBlankInForce(int iSamp) const;
+    int iBlankSampleInForce(int iSamp) const;
+
+    // The application profile the run read its calibration option from (empty: none given).
+    void vSetProfileName(const std::string& name) { m_sProfile = name; }
+    const std::string& ProfileName() const { return m_sProfile; }
+    // When the run was executed, ISO 8601 with the zone: 2024-05-02T14:03:07+02:00.
+    const std::string& RunTime() const { return m_sRunTime; }
+
     // The report of the executed run.
     CReport Report() const;
 
@@ -52,12 +77,17 @@ private:
     void vFeedPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint);
     void vAttachValidation();
     void vShow();
-    bool bUsesStandardsCalibration() const;
-    CCalibrationPlot Plot() const;
+    void vRecordBlankUse(int iSamp, int iPointsPerSample);
+    void vDefaultLimitsToStandards();
 
     CRunFile& m_run;
     std::unique_ptr<CUVStandardData> m_pStandards;
     std::unique_ptr<CUVUnknownData> m_pUnknowns;
     std::unique_ptr<CViews> m_pViews;
     int m_iSpectrumPoints = 0;  // readings per point of a spectra analysis
+    std::string m_sProfile;
+    std::string m_sRunTime;
+    std::vector<double> m_vdUsedReading;      // by unknown point
+    std::vector<double> m_vdBlankInForce;     // by unknown sample
+    std::vector<int> m_viBlankSampleInForce;  // by unknown sample
 };

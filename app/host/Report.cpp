@@ -1,6 +1,27 @@
 #include "host/Report.h"
 
+#include <cmath>
 #include <sstream>
+
+void CPlotWindow::vTake(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y) || !bIsUsable(x) || !bIsUsable(y)) {
+        return;
+    }
+    if (m_bEmpty) {
+        m_dXMin = m_dXMax = x;
+        m_dYMin = m_dYMax = y;
+        m_bEmpty = false;
+        return;
+    }
+    m_dXMin = std::min(m_dXMin, x);
+    m_dXMax = std::max(m_dXMax, x);
+    m_dYMin = std::min(m_dYMin, y);
+    m_dYMax = std::max(m_dYMax, y);
+}
+
+bool CPlotWindow::bContains(double x, double y) const {
+    return !m_bEmpty && x >= m_dXMin && x <= m_dXMax && y >= m_dYMin && y <= m_dYMax;
+}
 
 CTableBlock ListTable(const CListCtrl& list) {
     CTableBlock table;

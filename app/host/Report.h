@@ -1,8 +1,12 @@
 #pragma once
-// The report of a run, independent of where it goes: sections of tables (the views' lists, and the
-// report texts of the documents laid out as tables) and the calibration plot. The text, CSV and
-// HTML writers all render this one model, so the three outputs always say the same.
+// The report of a run, independent of where it goes: sections of tables (the views' lists, the
+// report texts of the documents laid out as tables, and the report's own sections: the run's audit
+// header, the settings, the calibration equation, the blank, the results per sample), tables for
+// machines, and the calibration and residual plots. The text, CSV and HTML writers all render this
+// one model, so the outputs always say the same. A later section (the calibration statistics, for
+// instance) is one more CReportSection, one more table and more marks on the plots.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "photoquant.h"
@@ -19,49 +23,91 @@ struct CTableBlock {
     }
 };
 
+// A section of the report: tables, then sentences under them. A section with neither is left out
+// by every writer. The calibration section also carries the plots in the HTML page.
 struct CReportSection {
+    CReportSection(std::string title, std::vector<CTableBlock> blocks = {})
+        : m_sTitle(std::move(title)), m_vBlocks(std::move(blocks)) {}
+
     std::string m_sTitle;
     std::vector<CTableBlock> m_vBlocks;
+    std::vector<std::string> m_vsNotes;
+    bool m_bShowsPlots = false;
+
+    bool bIsEmpty() const { return m_vBlocks.empty() && m_vsNotes.empty() && !m_bShowsPlots; }
 };
 
-// The lists every report carries, by the names their CSV files take, in report order.
-inline const std::vector<std::string> kReportListNames = {"standards", "standards-calibration",
-                                                          "unknowns", "unknowns-calibration"};
-
-// A list view's content under the name its CSV file takes.
+// A table under the name its CSV file takes.
 struct CNamedList {
     std::string m_sName;
     CTableBlock m_Table;
 };
 
-// A point of the plot with the label it is shown with.
+// A rectangle of plot values, grown point by point.
+struct CPlotWindow {
+    double m_dXMin = 0.0;
+    double m_dXMax = 0.0;
+    double m_dYMin = 0.0;
+    double m_dYMax = 0.0;
+    bool m_bEmpty = true;
+
+    void vTake(double x, double y);
+    bool bContains(double x, double y) const;
+};
+
+// An unknown sample on the plot: its mean concentration read off the curve (before the amount
+// corrections) against its mean reading as the curve saw it (after the blank correction).
 struct CPlotMarker {
     double m_dX = 0.0;
     double m_dY = 0.0;
     std::string m_sLabel;
+    std::string m_sFlag;  // "HIGH", "LOW" or empty
+};
+
+// A concentration limit, drawn across the plot.
+struct CPlotLimit {
+    double m_dConc = 0.0;
+    std::string m_sLabel;
 };
 
 // The calibration as the plot shows it: the standards' readings against their concentrations, the
-// curve over the standards' range (dashed where it is extended to zero or to an unknown beyond the
-// range) and the unknowns placed on the curve at their concentrations.
+// curve over the standards' range (dashed where it is extended only as far as an unknown needs)
+// and the unknowns at what was measured. The window is what the axes must show; an unknown outside
+// it is drawn at its edge with an arrow and its value, so that one wild sample cannot squash the
+// calibration into a corner.
 struct CCalibrationPlot {
     std::string m_sXLabel;
     std::string m_sYLabel;
+    CPlotWindow m_Window;
     std::vector<CDoublePt> m_vReplicates;
-    std::vector<CDoublePt> m_vMeans;
+    std::vector<CDoublePt> m_vMeans;  // standards' means, when they have replicates
     std::vector<CDoublePt> m_vCurve;
     std::vector<std::vector<CDoublePt>> m_vvExtensions;
     std::vector<CPlotMarker> m_vUnknowns;
+    std::vector<CPlotLimit> m_vLimits;
 
     bool bIsEmpty() const { return m_vCurve.empty() && m_vReplicates.empty(); }
+};
+
+// How far each standard's reading lies from the curve: (concentration, reading - curve) for every
+// measured point of the standards, over the same concentrations as the calibration plot.
+struct CResidualPlot {
+    std::string m_sXLabel;
+    std::string m_sYLabel;
+    double m_dXMin = 0.0;
+    double m_dXMax = 1.0;
+    std::vector<CDoublePt> m_vPoints;
+
+    bool bIsEmpty() const { return m_vPoints.empty(); }
 };
 
 struct CReport {
     std::string m_sTitle;
     std::string m_sSource;
-    std::vector<CReportSection> m_vSections;  // text and HTML
-    std::vector<CNamedList> m_vLists;         // CSV: every list view
+    std::vector<CReportSection> m_vSections;  // text and HTML, in this order
+    std::vector<CNamedList> m_vTables;        // CSV: the tidy tables, then every list view
     CCalibrationPlot m_Plot;
+    CResidualPlot m_Residuals;
 };
 
 // The columns and rows of a report list, cell by cell (sub-item c under column c).

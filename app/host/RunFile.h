@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/RunError.h"
@@ -76,6 +77,9 @@ struct CAnalysisSettings {
     int m_iDerivSmoothOrder = 3;
     int m_iDerivWindow = 7;
     int m_iStageCalcUnit = 0;  // stage statistics: 0 per sample, 1 over all samples
+    // Limits the run file gives; one it leaves out is the standards' range when there are some.
+    bool m_bLowerLimitGiven = false;
+    bool m_bUpperLimitGiven = false;
 };
 
 // A photometric accuracy check: every unknown is a certified standard read at every method
@@ -85,11 +89,24 @@ struct CAccuracyCheck {
     std::vector<std::vector<double>> m_vvdRated;  // [standard][wavelength], absorbance
 };
 
+// A file the run read, for the audit trail and so that no output of the run replaces it.
+struct CInputFile {
+    std::string m_sName;
+    std::string m_sSha256;         // lower-case hex digest of the bytes read
+    std::filesystem::path m_Path;  // where it lies, links resolved; empty for the built-in text
+};
+
+// A setting as the run file gave it: its name in the file ("method.limits.lower") and its value.
+using CGivenField = std::pair<std::string, std::string>;
+
 struct CRunFile {
     std::string m_sTitle;
     std::string m_sSource;  // the run file as the user named it
-    // Every spectrum file the run reads, once each, by its real location (links resolved).
-    std::vector<std::filesystem::path> m_vSpectrumFiles;
+    std::string m_sOperator;
+    // The run file, then each spectrum file once, however many points name it.
+    std::vector<CInputFile> m_vInputs;
+    std::vector<CGivenField> m_vGivenFields;       // settings given, in the file's order
+    std::vector<CGivenField> m_vInstrumentFields;  // instrument fields given
     // The parameter library hands out its objects through non-const getters only.
     mutable CUVMethod m_Method;
     CAnalysisSettings m_Settings;

@@ -11,6 +11,7 @@
 #include "host/MessageText.h"
 #include "host/RunFile.h"
 #include "host/RunFileSectionReader.h"
+#include "host/Sha256.h"
 
 extern const char* const g_szBuiltinExample;
 
@@ -143,6 +144,53 @@ private:
     std::string m_sProblem;
 };
 
+// A setting's value as the file wrote it: texts as they are, numbers and flags in JSON, lists
+// joined by commas (a list inside a list in parentheses).
+std::string sGivenText(const nlohmann::ordered_json& value, bool bInner = false) {
+    if (value.is_string()) {
+        return value.get<std::string>();
+    }
+    if (!value.is_array()) {
+        return value.dump();
+    }
+    std::string text;
+    for (const auto& item : value) {
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += sGivenText(item, true);
+    }
+    return bInner ? "(" + text + ")" : text;
+}
+
+void vRecordLeaves(const nlohmann::ordered_json& value, const std::string& name,
+                   std::vector<CGivenField>& fields) {
+    if (!value.is_object()) {
+        fields.emplace_back(name, sGivenText(value));
+        return;
+    }
+    for (const auto& item : value.items()) {
+        vRecordLeaves(item.value(), name.empty() ? item.key() : name + "." + item.key(), fields);
+    }
+}
+
+// Every setting the file gave, in the file's order, for the report: the file's own fields, the
+// method and the validation by their dotted names, and the instrument's fields apart for the
+// audit header. The samples are reported by the lists.
+void vRecordGivenFields(const std::string& text, CRunFile& run) {
+    const auto root = nlohmann::ordered_json::parse(text, nullptr, false);
+    if (!root.is_object()) {
+        return;
+    }
+    for (const auto& item : root.items()) {
+        if (item.key() == "instrument") {
+            vRecordLeaves(item.value(), "", run.m_vInstrumentFields);
+        } else if (item.key() != "standards" && item.key() != "unknowns") {
+            vRecordLeaves(item.value(), item.key(), run.m_vGivenFields);
+        }
+    }
+}
+
 }  // namespace
 
 bool CRunFile::bIsSpectral() const {
@@ -158,7 +206,12 @@ bool bParseRunFile(const std::string& text, const std::string& sourceName,
         return false;
     }
     const json root = json::parse(text, nullptr, false);
-    return CRunFileSectionReader(sourceName, spectrumDir, error).bParse(root, run);
+    if (!CRunFileSectionReader(sourceName, spectrumDir, error).bParse(root, run)) {
+        return false;
+    }
+    run.m_vInputs.insert(run.m_vInputs.begin(), {sourceName, sSha256Hex(text), {}});
+    vRecordGivenFields(text, run);
+    return true;
 }
 
 bool bReadRunFile(const std::filesystem::path& path, CRunFile& run, CRunError& error) {
@@ -168,7 +221,11 @@ bool bReadRunFile(const std::filesystem::path& path, CRunFile& run, CRunError& e
         error = {path.string(), "", "cannot read the run file: " + problem};
         return false;
     }
-    return bParseRunFile(text, path.string(), path.parent_path(), run, error);
+    if (!bParseRunFile(text, path.string(), path.parent_path(), run, error)) {
+        return false;
+    }
+    run.m_vInputs.front().m_Path = path;
+    return true;
 }
 
 bool bReadBuiltinExample(CRunFile& run, CRunError& error) {

@@ -7,11 +7,9 @@ CRunFileSectionReader::CRunFileSectionReader(const std::string& sSource,
 
 bool CRunFileSectionReader::bParse(const json& root, CRunFile& run) {
     run.m_sSource = m_sSource;
-    return bObject(root, "") &&
-           bKnownFields(root, "",
-                        {"title", "reading_unit", "method", "instrument", "standards", "unknowns",
-                         "validation"}) &&
-           bString(root, "", "title", run.m_sTitle, false) && bMethod(root, run) &&
+    return bObject(root, "") && bKnownFields(root, "", "") &&
+           bString(root, "", "title", run.m_sTitle, false) &&
+           bString(root, "", "operator", run.m_sOperator, false) && bMethod(root, run) &&
            bReadingUnit(root, run) && bInstrument(root, run) && bStandards(root, run) &&
            bUnknowns(root, run) && bValidation(root, run) && bConsistent(run);
 }

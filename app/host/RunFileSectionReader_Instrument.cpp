@@ -41,12 +41,7 @@ bool CRunFileSectionReader::bInstrument(const json& root, CRunFile& run) {
     const json& inst = *pInstJson;
     const std::string where = "/instrument";
     CUVInstrParameters* pInst = run.m_Method.pGetInstrParam();
-    return bObject(inst, where) &&
-           bKnownFields(
-               inst, where,
-               {"family", "data_mode", "delay", "slit", "slit_width", "scan_speed",
-                "lamp_change_wavelength", "baseline", "response", "d2_lamp", "wi_lamp", "auto_zero",
-                "auto_zero_wavelength", "wavelength_decimals", "photometric_decimals"}) &&
+    return bObject(inst, where) && bKnownFields(inst, where, "/instrument") &&
            bInt(inst, where, "family", pInst->m_iSelectType, 0, 13, false) &&
            bCoded(inst, where, "data_mode", pInst->m_vsDataModeTexts, "data mode",
                   pInst->m_iDataMode) &&

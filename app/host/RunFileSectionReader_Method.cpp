@@ -27,32 +27,11 @@ bool CRunFileSectionReader::bMethod(const json& root, CRunFile& run) {
     const json* pMethod = pField(root, "", "method", true);
     const std::string where = "/method";
     return pMethod != nullptr && bObject(*pMethod, where) &&
-           bKnownFields(*pMethod, where,
-                        {"quantitation",
-                         "wavelengths",
-                         "replicates",
-                         "calibration",
-                         "force_through_zero",
-                         "direction",
-                         "limits",
-                         "unit",
-                         "decimals",
-                         "statistics",
-                         "statistics_group",
-                         "result",
-                         "k_factors",
-                         "operand",
-                         "manual_calibration",
-                         "path_length",
-                         "path_length_correction",
-                         "peak",
-                         "derivative",
-                         "stage"}) &&
-           bQuantitation(*pMethod, where, run) && bCalibration(*pMethod, where, run) &&
-           bReporting(*pMethod, where, run) && bResult(*pMethod, where, run) &&
-           bManualCalibration(*pMethod, where, run) && bPath(*pMethod, where, run) &&
-           bPeak(*pMethod, where, run) && bDerivative(*pMethod, where, run) &&
-           bStage(*pMethod, where, run);
+           bKnownFields(*pMethod, where, "/method") && bQuantitation(*pMethod, where, run) &&
+           bCalibration(*pMethod, where, run) && bReporting(*pMethod, where, run) &&
+           bResult(*pMethod, where, run) && bManualCalibration(*pMethod, where, run) &&
+           bPath(*pMethod, where, run) && bPeak(*pMethod, where, run) &&
+           bDerivative(*pMethod, where, run) && bStage(*pMethod, where, run);
 }
 
 bool CRunFileSectionReader::bQuantitation(const json& method, const std::string& where,
@@ -144,11 +123,13 @@ bool CRunFileSectionReader::bLimits(const json& method, const std::string& where
     }
     const std::string path = where + "/limits";
     CMethodQuantParam* pQuant = run.m_Method.pGetQuantParam();
-    if (!bObject(*pLimits, path) || !bKnownFields(*pLimits, path, {"lower", "upper"}) ||
+    if (!bObject(*pLimits, path) || !bKnownFields(*pLimits, path, "/method/limits") ||
         !bNumber(*pLimits, path, "lower", pQuant->m_dLoLimit, false) ||
         !bNumber(*pLimits, path, "upper", pQuant->m_dHiLimit, false)) {
         return false;
     }
+    run.m_Settings.m_bLowerLimitGiven = pLimits->contains("lower");
+    run.m_Settings.m_bUpperLimitGiven = pLimits->contains("upper");
     return pQuant->m_dLoLimit <= pQuant->m_dHiLimit ||
            bFail(path, "the lower limit lies above the upper limit");
 }
@@ -193,7 +174,7 @@ bool CRunFileSectionReader::bManualCalibration(const json& method, const std::st
     }
     const std::string path = where + "/manual_calibration";
     CAnalysisSettings& settings = run.m_Settings;
-    if (!bObject(*pManual, path) || !bKnownFields(*pManual, path, {"order", "coefficients"}) ||
+    if (!bObject(*pManual, path) || !bKnownFields(*pManual, path, "/method/manual_calibration") ||
         !bInt(*pManual, path, "order", settings.m_iManualOrder, 1, 3, true)) {
         return false;
     }
@@ -237,9 +218,7 @@ bool CRunFileSectionReader::bPeak(const json& method, const std::string& where, 
         return bFail(path, "used only by peak area and peak height quantitation");
     }
     CAnalysisSettings& settings = run.m_Settings;
-    return bObject(*pPeak, path) &&
-           bKnownFields(*pPeak, path,
-                        {"apex", "range", "threshold", "sensitivity", "integration"}) &&
+    return bObject(*pPeak, path) && bKnownFields(*pPeak, path, "/method/peak") &&
            bNumber(*pPeak, path, "apex", settings.m_dPeakApex, true) &&
            bNumber(*pPeak, path, "range", settings.m_dPeakRange, true) &&
            bNumber(*pPeak, path, "threshold", settings.m_dThreshold, false) &&
@@ -260,8 +239,7 @@ bool CRunFileSectionReader::bDerivative(const json& method, const std::string& w
         return bFail(path, "used only by derivative quantitation");
     }
     CAnalysisSettings& settings = run.m_Settings;
-    return bObject(*pDeriv, path) &&
-           bKnownFields(*pDeriv, path, {"wavelength", "order", "smoothing_order", "points"}) &&
+    return bObject(*pDeriv, path) && bKnownFields(*pDeriv, path, "/method/derivative") &&
            bNumber(*pDeriv, path, "wavelength", settings.m_dDerivWL, true) &&
            bInt(*pDeriv, path, "order", settings.m_iDerivOrder, 1, 4, false) &&
            bInt(*pDeriv, path, "smoothing_order", settings.m_iDerivSmoothOrder, 1, 6, false) &&
@@ -274,7 +252,7 @@ bool CRunFileSectionReader::bStage(const json& method, const std::string& where,
         return true;
     }
     const std::string path = where + "/stage";
-    if (!bObject(*pStage, path) || !bKnownFields(*pStage, path, {"positions", "statistics"}) ||
+    if (!bObject(*pStage, path) || !bKnownFields(*pStage, path, "/method/stage") ||
         !bChoice(*pStage, path, "statistics", kStageUnitNames, "stage statistics",
                  run.m_Settings.m_iStageCalcUnit, false)) {
         return false;

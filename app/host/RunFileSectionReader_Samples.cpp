@@ -73,12 +73,13 @@ bool CRunFileSectionReader::bSpectrumPoint(const json& value, const std::string&
     auto& pSpectrum = m_Spectra[real];
     if (!pSpectrum) {
         auto pRead = std::make_shared<CSpectrum>();
-        if (!bReadSpectrumCsv(real, shownName, *pRead, Error())) {
+        std::string sha256;
+        if (!bReadSpectrumCsv(real, shownName, *pRead, sha256, Error())) {
             m_Spectra.erase(real);
             return false;
         }
         pSpectrum = std::move(pRead);
-        run.m_vSpectrumFiles.push_back(real);
+        run.m_vInputs.push_back({name, sha256, real});
     }
     point.m_eKind = CPointEntry::EKind::kSpectrum;
     point.m_pSpectrum = pSpectrum;
@@ -120,7 +121,7 @@ bool CRunFileSectionReader::bPoint(const json& value, const std::string& where, 
             return bFail(where, "typed-in values are taken for standards only");
         }
         point.m_eKind = CPointEntry::EKind::kManual;
-        return bKnownFields(value, where, {"manual"}) &&
+        return bKnownFields(value, where, "/standards/*/readings/*") &&
                bNumber(value, where, "manual", point.m_dManualValue, true);
     }
     if (run.bIsSpectral()) {
@@ -175,8 +176,7 @@ bool CRunFileSectionReader::bStandards(const json& root, CRunFile& run) {
         const std::string where = "/standards/" + std::to_string(s);
         const json& entry = (*pList)[s];
         CStandardEntry standard;
-        if (!bObject(entry, where) ||
-            !bKnownFields(entry, where, {"name", "concentration", "readings"}) ||
+        if (!bObject(entry, where) || !bKnownFields(entry, where, "/standards/*") ||
             !bString(entry, where, "name", standard.m_sName, false) ||
             !bNumber(entry, where, "concentration", standard.m_dConc, true) ||
             !bPoints(entry, where, run, standard.m_vPoints)) {
@@ -232,10 +232,7 @@ bool CRunFileSectionReader::bUnknowns(const json& root, CRunFile& run) {
         const std::string where = "/unknowns/" + std::to_string(s);
         const json& entry = (*pList)[s];
         CUnknownEntry unknown;
-        if (!bObject(entry, where) ||
-            !bKnownFields(entry, where,
-                          {"name", "blank", "sample_number", "weight", "solvent", "dilution",
-                           "revision", "readings"}) ||
+        if (!bObject(entry, where) || !bKnownFields(entry, where, "/unknowns/*") ||
             !bString(entry, where, "name", unknown.m_sName, false) ||
             !bUnknownNumber(entry, where, unknown) || !bAmounts(entry, where, run, unknown) ||
             !bPoints(entry, where, run, unknown.m_vPoints)) {

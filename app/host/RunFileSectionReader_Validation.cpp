@@ -32,8 +32,7 @@ bool CRunFileSectionReader::bValidation(const json& root, CRunFile& run) {
     const std::string where = "/validation";
     CAccuracyCheck check;
     int iKind = 0;
-    if (!bObject(*pValidation, where) ||
-        !bKnownFields(*pValidation, where, {"kind", "tolerance", "rated"}) ||
+    if (!bObject(*pValidation, where) || !bKnownFields(*pValidation, where, "/validation") ||
         !bChoice(*pValidation, where, "kind", {"photometric accuracy"}, "validation kind", iKind,
                  true) ||
         !bPositive(*pValidation, where, "tolerance", check.m_dTolerance)) {

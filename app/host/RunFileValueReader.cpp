@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "host/MessageText.h"
+#include "host/RunFileFields.h"
 #include "photoquant.h"
 
 namespace {
@@ -60,14 +61,12 @@ bool CRunFileValueReader::bObject(const json& value, const std::string& where) {
 }
 
 bool CRunFileValueReader::bKnownFields(const json& object, const std::string& where,
-                                       std::initializer_list<const char*> known) {
+                                       const std::string& place) {
+    const std::vector<std::string>& known = RunFileFields(place);
     for (const auto& item : object.items()) {
-        const bool bKnown = std::any_of(known.begin(), known.end(),
-                                        [&](const char* name) { return item.key() == name; });
-        if (!bKnown) {
-            std::vector<std::string> names(known.begin(), known.end());
+        if (std::find(known.begin(), known.end(), item.key()) == known.end()) {
             return bFail(where + "/" + sPointerToken(item.key()),
-                         "unknown field (known here: " + sJoined(names) + ")");
+                         "unknown field (known here: " + sJoined(known) + ")");
         }
     }
     return true;

@@ -3,7 +3,6 @@
 // in a range, flags, texts, words naming a coded setting, lists of a fixed length and readings.
 // Each records the first problem with its JSON pointer (/standards/1/readings/2) and returns false,
 // so that the caller stops at once and the message always names the first fault in the file.
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -32,9 +31,8 @@ public:
 
     bool bObject(const json& value, const std::string& where);
     bool bArray(const json& value, const std::string& where);
-    // Every field of object is one of known.
-    bool bKnownFields(const json& object, const std::string& where,
-                      std::initializer_list<const char*> known);
+    // Every field of object is one the run file holds at that place (RunFileFields).
+    bool bKnownFields(const json& object, const std::string& where, const std::string& place);
     // "expected 1 reading (one per wavelength), found 2": thing is "reading", to agree with the
     // number; why says what the number follows.
     bool bCount(const json& list, const std::string& where, size_t expected,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/InputFiles.h"
+#include "host/Sha256.h"
 
 namespace {
 
@@ -182,12 +183,13 @@ private:
 }  // namespace
 
 bool bReadSpectrumCsv(const std::filesystem::path& path, const std::string& sName,
-                      CSpectrum& spectrum, CRunError& error) {
+                      CSpectrum& spectrum, std::string& sha256, CRunError& error) {
     std::string text;
     std::string problem;
     if (!bReadRegularFile(path, ELinks::kRefuse, text, problem)) {
         error = {sName, "", "cannot read the spectrum file: " + problem};
         return false;
     }
+    sha256 = sSha256Hex(text);
     return CSpectrumReader(sName, error).bRead(text, spectrum);
 }

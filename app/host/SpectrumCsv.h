@@ -9,6 +9,6 @@
 #include "host/RunFile.h"
 
 // Reads the spectrum at path; sName names the file in messages. Returns it highest wavelength
-// first.
+// first, with the SHA-256 of the bytes it was read from.
 bool bReadSpectrumCsv(const std::filesystem::path& path, const std::string& sName,
-                      CSpectrum& spectrum, CRunError& error);
+                      CSpectrum& spectrum, std::string& sha256, CRunError& error);

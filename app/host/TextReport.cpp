@@ -2,6 +2,7 @@
 // header. Cells are printed as the lists hold them; only trailing blanks of a line are dropped, and
 // control characters are escaped: a name or path could otherwise drive the terminal.
 #include <algorithm>
+#include <sstream>
 
 #include "host/MessageText.h"
 #include "host/ReportWriters.h"
@@ -82,6 +83,23 @@ std::string sTable(const CTableBlock& block) {
     return text;
 }
 
+// A sentence wrapped at the report's width, words kept whole.
+std::string sWrapped(const std::string& sentence) {
+    constexpr size_t kWidth = 100;
+    std::string text;
+    std::string line;
+    std::istringstream words(sentence);
+    std::string word;
+    while (words >> word) {
+        if (!line.empty() && iDisplayWidth(line) + 1 + iDisplayWidth(word) > kWidth) {
+            text += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return text + line + "\n";
+}
+
 }  // namespace
 
 std::string sTextReport(const CReport& report) {
@@ -89,16 +107,22 @@ std::string sTextReport(const CReport& report) {
     std::string text = title + "\n" + std::string(iDisplayWidth(title), '=') + "\n" +
                        "Run file: " + sPrintable(report.m_sSource) + "\n";
     for (const CReportSection& section : report.m_vSections) {
+        if (section.m_vBlocks.empty() && section.m_vsNotes.empty()) {
+            continue;
+        }
         text += "\n" + section.m_sTitle + "\n" + std::string(iDisplayWidth(section.m_sTitle), '-') +
                 "\n";
-        if (section.m_vBlocks.empty()) {
-            text += "(none)\n";
-        }
         for (size_t b = 0; b < section.m_vBlocks.size(); ++b) {
             if (b > 0) {
                 text += '\n';
             }
             text += sTable(section.m_vBlocks[b]);
+        }
+        if (!section.m_vsNotes.empty() && !section.m_vBlocks.empty()) {
+            text += '\n';
+        }
+        for (const std::string& note : section.m_vsNotes) {
+            text += sWrapped(note);
         }
     }
     return text;

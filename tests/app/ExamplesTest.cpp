@@ -33,24 +33,25 @@ TEST(Examples, EveryExampleRunsAndReportsItsUnknowns) {
 }
 
 TEST(Examples, BuiltInIronExampleReadsTheUnknownsOffTheFittedLine) {
-    // Triplicate means lie on A = 0.008 + 0.198 c, so the fit returns exactly that line.
+    // numpy.polyfit over the 15 replicates: A = 0.00518056 + 0.198802 c.
     const CExecutedRun iron("one-wavelength.json");
     ASSERT_TRUE(iron.bOk()) << iron.m_sProblem;
     const CCalibSegment* pLine = iron.Run().Standards().pGetCalibList()->GetAt(0);
-    EXPECT_NEAR(pLine->m_dCoeff[0], 0.008, 1e-9);
-    EXPECT_NEAR(pLine->m_dCoeff[1], 0.198, 1e-9);
+    EXPECT_NEAR(pLine->m_dCoeff[0], 0.00518056, 1e-8);
+    EXPECT_NEAR(pLine->m_dCoeff[1], 0.19880197, 1e-8);
 
     const CUVUnknownData& unknowns = iron.Run().Unknowns();
-    // The blank's last replicate (0.010) replaces the curve's 0.008: readings drop by 0.002.
-    EXPECT_NEAR(unknowns.dGetMeanConc(1), 2.537037, 1e-6);  // (0.512667 - 0.002 - 0.008) / 0.198
-    EXPECT_NEAR(unknowns.dGetSD(1), 0.0127102, 1e-6);       // sd(0.512, 0.515, 0.510) / 0.198
-    EXPECT_NEAR(unknowns.dGetMeanConc(3), 2.798653, 1e-6);  // (0.356333 - 0.010) / 0.198 * 2 / 1.25
+    // The blank's last replicate (0.010) replaces the curve's y0: c = (y - 0.010) / b.
+    EXPECT_NEAR(unknowns.dGetMeanConc(1), 2.526803, 1e-6);  // (0.512333 - 0.010) / 0.198802
+    EXPECT_NEAR(unknowns.dGetSD(1), 0.0126589, 1e-6);       // sd(0.512, 0.515, 0.510) / 0.198802
+    EXPECT_NEAR(unknowns.dGetMeanConc(3), 2.787363, 1e-6);  // (0.356333 - 0.010) / b * 2 / 1.25
 
     const CListCtrl& list = iron.Run().UnknownList();
     EXPECT_EQ(sCell(list, 0, 0), "BLK Reagent blank");  // a blank shows its first replicate only
-    EXPECT_EQ(sCell(list, 1, 3), "2.535");              // (0.512 - 0.010) / 0.198
-    EXPECT_EQ(sCell(list, 3, 4), "2.537 [0.0127102][0.500985]");
-    EXPECT_EQ(sCell(list, 6, 4), "8.746 [0.0177368][0.202836] HIGH");  // above the 8 mg/L limit
+    EXPECT_EQ(sCell(list, 1, 3), "2.525");              // (0.512 - 0.010) / 0.198802
+    EXPECT_EQ(sCell(list, 3, 4), "2.527 [0.0126589][0.500989]");
+    // CV of the rounded values, 0.01767 / 8.711; the mean lies above the 8 mg/L limit.
+    EXPECT_EQ(sCell(list, 6, 4), "8.711 [0.0176652][0.202847] HIGH");
 }
 
 TEST(Examples, BuiltInExampleIsTheOneWavelengthRunFile) {

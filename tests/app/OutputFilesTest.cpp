@@ -23,11 +23,11 @@ const std::string kRunFile =
     R"({"reading_unit": "%T", "method": {"quantitation": "wavelength", "wavelengths": [510],
     "replicates": 1, "result": "readings"}, "unknowns": [{"name": "U1", "readings": [[40.0]]}]})";
 
-// A peak-height run whose one spectrum lies in lists/standards.csv, the name of a CSV list.
+// A peak-height run whose one spectrum lies in lists/samples.csv, the name of a CSV table.
 const std::string kSpectrumRunFile =
     R"({"method": {"quantitation": "peak height", "replicates": 1, "peak": {"apex": 401,
     "range": 1}, "manual_calibration": {"order": 1, "coefficients": [0, 1]}},
-    "unknowns": [{"readings": ["lists/standards.csv"]}]})";
+    "unknowns": [{"readings": ["lists/samples.csv"]}]})";
 
 }  // namespace
 
@@ -60,11 +60,11 @@ TEST(OutputFiles, AnOutputThatIsAnInputIsRefusedAndTheInputsStay) {
     const auto run = dir.Write("run.json", kRunFile);
     const auto profile = dir.Write("lab.ini", "[Default]\nPhotometry Calibration Type=1\n");
     fs::create_directory(dir.Path() / "lists");
-    dir.Write("lists/standards.csv", "402,0.1\n401,0.3\n400,0.2\n399,0.1\n");
+    dir.Write("lists/samples.csv", "402,0.1\n401,0.3\n400,0.2\n399,0.1\n");
     const auto spectra = dir.Write("spectra.json", kSpectrumRunFile);
     const auto before = Snapshot(dir.Path());
     const auto lists = dir.Path() / "lists";
-    const auto spectrum = lists / "standards.csv";
+    const auto spectrum = lists / "samples.csv";
     const std::pair<std::string, std::string> clashes[] = {
         {"run " + sQuotedPath(run) + " --html " + sQuotedPath(run), run.string()},
         {"--profile " + sQuotedPath(profile) + " run " + sQuotedPath(run) + " --html " +
@@ -83,7 +83,7 @@ TEST(OutputFiles, AnOutputThatIsAnInputIsRefusedAndTheInputsStay) {
     // Two outputs that name one file are refused as well.
     const CProgramResult twice =
         RunProgram("run " + sQuotedPath(run) + " --csv " + sQuotedPath(lists) + " --html " +
-                   sQuotedPath(lists / "unknowns.csv"));
+                   sQuotedPath(lists / "samples.csv"));
     EXPECT_EQ(twice.m_iExit, 2);
     EXPECT_NE(twice.m_sErr.find("named twice as an output"), std::string::npos) << twice.m_sErr;
     EXPECT_EQ(Snapshot(dir.Path()), before);
@@ -99,8 +99,9 @@ TEST(OutputFiles, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
     long lastPid = ::getpid();
     std::ifstream("/proc/sys/kernel/ns_last_pid") >> lastPid;
     std::vector<fs::path> targets;
-    for (const std::string& name : kReportListNames) {
-        targets.push_back(out / (name + ".csv"));
+    const CExecutedRun builtIn("one-wavelength.json");
+    for (const CNamedList& table : builtIn.Run().Report().m_vTables) {
+        targets.push_back(out / (table.m_sName + ".csv"));
     }
     targets.push_back(out / "report.html");
     for (long pid = lastPid + 1; pid <= lastPid + 300; ++pid) {
@@ -129,8 +130,8 @@ TEST(OutputFiles, LinksPlantedAtTemporaryNamesAreNeverFollowed) {
 TEST(OutputFiles, TheReportsOfARunLandTogetherOrNotAtAll) {
     const CScratchDir dir;
     const auto lists = dir.Path() / "lists";
-    fs::create_directories(lists / "unknowns.csv");  // a folder where a list is due
-    dir.Write("lists/standards.csv", "old list");
+    fs::create_directories(lists / "standards.csv");  // a folder where a table is due
+    dir.Write("lists/samples.csv", "old list");
     fs::create_directory(dir.Path() / "page.html");
     const auto before = Snapshot(dir.Path());
     struct CCase {
@@ -138,7 +139,7 @@ TEST(OutputFiles, TheReportsOfARunLandTogetherOrNotAtAll) {
         std::string m_sFault;  // the output named in the message
     };
     const CCase cases[] = {
-        {"--csv " + sQuotedPath(lists), (lists / "unknowns.csv").string() + ": is a folder"},
+        {"--csv " + sQuotedPath(lists), (lists / "standards.csv").string() + ": is a folder"},
         {"--csv " + sQuotedPath(dir.Path() / "new") + " --html " +
              sQuotedPath(dir.Path() / "page.html"),
          (dir.Path() / "page.html").string() + ": is a folder"},

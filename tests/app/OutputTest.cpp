@@ -132,17 +132,19 @@ TEST(Outputs, CsvListsParseAsRfc4180AndHoldTheListCells) {
     const auto csvDir = dir.Path() / "lists";
     const CProgramResult result = RunProgram("--csv '" + csvDir.string() + "'");
     ASSERT_EQ(result.m_iExit, 0) << result.m_sErr;
-    for (const char* name : {"standards", "standards-calibration", "unknowns-calibration"}) {
+    for (const char* name :
+         {"list-standards", "list-standards-calibration", "list-unknowns-calibration",
+          "calibration", "standard-points", "standards", "unknown-points", "samples"}) {
         CRecords records;
         EXPECT_TRUE(bParseCsv(sFileText(csvDir / (std::string(name) + ".csv")), records)) << name;
     }
     CRecords unknowns;
-    ASSERT_TRUE(bParseCsv(sFileText(csvDir / "unknowns.csv"), unknowns));
+    ASSERT_TRUE(bParseCsv(sFileText(csvDir / "list-unknowns.csv"), unknowns));
     ASSERT_EQ(unknowns.size(), 11u);  // header, the blank's one row, three samples of three rows
     EXPECT_EQ(unknowns[0][0], "Samp No. / Name");
     EXPECT_EQ(unknowns[2][0], "1 Well water");
     EXPECT_EQ(unknowns[3][0], std::string(12, ' '));  // kept exactly as the list holds it
-    EXPECT_EQ(unknowns[4][4], "2.537 [0.0127102][0.500985]");
+    EXPECT_EQ(unknowns[4][4].substr(0, 7), "2.527 [");
 }
 
 TEST(Outputs, CsvQuotesCommasQuotesAndLineBreaks) {
@@ -174,7 +176,7 @@ TEST(Outputs, HtmlPageIsWellFormedWithThePlotAndEveryTable) {
         ++replicates;
     }
     EXPECT_EQ(replicates, 16u);  // five standards in triplicate, and the legend's sample
-    EXPECT_NE(html.find("<td>2.537 [0.0127102][0.500985]</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td>2.527 [0.0126589][0.500989]</td>"), std::string::npos);
     EXPECT_EQ(dir.iEntryCount(), 1) << "no temporary file is left";
 }
 
@@ -218,11 +220,14 @@ TEST(Outputs, TextTablesAlignColumnsAndSplitReportTextIntoBlocks) {
     report.m_sTitle = "T";
     report.m_sSource = "run.json";
     report.m_vSections.push_back({"Calibration", blocks});
+    report.m_vSections.push_back({"Empty"});  // left out
+    report.m_vSections.push_back({"Notes"});
+    report.m_vSections.back().m_vsNotes = {"A note."};
     EXPECT_EQ(sTextReport(report),
               "T\n=\nRun file: run.json\n\nCalibration\n-----------\n"
               "Calibration type:    1st order\nForce through zero:  No\n\n"
               "Seg #  Start (%)  End (%)  A0  A1\n-----  ---------  -------  --  --\n"
-              "1      0.0        1.0      0   2\n");
+              "1      0.0        1.0      0   2\n\nNotes\n-----\nA note.\n");
 }
 
 TEST(CommandLine, HelpShowsExamplesAndVersionItsNumber) {
@@ -233,4 +238,58 @@ TEST(CommandLine, HelpShowsExamplesAndVersionItsNumber) {
     const CProgramResult version = RunProgram("--version");
     EXPECT_EQ(version.m_iExit, 0);
     EXPECT_EQ(version.m_sOut, std::string("photoquant ") + PHOTOQUANT_VERSION_TEXT + "\n");
+}
+
+TEST(Outputs, TidyCsvHoldsOneValuePerCellAndReadsBackToTheSameNumbers) {
+    const CExecutedRun iron("one-wavelength.json");
+    const CReport report = iron.Run().Report();
+    const CUVUnknownData& unknowns = iron.Run().Unknowns();
+    auto table = [&](const std::string& name) {
+        CRecords records;
+        for (const CNamedList& named : report.m_vTables) {
+            if (named.m_sName == name) {
+                EXPECT_TRUE(bParseCsv(sCsvTable(named.m_Table), records)) << name;
+            }
+        }
+        return records;
+    };
+    const CRecords points = table("unknown-points");
+    ASSERT_EQ(points.size(), 13u);  // header and the 12 measured points, the blank's three included
+    EXPECT_EQ(points[0],
+              (std::vector<std::string>{
+                  "Sample", "Blank", "Name", "Replicate", "Reading at 510 nm (Abs)",
+                  "Used reading (Abs, blank corrected)", "Result concentration (mg/L)", "Flag"}));
+    for (size_t i = 1; i < points.size(); ++i) {
+        const int p = static_cast<int>(i) - 1;
+        EXPECT_EQ(std::strtod(points[i][6].c_str(), nullptr), unknowns.GetValue(p).x) << i;
+        for (size_t c = 3; c < 7; ++c) {  // numbers, each alone and whole in its cell
+            char* end = nullptr;
+            std::strtod(points[i][c].c_str(), &end);
+            EXPECT_EQ(*end, '\0') << points[i][c];
+        }
+        EXPECT_EQ(points[i][2].find_first_of("[] ", points[i][2].size() - 1), std::string::npos);
+    }
+    EXPECT_EQ(points[7][7], "HIGH");  // river water, replicate 1: 8.7 mg/L
+    const CRecords samples = table("samples");
+    ASSERT_EQ(samples.size(), 5u);
+    EXPECT_EQ(samples[0][4], "Mean concentration (mg/L)");
+    EXPECT_EQ(std::strtod(samples[2][4].c_str(), nullptr), unknowns.dGetMeanConc(1));
+    EXPECT_EQ(std::strtod(samples[2][5].c_str(), nullptr), unknowns.dGetSD(1));
+    EXPECT_EQ(samples[4][13], "1.6");  // spinach digest: 1 / 1.25 * 2
+    const CRecords calibration = table("calibration");
+    EXPECT_EQ(std::strtod(calibration[1][8].c_str(), nullptr),
+              iron.Run().Standards().pGetCalibList()->GetAt(0)->m_dCoeff[1]);
+
+    const CExecutedRun segmented("segmented-through-zero.json");
+    for (const CNamedList& named : segmented.Run().Report().m_vTables) {
+        if (named.m_sName == "calibration") {
+            ASSERT_EQ(named.m_Table.m_vvsRows.size(), 4u);  // the origin segment and three more
+            // Concentration from reading, origin to (10, 0.045): 10 / 0.045, every digit kept.
+            EXPECT_EQ(named.m_Table.m_vvsRows[0][8], "222.22222222222223");
+        }
+    }
+    const CExecutedRun ratio("ratio-k-factors.json");
+    for (const CNamedList& named : ratio.Run().Report().m_vTables) {
+        EXPECT_NE(named.m_sName, "calibration");  // no standards, no calibration file
+    }
 }

@@ -108,7 +108,7 @@ TEST(RunFileReader, SpectraOfOneRunShareTheFirstSpectrumsScanAndEachFileIsReadOn
     EXPECT_EQ(first.m_vdValues, (std::vector<double>{0.2, 0.3, 0.1}));
     EXPECT_EQ(run.m_vUnknowns[0].m_vPoints[1].m_pSpectrum.get(), &first);
     EXPECT_EQ(run.m_vUnknowns[1].m_vPoints[0].m_pSpectrum.get(), &first);
-    EXPECT_EQ(run.m_vSpectrumFiles.size(), 1u);
+    EXPECT_EQ(run.m_vInputs.size(), 2u);  // the run file and a.csv
 
     CRunFile mixed;
     ASSERT_FALSE(bReadRunFile(
@@ -124,6 +124,8 @@ TEST(ReportFiles, PlotAxesTickAtRoundNumbersOverTheData) {
     plot.m_sXLabel = "Concentration (mg/L)";
     plot.m_sYLabel = "Abs";
     plot.m_vCurve = {{0.0, 0.0}, {8.7, 1.74}};  // x to 10 in steps of 2, y to 2.0 in steps of 0.5
+    plot.m_Window.vTake(0.0, 0.0);
+    plot.m_Window.vTake(8.7, 1.74);
     const std::string svg = sSvgPlot(plot, 600, 400);
     for (const char* tick :
          {">0</text>", ">2</text>", ">10</text>", ">0.0</text>", ">1.5</text>", ">2.0</text>"}) {
