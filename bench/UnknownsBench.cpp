@@ -10,6 +10,8 @@
 #include "photoquant.h"
 #include "unknowns/UVUnknownData.h"
 
+using namespace photoquant;
+
 namespace {
 
 constexpr int kPoints = 100000;

@@ -5,6 +5,8 @@
 
 #include "host/ReportNumbers.h"
 
+using namespace photoquant;
+
 namespace {
 
 // Points along each drawn piece of the curve.
@@ -12,9 +14,6 @@ constexpr int kCurveSteps = 200;
 // How far beyond the calibration an unknown may pull the axes, as a share of the calibration's
 // span on each side; an unknown farther out is drawn at the edge instead.
 constexpr double kReachShare = 0.5;
-constexpr int kPeakArea = 1;
-constexpr int kPeakHeight = 2;
-constexpr int kDerivative = 3;
 
 std::vector<CDoublePt> CurvePoints(CUVPhotometryData& doc, double lo, double hi) {
     std::vector<CDoublePt> points;
@@ -134,11 +133,11 @@ void vTakeLimits(const CUVUnknownData& unknowns, CCalibrationPlot& plot) {
 std::string sReadingSymbol(const CQuantitationRun& run) {
     const CUVUnknownData& doc = run.Unknowns();
     switch (run.RunFile().iQuantType()) {
-        case kPeakArea:
+        case kPeakAreaQuant:
             return "area";
-        case kPeakHeight:
+        case kPeakHeightQuant:
             return "height";
-        case kDerivative:
+        case kDerivativeQuant:
             return "D" + std::to_string(run.RunFile().m_Settings.m_iDerivOrder);
         default:
             return doc.iGetNumMethodWave() > 1 ? doc.GetYUnits() + " corr" : doc.GetYUnits();
@@ -149,9 +148,9 @@ std::string sReadingUnit(const CQuantitationRun& run) {
     const std::string units = run.Unknowns().GetYUnits();
     const CRunFile& file = run.RunFile();
     switch (file.iQuantType()) {
-        case kPeakArea:
+        case kPeakAreaQuant:
             return units + "\u00b7nm";
-        case kDerivative:
+        case kDerivativeQuant:
             return units + "/step" + sSuperscript(file.m_Settings.m_iDerivOrder);
         default:
             return units;
@@ -163,17 +162,18 @@ std::string sReadingAxisLabel(const CQuantitationRun& run, bool bBlankCorrected)
     const std::string units = doc.GetYUnits();
     const CRunFile& file = run.RunFile();
     switch (file.iQuantType()) {
-        case kPeakArea:
+        case kPeakAreaQuant:
             return "peak area (" + sReadingUnit(run) + ")";
-        case kPeakHeight:
+        case kPeakHeightQuant:
             return "peak height (" + sReadingUnit(run) + ")";
-        case kDerivative:
+        case kDerivativeQuant:
             return sOrdinal(file.m_Settings.m_iDerivOrder) + " derivative (" + sReadingUnit(run) +
                    ", step " + sFixed(file.m_Method.pGetInstrParam()->m_dDataInterval, 1) + " nm)";
         default:
             break;
     }
-    std::string label = doc.iGetNumMethodWave() > 1 ? units + " " + sModuleString(11) : units;
+    std::string label =
+        doc.iGetNumMethodWave() > 1 ? units + " " + sModuleString(kCorrText) : units;
     return bBlankCorrected ? label + " (blank corrected)" : label;
 }
 

@@ -38,10 +38,6 @@ struct COptions {
     bool m_bRun = false;
 };
 
-// The profile entry of the calibration option: the conversion direction of every calibration.
-constexpr UINT kProfileSectionText = 81;  // "Default"
-constexpr UINT kProfileEntryText = 80;    // "Photometry Calibration Type"
-
 int iComplain(std::ostream& err, const std::string& problem, int status) {
     err << "photoquant: " << sPrintable(problem) << "\n";
     return status;
@@ -97,10 +93,11 @@ bool bLoadProfile(const std::string& path, std::string& problem) {
         problem = path + ": the profile cannot be read";
         return false;
     }
-    const std::string section = sModuleString(kProfileSectionText);
-    const std::string entry = sModuleString(kProfileEntryText);
+    const std::string section = photoquant::sModuleString(photoquant::kProfileSection);
+    const std::string entry = photoquant::sModuleString(photoquant::kProfileEntry);
     const std::string option = AfxGetApp()->GetProfileString(section, entry, "1");
-    if (option != "0" && option != "1") {
+    if (option != std::to_string(photoquant::kReadingFromConc) &&
+        option != std::to_string(photoquant::kConcFromReading)) {
         problem = path + ": [" + section + "] " + entry +
                   ": the calibration option is 0 (reading from concentration) or 1 "
                   "(concentration from reading), found " +

@@ -10,10 +10,10 @@
 #include "views/UVUnknownList.h"
 #include "views/UnknownCalibList.h"
 
+using namespace photoquant;
+
 namespace {
 
-constexpr int kConcResult = 1;
-constexpr int kSegmentedCalibType = 4;
 // The host's window: wide enough that no list needs scrolling sideways in a report.
 constexpr int kWindowWidth = 1200;
 constexpr int kListHeight = 400;
@@ -108,7 +108,7 @@ bool CQuantitationRun::bExecute(std::string& problem) {
 // calibrated range is flagged, not taken on trust.
 void CQuantitationRun::vDefaultLimitsToStandards() {
     CAnalysisSettings& settings = m_run.m_Settings;
-    if (m_run.m_vStandards.empty() || settings.m_iCalibType == 0 ||
+    if (m_run.m_vStandards.empty() || settings.m_iCalibType == kNoCalib ||
         (settings.m_bLowerLimitGiven && settings.m_bUpperLimitGiven)) {
         return;
     }
@@ -218,7 +218,7 @@ void CQuantitationRun::vMeasureStandards() {
 bool CQuantitationRun::bUsesStandardsCalibration() const {
     const CAnalysisSettings& settings = m_run.m_Settings;
     return settings.m_iResultType == kConcResult && !settings.m_bManualCalib &&
-           !m_run.m_vStandards.empty() && settings.m_iCalibType != 0;
+           !m_run.m_vStandards.empty() && settings.m_iCalibType != kNoCalib;
 }
 
 bool CQuantitationRun::bHasManualCurve() const {
@@ -237,7 +237,7 @@ CUVPhotometryData& CQuantitationRun::CurveDocument() const {
 }
 
 bool CQuantitationRun::bCalibrate(std::string& problem) {
-    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == 0) {
+    if (m_run.m_vStandards.empty() || m_run.m_Settings.m_iCalibType == kNoCalib) {
         return true;
     }
     m_pStandards->vCalibrate();
@@ -277,7 +277,7 @@ std::string CQuantitationRun::sCalibrationFault() const {
         return "every standard was skipped";
     }
     const int iCalibType = m_run.m_Settings.m_iCalibType;
-    const bool bSegmented = iCalibType == kSegmentedCalibType;
+    const bool bSegmented = iCalibType == kSegmentedCalib;
     const std::string curve =
         bSegmented ? "a segmented calibration" : "a curve of order " + std::to_string(iCalibType);
     const size_t pointsNeeded = bSegmented ? 2 : static_cast<size_t>(iCalibType) + 1;
@@ -297,7 +297,7 @@ std::string CQuantitationRun::sCalibrationFault() const {
     // concentrations; whatever it is fitted over fixes its order, and the other side must vary for
     // the curve to say anything (through zero, the origin is a point of its own).
     const bool bForceZero = m_run.m_Settings.m_bForceZero != 0;
-    const bool bOverReadings = !bSegmented && standards.iGetCalibOpt() == 1;
+    const bool bOverReadings = !bSegmented && standards.iGetCalibOpt() == kConcFromReading;
     const size_t fitted = bSegmented ? 2 : pointsNeeded - (bForceZero ? 1 : 0);
     const size_t other = bSegmented || !bForceZero ? 2 : 1;
     std::set<double> readings;
@@ -338,7 +338,7 @@ void CQuantitationRun::vPrepareUnknowns() {
     unknowns.vSetConcRevision(settings.m_bAmountCorrection ? 1 : 0);
     unknowns.vSetResultType(settings.m_iResultType);
     unknowns.vSetRatioOperand(settings.m_iRatioOperand);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kKFactorCount; ++i) {
         unknowns.vSetKFactor(i, settings.m_dKFactor[static_cast<size_t>(i)]);
     }
     if (settings.m_bManualCalib) {
@@ -437,9 +437,9 @@ void CQuantitationRun::vAttachValidation() {
     const int Py = unknowns.iGetYPrecision();
     const int iWaveDecimals = unknowns.pGetInstParam()->iGetWaveDecimals();
     auto* pResult = new CPhotAccuracyResult;
-    std::vector<std::string> titles = {sModuleString(7)};
+    std::vector<std::string> titles = {sModuleString(kSampleHeader)};
     if (R > 1) {
-        titles.push_back(sModuleString(10));
+        titles.push_back(sModuleString(kReplicateHeader));
     }
     for (int w = 0; w < W; ++w) {
         titles.push_back(unknowns.GetYUnits() + "(" +

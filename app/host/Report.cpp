@@ -3,6 +3,8 @@
 #include <cmath>
 #include <sstream>
 
+using namespace photoquant;
+
 void CPlotWindow::vTake(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y) || !bIsUsable(x) || !bIsUsable(y)) {
         return;

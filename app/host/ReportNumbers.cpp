@@ -9,6 +9,8 @@
 
 #include "photoquant.h"
 
+using namespace photoquant;
+
 namespace {
 
 // Plain notation covers what a laboratory writes out in full.

@@ -15,6 +15,8 @@
 
 extern const char* const g_szBuiltinExample;
 
+using namespace photoquant;
+
 namespace {
 
 using json = nlohmann::json;
@@ -194,8 +196,7 @@ void vRecordGivenFields(const std::string& text, CRunFile& run) {
 }  // namespace
 
 bool CRunFile::bIsSpectral() const {
-    const int iQuant = iQuantType();
-    return iQuant >= 1 && iQuant <= 3;
+    return bIsSpectrumQuant(iQuantType());
 }
 
 bool bParseRunFile(const std::string& text, const std::string& sourceName,

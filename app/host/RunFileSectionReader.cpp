@@ -1,5 +1,7 @@
 #include "host/RunFileSectionReader.h"
 
+using namespace photoquant;
+
 CRunFileSectionReader::CRunFileSectionReader(const std::string& sSource,
                                              const std::filesystem::path& spectrumDir,
                                              CRunError& error)

@@ -18,13 +18,6 @@
 #include "host/RunFile.h"
 #include "host/RunFileValueReader.h"
 
-constexpr int kWavelengthQuant = 0;
-constexpr int kRatioQuant = 4;
-constexpr int kReadingsResult = 0;
-constexpr int kConcResult = 1;
-constexpr int kRatioResult = 2;
-constexpr int kSegmentedCalib = 4;
-
 class CRunFileSectionReader : public CRunFileValueReader {
 public:
     // sSource names the run file in messages; spectrumDir holds its spectrum files.
@@ -87,7 +80,7 @@ private:
 
     std::string m_sSource;
     std::filesystem::path m_spectrumDir;
-    int m_iReadingUnit = kTransmittanceUnit;
+    int m_iReadingUnit = photoquant::kTransmittanceMode;  // the words are the data modes' order
     int m_iSpectrumPoints = 0;       // points of the first spectrum; 0 before it
     int m_iLastSampleNo = 0;         // number of the last unknown numbered by its position
     bool m_bStandardPoints = false;  // reading the points of standards (typed values allowed)

@@ -1,5 +1,7 @@
 #include "host/RunFileSectionReader.h"
 
+using namespace photoquant;
+
 bool CRunFileSectionReader::bCoded(const json& inst, const std::string& where, const char* key,
                                    const std::vector<std::string>& texts, const std::string& what,
                                    int& code) {
@@ -28,8 +30,8 @@ bool CRunFileSectionReader::bAutoZero(const json& inst, const std::string& where
         return false;
     }
     pQuant->m_bZeroInst = bAutoZero ? 1 : 0;
-    pInst->m_bParamAvailable[0] = inst.contains("auto_zero") ? 1 : 0;
-    pInst->m_bParamAvailable[1] = inst.contains("auto_zero_wavelength") ? 1 : 0;
+    pInst->m_bParamAvailable[kAutoZeroParam] = inst.contains("auto_zero") ? 1 : 0;
+    pInst->m_bParamAvailable[kAutoZeroWLParam] = inst.contains("auto_zero_wavelength") ? 1 : 0;
     return true;
 }
 
@@ -55,10 +57,10 @@ bool CRunFileSectionReader::bInstrument(const json& root, CRunFile& run) {
                   pInst->m_iBaseline) &&
            bCoded(inst, where, "response", pInst->m_vsResponseTexts, "response",
                   pInst->m_iResponse) &&
-           bAvailableCoded(inst, where, "d2_lamp", pInst->m_vsD2LampTexts, pInst->m_iD2Lamp, 2,
-                           pInst) &&
-           bAvailableCoded(inst, where, "wi_lamp", pInst->m_vsWILampTexts, pInst->m_iWILamp, 3,
-                           pInst) &&
+           bAvailableCoded(inst, where, "d2_lamp", pInst->m_vsD2LampTexts, pInst->m_iD2Lamp,
+                           kD2LampParam, pInst) &&
+           bAvailableCoded(inst, where, "wi_lamp", pInst->m_vsWILampTexts, pInst->m_iWILamp,
+                           kWILampParam, pInst) &&
            bAutoZero(inst, where, run) &&
            bInt(inst, where, "wavelength_decimals", pInst->m_iWaveDecimals, 0, 4, false) &&
            bInt(inst, where, "photometric_decimals", pInst->m_iPhotoDecimals, 0, 8, false);

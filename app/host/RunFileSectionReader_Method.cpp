@@ -2,9 +2,10 @@
 
 #include "host/RunFileSectionReader.h"
 
+using namespace photoquant;
+
 namespace {
 
-constexpr int kInPlaneMeasMode = 7;
 // Counts a laboratory run stays well within; beyond them a file is more likely wrong than large.
 constexpr int kMaxReplicates = 100;
 constexpr int kMaxDecimals = 10;
@@ -207,8 +208,7 @@ bool CRunFileSectionReader::bPath(const json& method, const std::string& where, 
 }
 
 bool CRunFileSectionReader::bPeak(const json& method, const std::string& where, CRunFile& run) {
-    const int iQuant = run.iQuantType();
-    const bool bPeakQuant = iQuant == 1 || iQuant == 2;
+    const bool bPeakQuant = bIsPeakQuant(run.iQuantType());
     const json* pPeak = pField(method, where, "peak", bPeakQuant);
     if (pPeak == nullptr) {
         return !bPeakQuant;
@@ -229,7 +229,7 @@ bool CRunFileSectionReader::bPeak(const json& method, const std::string& where, 
 
 bool CRunFileSectionReader::bDerivative(const json& method, const std::string& where,
                                         CRunFile& run) {
-    const bool bDerivQuant = run.iQuantType() == 3;
+    const bool bDerivQuant = run.iQuantType() == kDerivativeQuant;
     const json* pDeriv = pField(method, where, "derivative", bDerivQuant);
     if (pDeriv == nullptr) {
         return !bDerivQuant;

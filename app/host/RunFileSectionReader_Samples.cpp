@@ -6,6 +6,8 @@
 #include "host/RunFileSectionReader.h"
 #include "host/SpectrumCsv.h"
 
+using namespace photoquant;
+
 namespace {
 
 const std::vector<std::string> kReadingUnitNames = {"%T", "Abs"};

@@ -10,6 +10,8 @@
 #include "host/RunFileFields.h"
 #include "photoquant.h"
 
+using photoquant::sFixed;
+
 namespace {
 
 std::string sLower(std::string text) {
@@ -204,7 +206,7 @@ bool CRunFileValueReader::bReading(const json& value, const std::string& where, 
     if (!bNumberValue(value, where, reading)) {
         return false;
     }
-    if (iReadingUnit == kAbsorbanceUnit) {
+    if (iReadingUnit == photoquant::kAbsorbanceMode) {
         if (std::abs(reading) > kMaxAbsorbance) {
             return bFail(where,
                          "an absorbance beyond \u00b110 Abs is no photometer's reading, found " +

@@ -15,10 +15,6 @@
 constexpr double kMaxAbsorbance = 10.0;
 constexpr double kMaxTransmittance = 200.0;
 
-// Reading units of the run file, in the order of their words.
-constexpr int kTransmittanceUnit = 0;  // %T
-constexpr int kAbsorbanceUnit = 1;     // Abs
-
 class CRunFileValueReader {
 public:
     using json = nlohmann::json;
@@ -57,7 +53,8 @@ public:
     bool bChoice(const json& object, const std::string& where, const char* key,
                  const std::vector<std::string>& words, const std::string& what, int& code,
                  bool bRequired);
-    // A reading in the run file's unit as the transmittance fraction the documents store; only
+    // A reading in the run file's unit (a data mode: %T or absorbance) as the transmittance
+    // fraction the documents store; only
     // readings a photometer gives: within +-kMaxAbsorbance, or 0 to kMaxTransmittance %T (0 %T
     // being a dark reading).
     bool bReading(const json& value, const std::string& where, int iReadingUnit,

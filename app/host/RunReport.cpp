@@ -12,9 +12,10 @@
 #include "host/SampleOutcome.h"
 #include "host/TidyTables.h"
 
+using namespace photoquant;
+
 namespace {
 
-constexpr int kSegmentedCalib = 4;
 constexpr int kCoefficientDigits = 6;
 constexpr int kSpreadDigits = 2;
 
@@ -86,7 +87,7 @@ std::string sPowerOf(const std::string& symbol, int power) {
 // noise beside the largest term left out.
 std::string sEquation(const CCalibSegment& segment, const std::string& reading,
                       double argumentSize) {
-    const bool bOfConc = segment.m_iDirection == 0;
+    const bool bOfConc = segment.m_iDirection == kReadingFromConc;
     const std::string result = bOfConc ? reading : "c";
     const std::string argument = bOfConc ? "c" : reading;
     double largest = 0.0;
@@ -112,7 +113,8 @@ std::string sEquation(const CCalibSegment& segment, const std::string& reading,
 }
 
 std::string sDirectionWords(int direction) {
-    return direction == 0 ? "reading from concentration" : "concentration from reading";
+    return direction == kReadingFromConc ? "reading from concentration"
+                                         : "concentration from reading";
 }
 
 std::string sDirectionSource(const CReportInput& in) {
@@ -147,7 +149,7 @@ int iMeasuredStandardPoints(const CUVStandardData& standards) {
 
 // Largest concentration or reading the curve works with, the scale of its argument.
 double dArgumentSize(const CCalibSegment& segment) {
-    const bool bOfConc = segment.m_iDirection == 0;
+    const bool bOfConc = segment.m_iDirection == kReadingFromConc;
     const double lo = bOfConc ? segment.m_dXMin : segment.m_dYMin;
     const double hi = bOfConc ? segment.m_dXMax : segment.m_dYMax;
     const double size = std::max(std::abs(lo), std::abs(hi));
@@ -419,7 +421,7 @@ CTableBlock GroupTable(const CReportInput& in) {
 CReportSection ResultsSection(const CReportInput& in) {
     CReportSection section{"Results per sample"};
     const CUVUnknownData& unknowns = in.m_run.Unknowns();
-    if (unknowns.iGetResultType() == 0 || unknowns.iGetNumCoord() > 0) {
+    if (unknowns.iGetResultType() == kReadingsResult || unknowns.iGetNumCoord() > 0) {
         return section;
     }
     section.m_vBlocks.push_back(SampleTable(in));

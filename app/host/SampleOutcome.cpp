@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-namespace {
+using namespace photoquant;
 
-constexpr int kConcResult = 1;
-constexpr int kRatioResult = 2;
+namespace {
 
 std::string sTrimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -156,9 +155,9 @@ void vGroupStatistics(const CUVUnknownData& unknowns, CUnknownOutcomes& outcomes
 
 std::string sLimitFlag(double conc, const CUVPhotometryData& doc) {
     if (conc > doc.dGetHiLimit()) {
-        return sModuleString(89);
+        return sModuleString(kHighFlag);
     }
-    return conc < doc.dGetLoLimit() ? sModuleString(85) : std::string();
+    return conc < doc.dGetLoLimit() ? sModuleString(kLowFlag) : std::string();
 }
 
 CUnknownOutcomes UnknownOutcomes(const CQuantitationRun& run) {

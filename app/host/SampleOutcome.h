@@ -19,10 +19,13 @@ struct CPointOutcome {
     bool m_bMeasured = false;
     CDoublePt m_Position;              // stage position of the point
     std::vector<double> m_vdReadings;  // one per wavelength as displayed; none for spectra
-    double m_dValue = kNoValue;  // the point's photometric value (corrected, peak, derivative)
-    double m_dUsedReading = kNoValue;  // after the blank correction; concentration results only
-    double m_dResult = kNoValue;       // concentration, ratio, or the value for readings only
-    std::string m_sFlag;               // "HIGH", "LOW" or empty
+    double m_dValue =
+        photoquant::kNoValue;  // the point's photometric value (corrected, peak, derivative)
+    double m_dUsedReading =
+        photoquant::kNoValue;  // after the blank correction; concentration results only
+    double m_dResult =
+        photoquant::kNoValue;  // concentration, ratio, or the value for readings only
+    std::string m_sFlag;       // "HIGH", "LOW" or empty
 };
 
 struct CSampleOutcome {
@@ -31,16 +34,16 @@ struct CSampleOutcome {
     std::string m_sName;
     std::string m_sLabel;  // number text and name, as reports label a sample
     std::vector<CPointOutcome> m_vPoints;
-    int m_iCount = 0;           // measured points
-    double m_dMean = kNoValue;  // mean of the measured points' results
-    double m_dSD = kNoValue;    // the document's statistics of a one-sample group
-    double m_dCV = kNoValue;
-    std::string m_sFlag;                   // of the mean
-    double m_dMeanUsedReading = kNoValue;  // mean of the used readings
-    double m_dCurveConc = kNoValue;        // mean concentration read off the curve
-    double m_dAmountFactor = 1.0;          // solvent / weight * dilution * revision, as applied
-    double m_dBlank = kNoValue;            // blank value in force
-    int m_iBlankSample = -1;               // the blank sample it came from; -1 the curve's y0
+    int m_iCount = 0;                       // measured points
+    double m_dMean = photoquant::kNoValue;  // mean of the measured points' results
+    double m_dSD = photoquant::kNoValue;    // the document's statistics of a one-sample group
+    double m_dCV = photoquant::kNoValue;
+    std::string m_sFlag;                               // of the mean
+    double m_dMeanUsedReading = photoquant::kNoValue;  // mean of the used readings
+    double m_dCurveConc = photoquant::kNoValue;        // mean concentration read off the curve
+    double m_dAmountFactor = 1.0;            // solvent / weight * dilution * revision, as applied
+    double m_dBlank = photoquant::kNoValue;  // blank value in force
+    int m_iBlankSample = -1;                 // the blank sample it came from; -1 the curve's y0
 
     bool bIsBlank() const { return m_iSampleNo == 0; }
 };
@@ -48,9 +51,9 @@ struct CSampleOutcome {
 // The samples whose replicates the statistics pool: N samples in a row, blanks not counted.
 struct CStatisticsGroup {
     std::vector<int> m_viSamples;
-    double m_dMean = kNoValue;
-    double m_dSD = kNoValue;
-    double m_dCV = kNoValue;
+    double m_dMean = photoquant::kNoValue;
+    double m_dSD = photoquant::kNoValue;
+    double m_dCV = photoquant::kNoValue;
     std::string m_sFlag;
 };
 

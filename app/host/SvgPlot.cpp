@@ -10,6 +10,8 @@
 #include "host/ReportNumbers.h"
 #include "host/ReportWriters.h"
 
+using namespace photoquant;
+
 namespace {
 
 // ---- axes --------------------------------------------------------------------------------------
@@ -107,12 +109,9 @@ constexpr double kCharWidth = 6.8;
 constexpr double kLabelCharWidth = 7.6;
 constexpr double kTextHeight = 12.0;
 
+// Coordinates of the drawing, to a hundredth of a pixel.
 std::string sNum(double value) {
-    std::ostringstream out;
-    out.setf(std::ios::fixed);
-    out.precision(2);
-    out << value;
-    return out.str();
+    return sFixed(value, 2);
 }
 
 std::string sTickText(double value, int decimals) {

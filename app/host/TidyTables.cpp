@@ -5,6 +5,8 @@
 #include "host/CalibrationPlotBuilder.h"
 #include "host/ReportNumbers.h"
 
+using namespace photoquant;
+
 namespace {
 
 // A bound the curve does not have (a fitted segment's reading range) or a result that was not

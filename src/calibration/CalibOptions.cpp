@@ -1,20 +1,15 @@
 #include "calibration/CalibOptions.h"
 
 #include "contracts/framework/WinApp.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
-namespace {
-
-// String-table entries of the profile section ("Default") and entry ("Photometry Calibration
-// Type").
-constexpr UINT kProfileSection = 81;
-constexpr UINT kProfileEntry = 80;
-
-}  // namespace
+using namespace photoquant;
 
 CCalibOptions::CCalibOptions() {
-    m_iValue =
-        AfxGetApp()->GetProfileInt(sModuleString(kProfileSection), sModuleString(kProfileEntry), 1);
+    m_iValue = AfxGetApp()->GetProfileInt(sModuleString(kProfileSection),
+                                          sModuleString(kProfileEntry), kConcFromReading);
 }
 
 void CCalibOptions::vSave() const {

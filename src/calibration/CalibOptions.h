@@ -5,6 +5,7 @@
 // is read at every construction and written only by vSave, so a change made for one analysis
 // becomes the laboratory's default only when the user asks for it.
 #include "PhotoquantExport.h"
+#include "document/QuantitationCodes.h"
 
 class PQ_EXPORT CCalibOptions {
 public:
@@ -15,5 +16,5 @@ public:
 
     void vSave() const;
 
-    int m_iValue = 1;
+    int m_iValue = photoquant::kConcFromReading;
 };

@@ -5,8 +5,11 @@
 #include <span>
 
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 
 IMPLEMENT_DYNAMIC(CCalibSegment, CObject)
+
+using namespace photoquant;
 
 namespace {
 
@@ -67,10 +70,10 @@ double CCalibSegment::dEvaluateY(double x) const {
     if (!bHasCurveOrder()) {
         return 0.0;
     }
-    if (m_iDirection == 0) {
+    if (m_iDirection == kReadingFromConc) {
         return dPolynomialCoeffFirst(x);
     }
-    if (m_iDirection == 1) {
+    if (m_iDirection == kConcFromReading) {
         return dSolve(x, m_dYMin, m_dYMax, true);
     }
     return 0.0;
@@ -80,10 +83,10 @@ double CCalibSegment::dEvaluateX(double y) const {
     if (!bHasCurveOrder()) {
         return kNoValue;
     }
-    if (m_iDirection == 1) {
+    if (m_iDirection == kConcFromReading) {
         return dPolynomialArgumentFirst(y);
     }
-    if (m_iDirection == 0) {
+    if (m_iDirection == kReadingFromConc) {
         return dSolve(y, m_dXMin, m_dXMax, false);
     }
     return kNoValue;

@@ -24,6 +24,7 @@
 // segment is the identity X = Y.
 #include "PhotoquantExport.h"
 #include "contracts/framework/Object.h"
+#include "document/QuantitationCodes.h"
 
 class PQ_EXPORT CCalibSegment : public CObject {
     DECLARE_DYNAMIC(CCalibSegment)
@@ -47,7 +48,7 @@ public:
     double m_dXMax = 0.0;
     double m_dR = 0.0;   // R of the least-squares fit; 0 for a segment drawn between two standards
     double m_dR2 = 0.0;  // R² of the same fit
-    int m_iDirection = 1;  // 0: reading = P(concentration); 1: concentration = P(reading)
+    int m_iDirection = photoquant::kConcFromReading;  // or kReadingFromConc
 
 private:
     bool bHasCurveOrder() const { return m_iOrder >= 1 && m_iOrder <= 3; }

@@ -9,14 +9,15 @@
 #include "contracts/numkit/LeastSquaresFit.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CUVStandardData, CUVPhotometryData)
 
-namespace {
+using namespace photoquant;
 
-constexpr int kSegmented = 4;
-constexpr UINT kStandardsName = 6;
+namespace {
 
 // Sorts by X, exchanging neighbours only when the later X is smaller: standards of equal
 // concentration keep the order in which they were measured.
@@ -88,9 +89,9 @@ void CUVStandardData::vClearCalibration() {
 
 void CUVStandardData::vCopyCalibration(CPhotParamsObj* pParams) {
     CUVPhotometryData::vCopyCalibration(pParams);
-    if (m_iQuantType == 3) {
+    if (m_iQuantType == kDerivativeQuant) {
         vCalculateDerivValues();
-    } else if (m_iQuantType == 1 || m_iQuantType == 2) {
+    } else if (bIsPeakQuant(m_iQuantType)) {
         vCalculatePeakValues();
     }
     vCalibrate();
@@ -119,9 +120,9 @@ int CUVStandardData::iAddPeakValues(CUVWaveData* pWaveData) {
 void CUVStandardData::vCalibrate() {
     // Results of an earlier calibration never stay on show under a new one.
     vClearCalibration();
-    if (m_iCalibType >= 1 && m_iCalibType <= 3) {
+    if (bIsPolynomialCalib(m_iCalibType)) {
         vFitPolynomial(m_iCalibType);
-    } else if (m_iCalibType == kSegmented) {
+    } else if (m_iCalibType == kSegmentedCalib) {
         vBuildSegments();
     }
     vSetRangesFromData();
@@ -152,7 +153,7 @@ void CUVStandardData::vFitPolynomial(int iOrder) {
     vSortByConcentration(pairs);
     const double dConcLow = m_bForceZero != 0 ? 0.0 : pairs.front().x;
     const double dConcHigh = pairs.back().x;
-    if (m_iCalibOpt == 1) {
+    if (m_iCalibOpt == kConcFromReading) {
         for (CDoublePt& pair : pairs) {
             std::swap(pair.x, pair.y);
         }
@@ -204,7 +205,7 @@ void CUVStandardData::vBuildSegments() {
         }
     }
     vSortByConcentration(pairs);
-    const bool bDirectionReading = m_iCalibOpt == 0;
+    const bool bDirectionReading = m_iCalibOpt == kReadingFromConc;
 
     if (m_bForceZero != 0 && !pairs.empty() && std::fabs(pairs.front().x) > kEpsilon) {
         const CDoublePt first = pairs.front();

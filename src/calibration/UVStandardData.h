@@ -7,9 +7,9 @@
 // direction the calibration option gives. It then stores the reading at concentration zero as the
 // blank value and, per standard s with mean reading y_s and known concentration x_s:
 //   predicted(s) = segment.dEvaluateX(y_s)
-//   diff(s)      = predicted(s) - x_s            (0 when |diff| < 10^-(P+1), P = concentration
-//   decimals) reldiff(s)   = diff(s) / mean(y) * 100 t(s)         = diff(s) / sqrt(sum diff^2 / (S
-//   - 1))
+//   diff(s)      = predicted(s) - x_s     (0 when |diff| < 10^-(P+1), P = concentration decimals)
+//   reldiff(s)   = diff(s) / mean(y) * 100
+//   t(s)         = diff(s) / sqrt(sum diff^2 / (S - 1))
 // A standard without a measured point keeps kNoStandardResult; before any calibration every result
 // reads kNoValue. The unknowns document takes the list through pGetCalibList.
 #include <iosfwd>
@@ -75,10 +75,10 @@ private:
     CCalibSegment* pNewSegment(int iOrder) const;
     void vWriteCalibration(std::ostream& out, bool bWithFitRange) const;
 
-    int m_iCalibType = 1;  // 1-3 polynomial order, 4 segmented, 0 none
+    int m_iCalibType = photoquant::kFirstOrderCalib;  // 1-3 polynomial order, 4 segmented, 0 none
     int m_bForceZero = 0;
     CCalibList m_CalibList;
-    int m_iCalibOpt = 1;  // conversion direction of new segments
+    int m_iCalibOpt = photoquant::kConcFromReading;  // conversion direction of new segments
     std::vector<double> m_vdPredictedConc;
     std::vector<double> m_vdDiff;
     std::vector<double> m_vdRelDiff;

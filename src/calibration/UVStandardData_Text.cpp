@@ -6,59 +6,37 @@
 // The file also gives the fit's concentration range and ends with one zero byte.
 #include <sstream>
 
+#include "calibration/CalibTypeText.h"
 #include "calibration/UVStandardData.h"
 #include "contracts/uikit/UvDataStr.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "document/ReportText.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
-namespace {
-
-enum : UINT {
-    kCalibrationTypeLabel = 30,
-    kCoefficientLabel = 31,
-    kYes = 35,
-    kNo = 36,
-    kFirstOrder = 46,
-    kForceZeroLabel = 49,
-    kSegmentedText = 50,
-    kSegmentNumberLabel = 52,
-    kStartLabel = 53,
-    kEndLabel = 54,
-    kRLabel = 93,
-    kR2Label = 94,
-    kUpperLimitLabel = 111,
-    kLowerLimitLabel = 112,
-    kMinConcLabel = 347,
-    kMaxConcLabel = 348,
-};
-
-std::string sCalibrationTypeText(int iCalibType) {
-    return iCalibType == 4 ? sModuleString(kSegmentedText)
-                           : sModuleStringOf(kFirstOrder, iCalibType - 1, 3);
-}
-
-}  // namespace
+using namespace photoquant;
+using photoquant::detail::sCalibTypeText;
 
 void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) const {
     const std::string unit = " (" + GetXUnits() + ")";
     const int P = m_iXPrecision;
-    vWriteReportLine(out, sModuleString(kCalibrationTypeLabel), sCalibrationTypeText(m_iCalibType));
+    vWriteReportLine(out, sModuleString(kCalibTypeLabel), sCalibTypeText(m_iCalibType));
     vWriteReportLine(out, sModuleString(kForceZeroLabel),
-                     sModuleString(m_bForceZero != 0 ? kYes : kNo));
+                     sModuleString(m_bForceZero != 0 ? kYesText : kNoText));
 
-    const std::string coefficient = sModuleString(kCoefficientLabel);
-    if (m_iCalibType == 4) {
-        out << sModuleString(kSegmentNumberLabel) << '\t' << sModuleString(kStartLabel) << unit
-            << '\t' << sModuleString(kEndLabel) << unit << '\t' << coefficient << 0 << '\t'
-            << coefficient << 1 << '\n';
+    const std::string coefficient = sModuleString(kCoeffLabel);
+    if (m_iCalibType == kSegmentedCalib) {
+        out << sModuleString(kSegmentNumberLabel) << '\t' << sModuleString(kSegmentStartLabel)
+            << unit << '\t' << sModuleString(kSegmentEndLabel) << unit << '\t' << coefficient << 0
+            << '\t' << coefficient << 1 << '\n';
         for (INT_PTR i = 0; i < m_CalibList.GetSize(); ++i) {
             const CCalibSegment* pSegment = m_CalibList.GetAt(i);
             out << i + 1 << '\t' << sFixed(pSegment->m_dXMin, P) << '\t'
                 << sFixed(pSegment->m_dXMax, P) << '\t' << sCoefficientText(pSegment->m_dCoeff[0])
                 << '\t' << sCoefficientText(pSegment->m_dCoeff[1]) << '\n';
         }
-    } else if (m_iCalibType >= 1 && m_iCalibType <= 3) {
+    } else if (bIsPolynomialCalib(m_iCalibType)) {
         const CCalibSegment* pFirst = m_CalibList.GetAt(0);
         if (bWithFitRange) {
             vWriteReportLine(out, sModuleString(kMinConcLabel) + unit, sFixed(pFirst->m_dXMin, P));
@@ -68,10 +46,10 @@ void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) c
             vWriteReportLine(out, coefficient + std::to_string(i),
                              sCoefficientText(pFirst->m_dCoeff[i]));
         }
-        vWriteReportLine(out, sModuleString(kRLabel), UVDATASTR(pFirst->m_dR));
-        vWriteReportLine(out, sModuleString(kR2Label), UVDATASTR(pFirst->m_dR2));
+        vWriteReportLine(out, sModuleString(kCalibTextRLabel), UVDATASTR(pFirst->m_dR));
+        vWriteReportLine(out, sModuleString(kCalibTextR2Label), UVDATASTR(pFirst->m_dR2));
     }
-    if (m_iCalibType != 0) {
+    if (m_iCalibType != kNoCalib) {
         // These two labels carry a blank before the colon; the fit range lines do not.
         vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit + " ",
                          sFixed(dGetLoLimit(), P));

@@ -4,6 +4,8 @@
 #include <iomanip>
 #include <sstream>
 
+namespace photoquant {
+
 namespace {
 constexpr double kRoundingBias = 0.5 + 1.1920928955078125e-7;
 }  // namespace
@@ -39,3 +41,11 @@ std::string sFixed(double value, int n) {
     text << std::fixed << std::setprecision(n < 0 ? 0 : n) << value;
     return text.str();
 }
+
+std::string sGeneral(double value, int n) {
+    std::ostringstream text;
+    text << std::setprecision(n) << value;
+    return text.str();
+}
+
+}  // namespace photoquant

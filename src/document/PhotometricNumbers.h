@@ -1,9 +1,13 @@
 #pragma once
 // The numbers every part of a quantitation agrees on: the markers of missing results, the test of a
-// usable number, the rounding of displayed values and the fixed-notation text of a value.
+// usable number, the rounding of displayed values and the texts of a value in fixed and in general
+// notation. A host reads the documents' results with the same markers and may show numbers the way
+// the lists do.
 #include <string>
 
 #include "PhotoquantExport.h"
+
+namespace photoquant {
 
 // Marks a missing or undefined result: segment inversions, SDs, CVs, distribution entries.
 inline constexpr double kNoValue = 1.7976931348623157e308;
@@ -14,6 +18,14 @@ inline constexpr double kSkipMarker = 15000.0;
 // Smallest positive normal double: below it a transmittance counts as non-positive.
 inline constexpr double kMinPositive = 2.2250738585072014e-308;
 inline constexpr double kEpsilon = 2.220446049250313e-16;
+// What texts and cells show for a value that is not a usable number.
+inline constexpr const char* kUnusableText = "*****";
+
+// Whether a result carries a value: it is neither the no-value marker nor not a number (which no
+// comparison with the marker would catch).
+constexpr bool bHasValue(double value) {
+    return value == value && value != kNoValue;
+}
 
 // Zero, or a magnitude strictly between the smallest normal and the largest double.
 PQ_EXPORT bool bIsUsable(double value);
@@ -27,5 +39,11 @@ PQ_EXPORT double dRoundDecimals(double value, int n);
 // truncate toward zero. The caller keeps the value inside the 32-bit range.
 PQ_EXPORT int iRoundHalfAway(double value);
 
-// The value in fixed notation with n decimals, as an output text stream writes it.
+// The value in fixed notation with n decimals, as an output text stream writes it ("%.nf").
 PQ_EXPORT std::string sFixed(double value, int n);
+
+// The value in general notation with n significant digits, as an output text stream writes it
+// by default ("%.ng").
+PQ_EXPORT std::string sGeneral(double value, int n);
+
+}  // namespace photoquant

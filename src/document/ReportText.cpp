@@ -6,6 +6,8 @@
 #include "contracts/uikit/UvDataStr.h"
 #include "document/PhotometricNumbers.h"
 
+using namespace photoquant;
+
 void vWriteReportLine(std::ostream& out, const std::string& label, const std::string& value) {
     out << label << ":\t" << value << '\n';
 }

@@ -9,9 +9,6 @@
 
 #include "PhotoquantExport.h"
 
-// What texts and cells show for a value that is not a usable number.
-inline constexpr const char* kUnusableText = "*****";
-
 // One report line: label, ":\t", value, line feed.
 PQ_EXPORT void vWriteReportLine(std::ostream& out, const std::string& label,
                                 const std::string& value);

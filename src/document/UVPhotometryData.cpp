@@ -9,9 +9,13 @@
 #include "contracts/xykit/GrowGeometrically.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CUVPhotometryData, CDataXY)
+
+using namespace photoquant;
 
 namespace {
 
@@ -32,20 +36,10 @@ std::vector<T> TakeArray(T* pArray, int n, T initial) {
 
 CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, int iNumActWave,
                                      int iNumMethodWave)
-    : m_iQuantType(iQuantType),
-      m_iNumSamp(std::max(iNumSamp, 0)),
-      m_iNumRep(std::max(iNumRep, 0)),
-      m_iNumActWave(std::max(iNumActWave, 0)),
-      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, 6)) {
-    const int iNumPoints = m_iNumSamp * m_iNumRep;
-    vSizeSamples(m_iNumSamp);
-    vResetSamples(0, m_iNumSamp);
-    vSizePoints(iNumPoints);
-    vResetPoints(0, iNumPoints);
-    m_iRawCapacity = iNumPoints * m_iNumActWave;
-    m_vdRawData.assign(static_cast<size_t>(m_iRawCapacity), 0.0);
+    : m_iQuantType(iQuantType) {
+    vDimension(iNumSamp, iNumRep, 0, iNumActWave, iNumMethodWave);
     vInitBaseState();
-    vFixYMode(1);
+    vFixYMode(kAbsorbanceMode);
 }
 
 CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, int iNumActWave,
@@ -55,8 +49,8 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, 
     : m_iQuantType(iQuantType),
       m_iNumSamp(std::max(iNumSamp, 0)),
       m_iNumRep(std::max(iNumRep, 0)),
-      m_iNumActWave(iNumActWave > 0 ? iNumActWave : std::clamp(iNumMethodWave, 0, 6)),
-      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, 6)) {
+      m_iNumActWave(iNumActWave > 0 ? iNumActWave : std::clamp(iNumMethodWave, 0, kMaxMethodWaves)),
+      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, kMaxMethodWaves)) {
     const int iNumPoints = m_iNumSamp * m_iNumRep;
     vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, pdConc,
                 pbManual, pdManualValue, piSampleNo);
@@ -65,7 +59,7 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumRep, 
     vRebuildPoints(true);
     vInitBaseState();
     vSetRangesFromData();
-    vFixYMode(1);
+    vFixYMode(kAbsorbanceMode);
 }
 
 CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumCoord, int iNumRep,
@@ -76,7 +70,7 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumCoord
       m_iNumRep(std::max(iNumRep, 0)),
       m_iNumCoord(std::max(iNumCoord, 0)),
       m_iNumActWave(std::max(iNumActWave, 0)),
-      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, 6)) {
+      m_iNumMethodWave(std::clamp(iNumMethodWave, 0, kMaxMethodWaves)) {
     const int iNumPoints = m_iNumSamp * m_iNumCoord;
     vTakeArrays(m_iNumSamp, iNumPoints, iNumPoints * m_iNumActWave, pdRawData, pbMeasured, nullptr,
                 nullptr, nullptr, piSampleNo);
@@ -85,7 +79,7 @@ CUVPhotometryData::CUVPhotometryData(int iQuantType, int iNumSamp, int iNumCoord
     m_iNumPts = m_iMaxPts;
     vInitBaseState();
     vSetRangesFromData();
-    vFixYMode(1);
+    vFixYMode(kAbsorbanceMode);
 }
 
 CUVPhotometryData::~CUVPhotometryData() = default;
@@ -101,7 +95,7 @@ void CUVPhotometryData::vTakeArrays(int iNumSamp, int iNumPoints, int iNumReadin
     m_vdConc = TakeArray(pdConc, iNumSamp, 0.0);
     m_viSampleNo = TakeArray(piSampleNo, iNumSamp, kInitialSampleNo);
     vSizePoints(iNumPoints);
-    vResetPoints(0, iNumPoints);
+    vResetPoints(0, iNumPoints, EmptyDisplayPoint());
     m_vbMeasured = TakeArray(pbMeasured, iNumPoints, 0);
     m_vbManual = TakeArray(pbManual, iNumPoints, 0);
     m_vdManualValue = TakeArray(pdManualValue, iNumPoints, 0.0);
@@ -110,7 +104,7 @@ void CUVPhotometryData::vTakeArrays(int iNumSamp, int iNumPoints, int iNumReadin
 }
 
 void CUVPhotometryData::vReadMethodWaves(const double* pdWave, int iCount) {
-    for (int i = 0; pdWave != nullptr && i < iCount && i < 6; ++i) {
+    for (int i = 0; pdWave != nullptr && i < iCount && i < kMaxMethodWaves; ++i) {
         m_dWave[i] = pdWave[i];
     }
 }
@@ -144,8 +138,11 @@ void CUVPhotometryData::vSizePoints(int iNumPoints) {
     vResizePoints(static_cast<int>(n));
 }
 
-void CUVPhotometryData::vResetPoints(int iFrom, int iTo) {
-    const CDoublePt empty(dCalcX(0.0), dCalcY(0.0));
+CDoublePt CUVPhotometryData::EmptyDisplayPoint() const {
+    return {dCalcX(0.0), dCalcY(0.0)};
+}
+
+void CUVPhotometryData::vResetPoints(int iFrom, int iTo, const CDoublePt& display) {
     for (auto p = static_cast<size_t>(std::max(iFrom, 0)); p < static_cast<size_t>(iTo); ++p) {
         m_vbMeasured[p] = 0;
         m_vbManual[p] = 0;
@@ -153,7 +150,7 @@ void CUVPhotometryData::vResetPoints(int iFrom, int iTo) {
         m_vdRatio[p] = 0.0;
         m_vdX[p] = 0.0;
         m_vdY[p] = 0.0;
-        m_vPoints[p] = empty;
+        m_vPoints[p] = display;
     }
 }
 
@@ -174,21 +171,23 @@ void CUVPhotometryData::vInitBaseState() {
     m_iPctTPrecision = options.m_iPctTDecimals;
 
     m_saXQuantity.RemoveAll();
-    m_saXQuantity.Add(sModuleString(1));
+    m_saXQuantity.Add(sModuleString(kConcentrationQuantity));
     m_saXUnits.RemoveAll();
-    m_saXUnits.Add(sModuleString(2));
+    m_saXUnits.Add(sModuleString(kPercentUnit));
     m_saYQuantity.RemoveAll();
     m_saYUnits.RemoveAll();
+    // By Y mode: transmittance, absorbance, two modes without names, reflectance.
     for (const auto& [quantity, unit] :
-         {std::pair{sModuleString(26), sModuleString(27)}, std::pair{sModuleString(3), m_sAbsUnit},
+         {std::pair{sModuleString(kTransmittanceQuantity), sModuleString(kPercentTUnit)},
+          std::pair{sModuleString(kAbsorbanceQuantity), m_sAbsUnit},
           std::pair{std::string(), std::string()}, std::pair{std::string(), std::string()},
-          std::pair{sModuleString(110), sModuleString(110)}}) {
+          std::pair{sModuleString(kReflectanceQuantity), sModuleString(kReflectanceQuantity)}}) {
         m_saYQuantity.Add(quantity);
         m_saYUnits.Add(unit);
     }
     vSetYPrecision(4);
     iSetXMode(0);
-    iSetYMode(1);
+    iSetYMode(kAbsorbanceMode);
 }
 
 void CUVPhotometryData::vRebuildPoints(bool bUseManual) {
@@ -197,10 +196,10 @@ void CUVPhotometryData::vRebuildPoints(bool bUseManual) {
     for (int p = 0; p < iNumPoints; ++p) {
         const auto i = static_cast<size_t>(p);
         m_vdX[i] = dGetConc(p / m_iNumRep);
-        if (m_vdX[i] == kNoValue) {
+        if (!bHasValue(m_vdX[i])) {
             m_vdX[i] = 0.0;
         }
-        m_vdY[i] = m_iQuantType == 0 ? dStoredPointValue(p, bUseManual) : 0.0;
+        m_vdY[i] = m_iQuantType == kWavelengthQuant ? dStoredPointValue(p, bUseManual) : 0.0;
         vFillDisplayPoint(p);
     }
     m_iNumPts = iNumPoints;
@@ -226,25 +225,27 @@ bool CUVPhotometryData::bHasPointSlot(int iPoint) const {
 // ---------------------------------------------------------------------------------------------
 // Re-dimensioning
 
-int CUVPhotometryData::bSetEmpty(int iNumSamp, int iNumRep, int iNumActWave, int iNumMethodWave) {
-    iNumSamp = std::max(iNumSamp, 0);
-    iNumRep = std::max(iNumRep, 0);
-    iNumActWave = std::max(iNumActWave, 0);
-    const int iNumPoints = iNumSamp * iNumRep;
-    vSizeSamples(iNumSamp);
-    vResetSamples(0, iNumSamp);
+void CUVPhotometryData::vDimension(int iNumSamp, int iNumRep, int iNumCoord, int iNumActWave,
+                                   int iNumMethodWave) {
+    m_iNumSamp = std::max(iNumSamp, 0);
+    m_iNumRep = std::max(iNumRep, 0);
+    m_iNumCoord = std::max(iNumCoord, 0);
+    m_iNumActWave = std::max(iNumActWave, 0);
+    m_iNumMethodWave = std::clamp(iNumMethodWave, 0, kMaxMethodWaves);
+    const int iNumPoints = iPointSlots();
+    vSizeSamples(m_iNumSamp);
+    vResetSamples(0, m_iNumSamp);
     vSizePoints(iNumPoints);
-    vResetPoints(0, iNumPoints);
-    m_iNumSamp = iNumSamp;
-    m_iNumRep = iNumRep;
-    m_iNumCoord = 0;
-    m_iNumActWave = iNumActWave;
-    m_iNumMethodWave = std::clamp(iNumMethodWave, 0, 6);
-    vSizeRaw(iNumPoints * iNumActWave);
+    vResetPoints(0, iNumPoints, EmptyDisplayPoint());
+    vSizeRaw(iNumPoints * m_iNumActWave);
     std::fill(m_vdRawData.begin(), m_vdRawData.end(), 0.0);
     m_iCursor = 0;
     m_iNumPts = 0;
     m_iNumPts2 = 0;
+}
+
+int CUVPhotometryData::bSetEmpty(int iNumSamp, int iNumRep, int iNumActWave, int iNumMethodWave) {
+    vDimension(iNumSamp, iNumRep, 0, iNumActWave, iNumMethodWave);
     return 1;
 }
 
@@ -260,15 +261,9 @@ void CUVPhotometryData::vAddSample(int bKeep) {
     vSizeSamples(m_iNumSamp + 1);
     vResetSamples(m_iNumSamp, m_iNumSamp + 1);
     vSizePoints(iNewPoints);
-    for (auto p = static_cast<size_t>(iOldPoints); p < static_cast<size_t>(iNewPoints); ++p) {
-        m_vbMeasured[p] = 0;
-        m_vbManual[p] = 0;
-        m_vdManualValue[p] = 0.0;
-        m_vdRatio[p] = 0.0;
-        m_vdX[p] = 0.0;
-        m_vdY[p] = 0.0;
-        m_vPoints[p] = CDoublePt();
-    }
+    // The new sample's display points are (0, 0), not the converted empty reading of a
+    // re-dimensioned document.
+    vResetPoints(iOldPoints, iNewPoints, CDoublePt());
     m_saUnkSampName.Add(std::string());
     if (bKeep != 0) {
         // Without replicates there is no point to keep: the count stays at 0, never -1.
@@ -317,28 +312,13 @@ void CUVPhotometryData::vSetEmpty(CUVMethod* pMethod, int iNumSamp) {
     vSetZeroWL(pQuant->m_dZeroWL);
 
     // The intake addresses s*R + r without stage positions, s*Q + c with them: size for that.
-    iNumSamp = std::max(iNumSamp, 0);
-    const int iNumRep = std::max(pQuant->m_iNumRep, 0);
-    const int iNumPoints = iNumSamp * (iNumCoord > 0 ? iNumCoord : iNumRep);
-    vSizeSamples(iNumSamp);
-    vResetSamples(0, iNumSamp);
-    vSizePoints(iNumPoints);
-    vResetPoints(0, iNumPoints);
-
-    m_iNumSamp = iNumSamp;
-    m_iNumCoord = iNumCoord;
-    m_iNumRep = iNumRep;
-    m_iNumActWave = std::clamp(pQuant->m_iNumWave, 0, 6);
-    m_iNumMethodWave = m_iNumActWave;
-    vSizeRaw(iNumPoints * m_iNumActWave);
-    std::fill(m_vdRawData.begin(), m_vdRawData.end(), 0.0);
-    m_iCursor = 0;
-    m_iNumPts = 0;
-    m_iNumPts2 = 0;
+    const int iNumWave = std::clamp(pQuant->m_iNumWave, 0, kMaxMethodWaves);
+    vDimension(iNumSamp, pQuant->m_iNumRep, iNumCoord, iNumWave, iNumWave);
 
     vSetXPrecision(pQuant->m_iConcDecimals);
-    if (pInst->m_iDataMode != 0 && pInst->m_iDataMode != 1 && pInst->m_iDataMode != 4) {
-        pInst->m_iDataMode = 1;
+    const int iMode = pInst->m_iDataMode;
+    if (iMode != kTransmittanceMode && iMode != kAbsorbanceMode && iMode != kReflectanceMode) {
+        pInst->m_iDataMode = kAbsorbanceMode;
     }
     iSetYMode(pInst->m_iDataMode);
 }
@@ -390,14 +370,14 @@ double CUVPhotometryData::dStoredPointValue(int iPoint, bool bUseManual) const {
 }
 
 double CUVPhotometryData::dCalcY(double y) const {
-    if (m_iQuantType >= 1 && m_iQuantType <= 3) {
+    if (bIsSpectrumQuant(m_iQuantType)) {
         return dRoundDecimals(y, m_iDataDecimals);
     }
     switch (m_iYMode) {
-        case 0:
-        case 4:
+        case kTransmittanceMode:
+        case kReflectanceMode:
             return dRoundDecimals(100.0 * y, m_iDataDecimals);
-        case 1: {
+        case kAbsorbanceMode: {
             if (std::fabs(y - kSkipMarker) < kEpsilon) {
                 return dRoundDecimals(y, m_iDataDecimals);
             }
@@ -415,7 +395,7 @@ double CUVPhotometryData::dCalcY(double y) const {
 int CUVPhotometryData::iSetYMode(int mode) {
     const int iResult = CDataXY::iSetYMode(mode);
     m_iDataDecimals = m_pInstParam ? m_pInstParam->iGetPhotoDecimals() : 4;
-    vSetYPrecision(mode == 1 ? m_iAbsPrecision : m_iPctTPrecision);
+    vSetYPrecision(mode == kAbsorbanceMode ? m_iAbsPrecision : m_iPctTPrecision);
     for (int i = 0; i < m_iNumPts && bHasPoint(i); ++i) {
         m_vPoints[static_cast<size_t>(i)].y = dCalcY(m_vdY[static_cast<size_t>(i)]);
     }
@@ -491,7 +471,7 @@ void CUVPhotometryData::vSetDilution(int iSamp, double dDilution) {
 }
 
 double CUVPhotometryData::dGetWavelength(int i) const {
-    return i >= 0 && i < 6 ? m_dWave[i] : kNoValue;
+    return i >= 0 && i < kMaxMethodWaves ? m_dWave[i] : kNoValue;
 }
 
 CDoublePt CUVPhotometryData::GetCoordPt(int iCoord) const {

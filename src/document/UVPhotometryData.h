@@ -38,6 +38,7 @@
 #include "contracts/paramkit/UVInstrParameters.h"
 #include "contracts/paramkit/UVSipperParameters.h"
 #include "contracts/xykit/DataXY.h"
+#include "document/QuantitationCodes.h"
 
 class CUVMethod;
 class CUVInstrument;
@@ -292,7 +293,7 @@ protected:
     std::vector<double> m_vdMeanConc;
     std::vector<double> m_vdWeight;
     std::vector<double> m_vdDilution;
-    double m_dWave[6] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+    double m_dWave[photoquant::kMaxMethodWaves] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
     CArray<CDoublePt> m_aCoord;  // stage positions
 
     // The point a pending remeasure writes: s*R + r, or -1 when (s, r) lies outside the document.
@@ -304,8 +305,14 @@ protected:
 
 private:
     void vInitBaseState();
+    // Dimensions the document for S samples of R replicates (or of Q stage positions when Q > 0)
+    // with W readings a point: every per-sample and per-point array at its initial values, no
+    // reading stored, no point counted.
+    void vDimension(int iNumSamp, int iNumRep, int iNumCoord, int iNumActWave, int iNumMethodWave);
     void vResetSamples(int iFrom, int iTo);
-    void vResetPoints(int iFrom, int iTo);
+    // The display point of a point without readings, in the current modes.
+    CDoublePt EmptyDisplayPoint() const;
+    void vResetPoints(int iFrom, int iTo, const CDoublePt& display);
     void vSizeSamples(int iNumSamp);
     void vSizePoints(int iNumPoints);
     void vSizeRaw(int iNumReadings);

@@ -12,6 +12,8 @@
 #include "document/PhotometricNumbers.h"
 #include "document/UVPhotometryData.h"
 
+using namespace photoquant;
+
 namespace {
 using Lock = std::lock_guard<std::recursive_mutex>;
 }  // namespace
@@ -44,7 +46,7 @@ int CUVPhotometryData::iAddValues(const CDoublePt* pReadings, int n) {
         return 0;
     }
     CDoublePt point(m_vdConc[static_cast<size_t>(iSamp)], 0.0);
-    if (m_iQuantType == 0) {
+    if (m_iQuantType == kWavelengthQuant) {
         point.y = dStoredPointValue(iPoint, false);
     }
     return CDataXY::iAddValue(point);
@@ -76,7 +78,7 @@ int CUVPhotometryData::iSetValues(const CDoublePt* pReadings, int n, int iPoint)
         return 0;
     }
     CDoublePt point(m_vdConc[static_cast<size_t>(iSamp)], 0.0);
-    if (m_iQuantType == 0) {
+    if (m_iQuantType == kWavelengthQuant) {
         // The value comes from the readings of this call when they make a whole point; the half of
         // a split point takes the other half from the stored readings.
         double dPassed[3] = {0.0, 0.0, 0.0};
@@ -104,12 +106,13 @@ int CUVPhotometryData::iMChangeValues(const CDoublePt* pReadings, int iPoint) {
     // The typed value is an absorbance for wavelength quantitation, the value itself otherwise.
     const double y = pReadings[0].y;
     const double dTransmittance = 1.0 / std::pow(10.0, y);
-    if (m_iQuantType == 0 && m_iNumActWave == 1) {
+    if (m_iQuantType == kWavelengthQuant && m_iNumActWave == 1) {
         bWriteChecked(m_vdRawData, iPoint, m_iRawCapacity, dTransmittance);
     }
     vSetMeasured(iPoint, 1);
     vSetManualStd(iPoint, 1);
-    m_vdManualValue[static_cast<size_t>(iPoint)] = m_iQuantType == 0 ? dTransmittance : y;
+    m_vdManualValue[static_cast<size_t>(iPoint)] =
+        m_iQuantType == kWavelengthQuant ? dTransmittance : y;
 
     const int iSamp = m_iNumRep > 0 ? iPoint / m_iNumRep : -1;
     if (!bHasSample(iSamp) || iPoint >= m_iNumPts) {

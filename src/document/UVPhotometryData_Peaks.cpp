@@ -19,19 +19,19 @@
 #include "contracts/numkit/SavitzkyGolay.h"
 #include "contracts/scankit/UVWaveData.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
+
+using namespace photoquant;
 
 namespace {
 
 using Lock = std::lock_guard<std::recursive_mutex>;
 
-constexpr int kPeakArea = 1;
-constexpr int kPeakHeight = 2;
-constexpr int kDerivative = 3;
 // A derivative needs a half window of at least this many points: spectra of fewer than 12 points.
 constexpr int kMinDerivHalfWindow = 5;
-constexpr UINT kTooFewPointsMessage = 100;
 
 }  // namespace
 
@@ -49,18 +49,18 @@ int CUVPhotometryData::iDerivIndex() const {
 }
 
 double CUVPhotometryData::dSpectrumValue(CUVWaveData* pWaveData, bool bWarn) const {
-    if (m_iQuantType == kPeakArea || m_iQuantType == kPeakHeight) {
+    if (bIsPeakQuant(m_iQuantType)) {
         pWaveData->iIntegrate(m_iIntegMethod, m_iSensitivity, m_dThreshold, 0);
         const CPeakList* pPeaks = pWaveData->pGetPeakList();
         for (INT_PTR i = 0; i < pPeaks->GetSize(); ++i) {
             const CPeak* pPeak = pPeaks->GetAt(i);
             if (bWithinPeakWindow(pWaveData->GetValue(pPeak->m_iApex).x)) {
-                return m_iQuantType == kPeakArea ? pPeak->m_dArea : pPeak->m_dHeight;
+                return m_iQuantType == kPeakAreaQuant ? pPeak->m_dArea : pPeak->m_dHeight;
             }
         }
         return 0.0;
     }
-    if (m_iQuantType != kDerivative) {
+    if (m_iQuantType != kDerivativeQuant) {
         return 0.0;
     }
     const int iNumPoints = pWaveData->iGetNumPts();
@@ -169,9 +169,9 @@ double CUVPhotometryData::dStoredPeakValue(int iPoint, CPeakList& peaks) const {
     for (INT_PTR i = 0; i < peaks.GetSize(); ++i) {
         const CPeak* pPeak = peaks.GetAt(i);
         if (bWithinPeakWindow(dStart - pPeak->m_iApex * dInterval)) {
-            return m_iQuantType == kPeakArea     ? pPeak->m_dArea
-                   : m_iQuantType == kPeakHeight ? pPeak->m_dHeight
-                                                 : 0.0;
+            return m_iQuantType == kPeakAreaQuant     ? pPeak->m_dArea
+                   : m_iQuantType == kPeakHeightQuant ? pPeak->m_dHeight
+                                                      : 0.0;
         }
     }
     return 0.0;

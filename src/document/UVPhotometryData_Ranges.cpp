@@ -4,6 +4,8 @@
 #include "document/PhotometricNumbers.h"
 #include "document/UVPhotometryData.h"
 
+using namespace photoquant;
+
 namespace {
 constexpr int kCurveSteps = 1000;
 }  // namespace

@@ -11,23 +11,19 @@
 #include "contracts/paramkit/UVMethod.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
+
+using namespace photoquant;
 
 namespace {
 
-// bInstrParamReflect's answers.
-constexpr int kReflectFits = 0;
-constexpr int kReflectOldVersion = 1;
-constexpr int kReflectModelDiffers = 2;
-constexpr int kReflectSubTypeDiffers = 3;
-constexpr int kReflectAccessoryDiffers = 4;
-
-constexpr int kDeviceSipper = 1;
-constexpr int kDeviceMultiCell = 3;
-
+// The devices whose settings a method must share with the document: the sipper, the multi-cell
+// holder and device 4.
 bool bIsAccessoryDevice(int iDevice) {
-    return iDevice == 1 || iDevice == 3 || iDevice == 4;
+    return iDevice == kSipperDevice || iDevice == kMultiCellDevice || iDevice == 4;
 }
 
 bool bHasCellTemperatureControl(int iSelectType) {
@@ -106,12 +102,12 @@ int CUVPhotometryData::bInstrParamReflect(CUVMethod* pMethod, CUVInstrument* pIn
     }
     const bool bDiffers =
         iMethodDevice != iDevice ||
-        (iDevice == kDeviceSipper && bSipperTemperatureSet(m_SipperParam) !=
+        (iDevice == kSipperDevice && bSipperTemperatureSet(m_SipperParam) !=
                                          bSipperTemperatureSet(*pMethod->pGetSipperParam())) ||
-        (iDevice == kDeviceMultiCell &&
+        (iDevice == kMultiCellDevice &&
          bMultiCellTemperatureSet(m_MultiCellParam) !=
              bMultiCellTemperatureSet(*pMethod->pGetMultiCellParam())) ||
-        (iSelect == 3 && iDevice == kDeviceMultiCell &&
+        (iSelect == 3 && iDevice == kMultiCellDevice &&
          own.iGetAccessoryOption() != method.iGetAccessoryOption());
     return bDiffers ? kReflectAccessoryDiffers : kReflectFits;
 }
@@ -127,8 +123,8 @@ int CUVPhotometryData::bHasTemperature(int iDevice) const {
     if (iDevice != iOwnDevice) {
         return 0;
     }
-    return (iDevice == kDeviceSipper && bSipperTemperatureSet(m_SipperParam)) ||
-           (iDevice == kDeviceMultiCell &&
+    return (iDevice == kSipperDevice && bSipperTemperatureSet(m_SipperParam)) ||
+           (iDevice == kMultiCellDevice &&
             bHasCellTemperatureControl(m_pInstParam->m_iSelectType) &&
             bMultiCellTemperatureSet(m_MultiCellParam));
 }
@@ -139,11 +135,11 @@ int CUVPhotometryData::bHasOptionParam(int iDevice) const {
     }
     const int iOwnDevice = m_pInstParam->iGetSamplingDevice();
     if (iDevice == iOwnDevice) {
-        return iOwnDevice != kDeviceMultiCell ? 1 : bHasTemperature(kDeviceMultiCell);
+        return iOwnDevice != kMultiCellDevice ? 1 : bHasTemperature(kMultiCellDevice);
     }
     if (iDevice < 0) {
-        return iOwnDevice == 1 || iOwnDevice == 2 ||
-               (iOwnDevice == kDeviceMultiCell &&
+        return iOwnDevice == kSipperDevice || iOwnDevice == kAutosamplerDevice ||
+               (iOwnDevice == kMultiCellDevice &&
                 bHasCellTemperatureControl(m_pInstParam->m_iSelectType) &&
                 bMultiCellTemperatureSet(m_MultiCellParam));
     }
@@ -151,31 +147,36 @@ int CUVPhotometryData::bHasOptionParam(int iDevice) const {
 }
 
 std::string CUVPhotometryData::sGetMeasType() const {
-    if (m_pInstParam && m_pInstParam->m_iMeasMode == 7) {
-        return sModuleString(502);
+    if (m_pInstParam && m_pInstParam->m_iMeasMode == kInPlaneMeasMode) {
+        return sModuleString(kInPlaneMeasText);
     }
-    static const UINT kQuantTypeTexts[] = {344, 59, 60, 61, 493};
-    std::string text = sModuleString(17);
-    if (m_iQuantType >= 0 && m_iQuantType <= 4) {
-        text += ", " + sModuleString(kQuantTypeTexts[m_iQuantType]);
+    std::string text = sModuleString(kPhotometryText);
+    if (m_iQuantType == kWavelengthQuant) {
+        text += ", " + sModuleString(kWavelengthMeasText);
+    } else if (bIsSpectrumQuant(m_iQuantType)) {
+        text += ", " + sModuleStringOf(kPeakAreaMeasText, m_iQuantType - kPeakAreaQuant, 3);
+    } else if (m_iQuantType == kRatioQuant) {
+        text += ", " + sModuleString(kRatioMeasText);
     }
     return text;
 }
 
+// Absorbance and the absorbance-like modes 5 and 6 are corrected to the path length.
 int CUVPhotometryData::bIsPathLengthCorrect() const {
-    return m_iYMode == 1 || m_iYMode == 5 || m_iYMode == 6;
+    return m_iYMode == kAbsorbanceMode || m_iYMode == 5 || m_iYMode == 6;
 }
 
+// Every mode but reflectance is read through the cell, whose path length the listing shows.
 int CUVPhotometryData::bIsDspPathLength() const {
-    return (m_iYMode >= 0 && m_iYMode <= 3) || m_iYMode == 5 || m_iYMode == 6;
+    return (m_iYMode >= kTransmittanceMode && m_iYMode <= 3) || m_iYMode == 5 || m_iYMode == 6;
 }
 
 std::string CUVPhotometryData::sGetPathLengthCorrect() const {
     if (!bIsPathLengthCorrect()) {
         return {};
     }
-    const bool bOn = m_iYMode != 1 || m_bPathLengthCorrect == 1;
-    return sModuleString(bOn ? 333 : 334);
+    const bool bOn = m_iYMode != kAbsorbanceMode || m_bPathLengthCorrect == 1;
+    return sModuleString(bOn ? kOnText : kOffText);
 }
 
 std::string CUVPhotometryData::GetInstModelForSelectType() const {
@@ -193,7 +194,7 @@ void CUVPhotometryData::vCopyCalibration(CPhotParamsObj* pParams) {
     const int iNumSamp = std::max(pParams->m_iNumSamp, 0);
     const int iNumRep = std::max(pParams->m_iNumRep, 0);
     const int iNumPoints = iNumSamp * iNumRep;
-    const int iNumMethodWave = std::clamp(pParams->m_iNumMethodWave, 0, 6);
+    const int iNumMethodWave = std::clamp(pParams->m_iNumMethodWave, 0, kMaxMethodWaves);
     int iNumActWave =
         pParams->m_iNumRawData != 0 && iNumPoints > 0 ? pParams->m_iNumRawData / iNumPoints : 0;
     if (iNumActWave <= 0) {
@@ -221,9 +222,9 @@ void CUVPhotometryData::vCopyCalibration(CPhotParamsObj* pParams) {
 
     vRebuildPoints(true);
     iSetXMode(0);
-    iSetYMode(1);
+    iSetYMode(kAbsorbanceMode);
     vSetRangesFromData();
-    vFixYMode(1);
+    vFixYMode(kAbsorbanceMode);
 }
 
 void CUVPhotometryData::vSetCoordArray(CPhotParamsObj* pParams) {

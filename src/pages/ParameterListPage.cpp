@@ -2,8 +2,8 @@
 
 #include "contracts/framework/DataExchange.h"
 #include "contracts/framework/Rect.h"
+#include "lists/ParameterValueColumns.h"
 #include "resources/ModuleResources.h"
-#include "views/ParameterValueColumns.h"
 
 IMPLEMENT_DYNAMIC(CParameterListPage, CPropertyPage)
 

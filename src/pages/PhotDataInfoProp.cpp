@@ -2,27 +2,16 @@
 
 #include <algorithm>
 
+#include "document/QuantitationCodes.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataInfoProp, CPropertyPage)
 
+using namespace photoquant;
+
 namespace {
-
-constexpr UINT kInfoTemplate = 5001;
-
-enum : int {
-    kSampleListId = 1000,
-    kCommentBoxId = 1001,
-    kAccessoryLabelId = 1005,
-    kAccessoryBoxId = 1006,
-    kOperatorId = 1009,
-    kDateTimeId = 1010,
-    kModelId = 1011,
-    kROMVersionId = 1012,
-    kSerialNumberId = 1013,
-    kNameBoxId = 1027,
-};
 
 constexpr int kNameLimit = 40;
 constexpr int kCommentLimit = 255;
@@ -33,7 +22,7 @@ constexpr int kOneRowPerReplicate = 1;
 
 }  // namespace
 
-CPhotDataInfoProp::CPhotDataInfoProp() : CPropertyPage(kInfoTemplate) {
+CPhotDataInfoProp::CPhotDataInfoProp() : CPropertyPage(kInfoDialog) {
     m_psp.hInstance = PhotoquantDLL.hResource;
 }
 
@@ -113,17 +102,17 @@ BOOL CPhotDataInfoProp::OnApply() {
 
 void CPhotDataInfoProp::DoDataExchange(CDataExchange* pDX) {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kAccessoryLabelId, m_AccessoryLabel);
-    DDX_Control(pDX, kAccessoryBoxId, m_AccessoryBox);
-    DDX_Control(pDX, kNameBoxId, m_NameBox);
-    DDX_Control(pDX, kCommentBoxId, m_CommentBox);
-    DDX_Control(pDX, kSampleListId, m_SampleList);
-    DDX_Text(pDX, kModelId, m_sModel);
-    DDX_Text(pDX, kROMVersionId, m_sROMVersion);
-    DDX_Text(pDX, kSerialNumberId, m_sSerialNumber);
-    DDX_Text(pDX, kOperatorId, m_sOperator);
-    DDX_Text(pDX, kDateTimeId, m_sDateTime);
-    DDX_Text(pDX, kAccessoryBoxId, m_sAccessory);
+    DDX_Control(pDX, kInfoAccessoryLabel, m_AccessoryLabel);
+    DDX_Control(pDX, kInfoAccessoryBox, m_AccessoryBox);
+    DDX_Control(pDX, kInfoNameBox, m_NameBox);
+    DDX_Control(pDX, kInfoCommentBox, m_CommentBox);
+    DDX_Control(pDX, kInfoSampleList, m_SampleList);
+    DDX_Text(pDX, kInfoModel, m_sModel);
+    DDX_Text(pDX, kInfoROMVersion, m_sROMVersion);
+    DDX_Text(pDX, kInfoSerialNumber, m_sSerialNumber);
+    DDX_Text(pDX, kInfoOperator, m_sOperator);
+    DDX_Text(pDX, kInfoDateTime, m_sDateTime);
+    DDX_Text(pDX, kInfoAccessoryBox, m_sAccessory);
     m_CommentBox.LimitText(kCommentLimit);
     m_NameBox.LimitText(kNameLimit);
     if (!bHasCurrentSample()) {
@@ -132,31 +121,31 @@ void CPhotDataInfoProp::DoDataExchange(CDataExchange* pDX) {
     std::string& comment = m_saComments[m_iCurSel];
     std::string& name = m_saNames[m_iCurSel];
     if (pDX->m_bSaveAndValidate) {
-        DDX_Text(pDX, kCommentBoxId, comment);
-        DDX_Text(pDX, kNameBoxId, name);
+        DDX_Text(pDX, kInfoCommentBox, comment);
+        DDX_Text(pDX, kInfoNameBox, name);
         return;
     }
     // Loading cuts a text longer than its box to the box's limit; the array keeps it whole until
     // the boxes are saved again.
     m_bLoadingBoxes = true;
-    DDX_Text(pDX, kCommentBoxId, comment);
-    DDX_Text(pDX, kNameBoxId, name);
+    DDX_Text(pDX, kInfoCommentBox, comment);
+    DDX_Text(pDX, kInfoNameBox, name);
     m_bLoadingBoxes = false;
 }
 
 BOOL CPhotDataInfoProp::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int nID = LOWORD(wParam);
     const WORD wCode = HIWORD(wParam);
-    if (nID == kSampleListId && wCode == CBN_SELCHANGE) {
+    if (nID == kInfoSampleList && wCode == CBN_SELCHANGE) {
         OnSelChangeSampName();
         return TRUE;
     }
     if (wCode == EN_CHANGE && !m_bLoadingBoxes) {
-        if (nID == kNameBoxId) {
+        if (nID == kInfoNameBox) {
             OnChangePhotinfoEditsampname();
             return TRUE;
         }
-        if (nID == kCommentBoxId) {
+        if (nID == kInfoCommentBox) {
             OnChangePhotinfoComment();
             return TRUE;
         }
@@ -184,7 +173,7 @@ std::vector<int> CPhotDataInfoProp::ListedSamples(const CUVPhotometryData& doc) 
     const bool bSkipBlanks = m_bReplRowFlag == 1 && m_iNameMode == 1;
     std::vector<int> listed;
     for (int s = 0; s < doc.iGetNumSamp(); ++s) {
-        if (!bSkipBlanks || doc.iGetSampleNo(s) != 0) {
+        if (!bSkipBlanks || doc.iGetSampleNo(s) != kBlankSampleNo) {
             listed.push_back(s);
         }
     }

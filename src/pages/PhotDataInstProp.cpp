@@ -1,19 +1,14 @@
 #include "pages/PhotDataInstProp.h"
 
+#include "document/InstrumentListing.h"
 #include "document/UVPhotometryData.h"
-#include "resources/ModuleResources.h"
-#include "unknowns/InstrumentListing.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataInstProp, CParameterListPage)
 
-namespace {
+using namespace photoquant;
 
-constexpr UINT kInstTemplate = 5002;
-constexpr int kListId = 1002;
-
-}  // namespace
-
-CPhotDataInstProp::CPhotDataInstProp() : CParameterListPage(kInstTemplate, kListId) {}
+CPhotDataInstProp::CPhotDataInstProp() : CParameterListPage(kInstrumentDialog, kInstrumentList) {}
 
 void CPhotDataInstProp::vFillData() {
     m_List.DeleteAllItems();

@@ -1,59 +1,24 @@
 #include "pages/PhotDataOptProp.h"
 
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "document/ReportText.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataOptProp, CParameterListPage)
 
-namespace {
+using namespace photoquant;
 
-constexpr UINT kOptionTemplate = 6004;
-constexpr int kListId = 1032;
+namespace {
 
 // Longest text a cell takes: its buffer holds 128 characters with the terminating zero.
 constexpr size_t kCellLimit = 127;
 
-enum : int {
-    kSipperDevice = 1,
-    kAutosamplerDevice = 2,
-    kMultiCellDevice = 3,
-};
-
-enum : UINT {
-    kSyringeCapacityLabel = 284,
-    kSyringeSpeedLabel = 285,
-    kFirstVialLabel = 286,
-    kVolumeLabel = 287,
-    kCycleTimeLabel = 288,
-    kNeedleWashingsLabel = 289,
-    kPortWashingsLabel = 290,
-    kSippingTimeLabel = 291,
-    kWaitTimeLabel = 292,
-    kAirPurgeTimeLabel = 293,
-    kTemperatureLabel = 294,
-    kCelsiusUnit = 296,
-    kMicrolitreUnit = 297,
-    kRackX1Label = 298,
-    kRackX2Label = 299,
-    kVialsXLabel = 300,
-    kNeedleHeightLabel = 301,
-    kRackY1Label = 302,
-    kRackY2Label = 303,
-    kVialsYLabel = 304,
-    kRackPatternLabel = 305,
-    kSecondsUnit = 306,
-    kMinutesUnit = 307,
-    kAutosamplerSection = 308,
-    kSipperSection = 309,
-    kRackSection = 310,
-    kCellSection = 327,
-};
-
 }  // namespace
 
-CPhotDataOptProp::CPhotDataOptProp() : CParameterListPage(kOptionTemplate, kListId) {}
+CPhotDataOptProp::CPhotDataOptProp() : CParameterListPage(kOptionDialog, kOptionList) {}
 
 void CPhotDataOptProp::vFillData() {
     m_List.DeleteAllItems();

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "contracts/uikit/ResourceString.h"
+#include "resources/ResourceIds.h"
 
 extern const char* const g_szResStrings;
 extern const char* const g_szResDialog5001;
@@ -62,8 +63,9 @@ __attribute__((constructor)) void vLoadModule() {
     AfxInitExtensionModule(PhotoquantDLL, &g_moduleTag);
     CModuleResources resources;
     resources.strings = stringTable(g_szResStrings);
-    resources.dialogs = {
-        {5001, g_szResDialog5001}, {5002, g_szResDialog5002}, {6004, g_szResDialog6004}};
+    resources.dialogs = {{photoquant::kInfoDialog, g_szResDialog5001},
+                         {photoquant::kInstrumentDialog, g_szResDialog5002},
+                         {photoquant::kOptionDialog, g_szResDialog6004}};
     AfxRegisterModuleResources(PhotoquantDLL, std::move(resources));
 }
 
@@ -73,6 +75,8 @@ __attribute__((destructor)) void vUnloadModule() {
 
 }  // namespace
 
+namespace photoquant {
+
 std::string sModuleString(UINT id) {
     return CResourceString(PhotoquantDLL.hResource, id);
 }
@@ -81,3 +85,5 @@ std::string sModuleStringOf(UINT firstId, int code, int count) {
     return code >= 0 && code < count ? sModuleString(firstId + static_cast<UINT>(code))
                                      : std::string();
 }
+
+}  // namespace photoquant

@@ -9,16 +9,17 @@
 #include "calibration/CalibOptions.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CUVUnknownData, CUVPhotometryData)
 
+using namespace photoquant;
+
 namespace {
 
-constexpr UINT kSamplesName = 5;
-constexpr int kSettingDecimals = 4;  // K-factors and manual coefficients
-constexpr int kKFactorCount = 3;
-constexpr int kCoeffCount = 4;
+constexpr int kCoeffCount = kMaxManualOrder + 1;
 constexpr double kNoCorrection = 1.0;
 
 // The point an intake filled is read under the lock of the store: a second feeder cannot move the
@@ -167,9 +168,9 @@ void CUVUnknownData::vCalcOnIntake(int iPoint, bool bWithRatio) {
     }
     const int iSamp = iPoint / m_iNumRep;
     const int iRep = iPoint % m_iNumRep;
-    if (m_iResultType == 2 && bWithRatio) {
+    if (m_iResultType == kRatioResult && bWithRatio) {
         vCalcRatio(iSamp, iRep);
-    } else if (m_iResultType == 1 && m_bManualCalib != 0) {
+    } else if (m_iResultType == kConcResult && m_bManualCalib != 0) {
         vCalcConc(iSamp, iRep);
     }
 }

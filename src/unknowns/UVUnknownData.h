@@ -184,9 +184,9 @@ private:
     void vWriteManualCalibration(std::ostream& out, bool bForFile) const;
     std::string sSampleNumberText(int iSamp) const;
 
-    double m_dKFactor[3] = {1.0, 1.0, 1.0};  // K0 operand constant, K1 and K2 wavelength factors
-    int m_iResultType = 0;                   // 0 readings only, 1 concentration, 2 ratio
-    int m_iRatioOperand = 2;                 // K0 is 0 added, 1 subtracted, 2 multiplied
+    double m_dKFactor[photoquant::kKFactorCount] = {1.0, 1.0, 1.0};  // K0 operand constant, K1, K2
+    int m_iResultType = photoquant::kReadingsResult;                 // or concentration, or ratio
+    int m_iRatioOperand = photoquant::kTimesOperand;                 // how K0 joins the ratio
     int m_bManualCalib = 0;
     CCalibSegment m_ManualSeg;
     double m_dConc0Data = 0.0;  // reading at concentration zero

@@ -7,7 +7,10 @@
 // reading becomes the blank value for the samples after it, up to the next blank.
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "unknowns/UVUnknownData.h"
+
+using namespace photoquant;
 
 namespace {
 
@@ -44,7 +47,7 @@ double CUVUnknownData::dCorrectConcBlk(int iPoint) const {
         return kNoValue;
     }
     const double y = dReading(iPoint);
-    if (m_bBlkOK == 1 && iGetSampleNo(iPoint / m_iNumRep) != 0) {
+    if (m_bBlkOK == 1 && iGetSampleNo(iPoint / m_iNumRep) != kBlankSampleNo) {
         return y - dGetBlkData() + m_dConc0Data;
     }
     return y;
@@ -67,7 +70,7 @@ void CUVUnknownData::vCalcConcBlk(int iPoint, const CCalibSegment* pSegment) {
     const int iSamp = iPoint / m_iNumRep;
     const double y = dReading(iPoint);
     double dConc = 0.0;
-    if (m_bBlkOK == 1 && iGetSampleNo(iSamp) == 0) {
+    if (m_bBlkOK == 1 && iGetSampleNo(iSamp) == kBlankSampleNo) {
         vSetBlkData(y);
     } else if (pSegment == nullptr) {
         // No segment covers the reading: the point has no concentration, and no correction can

@@ -12,6 +12,8 @@
 #include "document/PhotometricNumbers.h"
 #include "unknowns/UVUnknownData.h"
 
+using namespace photoquant;
+
 namespace {
 
 // Readings of one set of positions at one wavelength.
@@ -90,7 +92,7 @@ void CUVUnknownData::vCalculateDistribution() {
             PositionSummary sample;
             for (int c = 0; c < Q; ++c) {
                 const double value = bGetMeasured(s * Q + c) == 1 ? dGetAbsXY(s, c, w) : kNoValue;
-                if (value != kNoValue) {
+                if (bHasValue(value)) {
                     v[first + c] = value;
                     taken[first + c] = 1;
                     sample.vTakeIn(value);

@@ -5,7 +5,10 @@
 
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "unknowns/UVUnknownData.h"
+
+using namespace photoquant;
 
 namespace {
 
@@ -84,13 +87,13 @@ void CUVUnknownData::vCalcRatio(int iSamp, int iRep) {
             dRatio = ((A1 - A3) * m_dKFactor[1]) / ((A2 - A3) * m_dKFactor[2]);
         }
         switch (m_iRatioOperand) {
-            case 0:
+            case kPlusOperand:
                 dRatio = dRatio + m_dKFactor[0];
                 break;
-            case 1:
+            case kMinusOperand:
                 dRatio = dRatio - m_dKFactor[0];
                 break;
-            case 2:
+            case kTimesOperand:
                 dRatio = dRatio * m_dKFactor[0];
                 break;
             default:
@@ -125,7 +128,7 @@ void CUVUnknownData::vCalcGroupStatistics(PointValue dValueOf) {
         m_vdConc[i] = 0.0;
         m_vdSD[i] = kNoSD;
         // Blanks and excluded samples belong to no group and leave the running one open.
-        if (iGetSampleNo(s) <= 0) {
+        if (iGetSampleNo(s) <= kBlankSampleNo) {
             continue;
         }
         ReplicateSums sample;

@@ -8,35 +8,20 @@
 //                                         Upper Concentration Limit (%) :<tab>1000000000.0
 // Nothing for any other analysis. The string gives coefficients rounded to 4 decimals in fixed
 // notation; the file gives them as stored with 4 significant digits, and ends with a zero byte.
-#include <iomanip>
 #include <sstream>
 
+#include "document/InstrumentListing.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "document/ReportText.h"
 #include "resources/ModuleResources.h"
-#include "unknowns/InstrumentListing.h"
+#include "resources/ResourceIds.h"
 #include "unknowns/UVUnknownData.h"
+
+using namespace photoquant;
 
 namespace {
 
-enum : UINT {
-    kManualCalibLabel = 29,
-    kCalibTypeLabel = 30,
-    kCoeffLabel = 31,
-    kYes = 35,
-    kNo = 36,
-    kSubtractBackgroundLabel = 38,
-    kKFactorLabel = 39,
-    kOperandLabel = 42,
-    kPlus = 43,
-    kFirstOrder = 46,
-    kBlankLabel = 95,
-    kUpperLimitLabel = 111,
-    kLowerLimitLabel = 112,
-};
-
-constexpr int kSettingDecimals = 4;
-constexpr int kMaxOrder = 3;
 // Width of the number text in a sample label: the name starts in the seventh character.
 constexpr size_t kNumberWidth = 6;
 
@@ -46,33 +31,29 @@ std::string sSettingText(double value) {
 
 // Four significant digits, as an output text stream writes in its general notation.
 std::string sFourDigits(double value) {
-    if (!bIsUsable(value)) {
-        return kUnusableText;
-    }
-    std::ostringstream text;
-    text << std::setprecision(4) << value;
-    return text.str();
+    return bIsUsable(value) ? sGeneral(value, 4) : std::string(kUnusableText);
 }
 
 }  // namespace
 
 void CUVUnknownData::vWriteRatioSettings(std::ostream& out) const {
     vWriteReportLine(out, sModuleString(kSubtractBackgroundLabel),
-                     sModuleString(m_iNumMethodWave == 3 ? kYes : kNo));
-    for (int i = 0; i < 3; ++i) {
+                     sModuleString(m_iNumMethodWave == 3 ? kYesText : kNoText));
+    for (int i = 0; i < kKFactorCount; ++i) {
         vWriteReportLine(out, sModuleString(kKFactorLabel) + " " + std::to_string(i),
                          sSettingText(m_dKFactor[i]));
     }
-    vWriteReportLine(out, sModuleString(kOperandLabel), sModuleStringOf(kPlus, m_iRatioOperand, 3));
+    vWriteReportLine(out, sModuleString(kOperandLabel),
+                     sModuleStringOf(kPlusText, m_iRatioOperand, 3));
 }
 
 void CUVUnknownData::vWriteManualCalibration(std::ostream& out, bool bForFile) const {
     const int iOrder = m_ManualSeg.m_iOrder;
     vWriteReportLine(out, sModuleString(kCalibTypeLabel),
-                     sModuleStringOf(kFirstOrder, iOrder - 1, 3));
-    vWriteReportLine(out, sModuleString(kManualCalibLabel), sModuleString(kYes));
+                     sModuleStringOf(kFirstOrderText, iOrder - 1, 3));
+    vWriteReportLine(out, sModuleString(kManualCalibLabel), sModuleString(kYesText));
     // An order beyond the segment's four coefficients lists the four it has.
-    for (int i = 0; i <= iOrder && i <= kMaxOrder; ++i) {
+    for (int i = 0; i <= iOrder && i <= kMaxManualOrder; ++i) {
         const double dCoeff = m_ManualSeg.m_dCoeff[i];
         vWriteReportLine(out, sModuleString(kCoeffLabel) + std::to_string(i),
                          bForFile ? sFourDigits(dCoeff)
@@ -86,9 +67,9 @@ void CUVUnknownData::vWriteManualCalibration(std::ostream& out, bool bForFile) c
 }
 
 void CUVUnknownData::vWriteCalibration(std::ostream& out, bool bForFile) const {
-    if (m_iResultType == 2) {
+    if (m_iResultType == kRatioResult) {
         vWriteRatioSettings(out);
-    } else if (m_iResultType == 1 && m_bManualCalib != 0) {
+    } else if (m_iResultType == kConcResult && m_bManualCalib != 0) {
         vWriteManualCalibration(out, bForFile);
     }
 }
@@ -105,7 +86,7 @@ void CUVUnknownData::vGetCalibrationData(const std::string& path) const {
 
 std::string CUVUnknownData::sSampleNumberText(int iSamp) const {
     const long long n = iGetSampleNo(iSamp);
-    if (n == 0) {
+    if (n == kBlankSampleNo) {
         return sModuleString(kBlankLabel);
     }
     return std::to_string(n < 0 ? -n : n);

@@ -2,22 +2,20 @@
 
 #include <limits>
 
-#include "views/ParameterValueColumns.h"
-
 #include "contracts/uikit/DefaultLogFont.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
+#include "document/ReportText.h"
 #include "document/UVPhotometryData.h"
+#include "lists/ParameterValueColumns.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CPhotometryListView, CListView)
 
-namespace {
+using namespace photoquant;
 
-enum : UINT {
-    kConcHeader = 8,
-    kCorrText = 11,
-    kPeakAreaHeader = 56,  // then peak height and derivative
-};
+namespace {
 
 // Wavelengths in the headers without instrument parameters to ask.
 constexpr int kDefaultWaveDecimals = 1;
@@ -56,15 +54,7 @@ void CPhotometryListView::OnUpdate(CView*, LPARAM, CObject*) {
 void CPhotometryListView::OnDraw(CDC*) {}
 
 std::string CPhotometryListView::sCellText(const std::string& text) {
-    if (text.size() <= kCellTextLimit) {
-        return text;
-    }
-    std::size_t n = kCellTextLimit;
-    // A byte that continues a multi-byte character leaves with the character it belongs to.
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) {
-        --n;
-    }
-    return text.substr(0, n);
+    return sCutToFit(text, kCellTextLimit);
 }
 
 int CPhotometryListView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
@@ -114,8 +104,20 @@ bool CPhotometryListView::bHasRow(int iRow) const {
     return iRow >= 0 && iRow < GetListCtrl().GetItemCount();
 }
 
+bool CPhotometryListView::bShowRow(int iRow) {
+    if (!bHasRow(iRow)) {
+        return false;
+    }
+    GetListCtrl().EnsureVisible(iRow, FALSE);
+    return true;
+}
+
 int CPhotometryListView::iRowIndex(long long row) {
     return row >= 0 && row <= std::numeric_limits<int>::max() ? static_cast<int>(row) : -1;
+}
+
+int CPhotometryListView::iRowIndex(int iSamp, int iPerSample, int iIndex) {
+    return iRowIndex(static_cast<long long>(iSamp) * iPerSample + iIndex);
 }
 
 void CPhotometryListView::vAppendParameterRow(const std::string& label, const std::string& value) {
@@ -157,9 +159,10 @@ void CPhotometryListView::vAppendColumnWithMargin(const std::string& header, int
 
 void CPhotometryListView::vAppendReadingColumns(const CUVPhotometryData& doc, int iMargin,
                                                 bool bWithCorr) {
-    const int Q = doc.iGetQuantType();
-    if (bIsPeakQuant(Q)) {
-        vAppendColumnWithMargin(sModuleString(kPeakAreaHeader + static_cast<UINT>(Q) - 1), iMargin);
+    const int iQuantType = doc.iGetQuantType();
+    if (bIsSpectrumQuant(iQuantType)) {
+        vAppendColumnWithMargin(sModuleStringOf(kPeakAreaHeader, iQuantType - kPeakAreaQuant, 3),
+                                iMargin);
         return;
     }
     const CUVInstrParameters* pInst = doc.pGetInstParam();
@@ -175,7 +178,7 @@ void CPhotometryListView::vAppendReadingColumns(const CUVPhotometryData& doc, in
 }
 
 int CPhotometryListView::iReadingColumnCount(const CUVPhotometryData& doc, bool bWithCorr) {
-    if (bIsPeakQuant(doc.iGetQuantType())) {
+    if (bIsSpectrumQuant(doc.iGetQuantType())) {
         return 1;
     }
     const int W = doc.iGetNumMethodWave();

@@ -20,7 +20,6 @@
 #include "contracts/framework/Font.h"
 #include "contracts/framework/ListView.h"
 #include "contracts/uikit/LogFont.h"
-#include "document/ReportText.h"
 
 class CUVPhotometryData;
 
@@ -67,9 +66,13 @@ protected:
     int iInsertRow(int iRow, const std::string& label, LPARAM lData = 0);
     void vSetCell(int iRow, int iColumn, const std::string& text);
     bool bHasRow(int iRow) const;
+    // The start of a single-row update: whether the row exists, scrolled into view when it does.
+    bool bShowRow(int iRow);
     // A row the host addresses by sample, replicate or position and counts, worked out wide: -1
     // (no row) when it does not fit an int, so that no index of the host wraps onto a real row.
     static int iRowIndex(long long row);
+    // Row iIndex (a replicate or a position) of sample iSamp with iPerSample rows each.
+    static int iRowIndex(int iSamp, int iPerSample, int iIndex);
     // A row of a calibration list, appended: the parameter's label and its value.
     void vAppendParameterRow(const std::string& label, const std::string& value);
 
@@ -85,8 +88,6 @@ protected:
     // "Conc(%)".
     void vAppendConcColumn(const CUVPhotometryData& doc, int iMargin);
 
-    // Peak area, peak height and derivative quantitation give one value per point.
-    static bool bIsPeakQuant(int iQuantType) { return iQuantType >= 1 && iQuantType <= 3; }
     // The label of every replicate row after a sample's first.
     static std::string sContinuationLabel() { return std::string(12, ' '); }
 

@@ -5,19 +5,15 @@
 #include "calibration/UVStandardData.h"
 #include "contracts/uikit/UvDataStr.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNCREATE(CUVStandardList, CPhotometryListView)
 
-namespace {
+using namespace photoquant;
 
-enum : UINT {
-    kStandardHeader = 9,
-    kReplicateHeader = 10,
-    kDiffHeader = 86,
-    kRelDiffHeader = 87,
-    kTHeader = 88,
-};
+namespace {
 
 // The result columns are as wide as this number written with the concentration decimals.
 constexpr double kResultWidthSample = 1111.111;
@@ -33,11 +29,10 @@ CUVStandardData* CUVStandardList::GetDocument() const {
 void CUVStandardList::vUpdateDisplay(int iSamp, int iRep) {
     const CUVStandardData* pDoc = GetDocument();
     const int R = pDoc != nullptr ? pDoc->iGetNumRep() : 0;
-    const int i = iRowIndex(static_cast<long long>(iSamp) * R + iRep);
-    if (R < 1 || !bHasRow(i)) {
+    const int i = iRowIndex(iSamp, R, iRep);
+    if (R < 1 || !bShowRow(i)) {
         return;
     }
-    GetListCtrl().EnsureVisible(i, FALSE);
     iWriteReadings(i, R > 1 ? 2 : 1, i, false);
 }
 
@@ -101,7 +96,7 @@ int CUVStandardList::iWriteReadings(int iRow, int iColumn, int iPoint, bool bSho
     const int R = doc.iGetNumRep();
     const int W = doc.iGetNumMethodWave();
     const int Py = doc.iGetYPrecision();
-    const bool bPeak = bIsPeakQuant(doc.iGetQuantType());
+    const bool bPeak = bIsSpectrumQuant(doc.iGetQuantType());
     const std::string value = sFixed(doc.GetValue(iPoint).y, Py);
     int c = iColumn;
     if (!bPeak) {

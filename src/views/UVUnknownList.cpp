@@ -1,41 +1,23 @@
 #include "views/UVUnknownList.h"
 
-#include <cmath>
 #include <cstdlib>
-#include <iomanip>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
 #include "contracts/paramkit/XYStageParam.h"
 #include "contracts/uikit/UvDataStr.h"
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 #include "unknowns/UVUnknownData.h"
 
 IMPLEMENT_DYNCREATE(CUVUnknownList, CPhotometryListView)
 
+using namespace photoquant;
+
 namespace {
 
-enum : UINT {
-    kSampleHeader = 7,
-    kReplicateHeader = 10,
-    kAvgConcHeader = 12,
-    kRatioHeader = 13,
-    kAvgRatioHeader = 28,
-    kLowFlag = 85,
-    kHighFlag = 89,
-    kBlankLabel = 95,
-    kXCoordHeader = 495,
-    kYCoordHeader = 496,
-    kMaxLabel = 498,
-};
-
-constexpr int kConcentrationResult = 1;
-constexpr int kRatioResult = 2;
-// Stage statistics per sample or over all samples.
-constexpr int kPerSampleUnit = 0;
-constexpr int kAllSamplesUnit = 1;
 // Results beyond this magnitude are not shown as numbers.
 constexpr double kDisplayLimit = 1e9;
 constexpr int kSDDecimals = 5;
@@ -43,9 +25,11 @@ constexpr int kCoordDecimals = 1;
 // The single-row update reads a mean back at this precision before showing it.
 constexpr int kMeanReadBackDecimals = 5;
 const char* const kStatisticsSuffix = " [SD][CV] (%)";
-const char* const kNoMean = "***** [*****][*****]";
-const char* const kNoSpread = "*****][*****]";
-const char* const kNoCV = "*****]";
+// The placeholders of "mean [SD][CV]": an SD and CV without value, a CV without value, and a
+// whole text without value.
+const std::string kNoSpread = std::string(kUnusableText) + "][" + kUnusableText + "]";
+const std::string kNoCV = std::string(kUnusableText) + "]";
+const std::string kNoMean = std::string(kUnusableText) + " [" + kNoSpread;
 
 // One statistic of the in-plane distribution: its row label and its values per sample and over
 // all samples.
@@ -56,22 +40,15 @@ struct CStageStatistic {
 };
 
 constexpr CStageStatistic kStageStatistics[] = {
-    {497, &CUVUnknownData::dGetAverage, &CUVUnknownData::dGetAllSamplAverage},
-    {498, &CUVUnknownData::dGetMax, &CUVUnknownData::dGetAllSamplMax},
-    {499, &CUVUnknownData::dGetMin, &CUVUnknownData::dGetAllSamplMin},
-    {500, &CUVUnknownData::dGetRange, &CUVUnknownData::dGetAllSamplRange},
-    {501, &CUVUnknownData::dGetSigma, &CUVUnknownData::dGetAllSamplSigma},
+    {kAverageLabel, &CUVUnknownData::dGetAverage, &CUVUnknownData::dGetAllSamplAverage},
+    {kMaxLabel, &CUVUnknownData::dGetMax, &CUVUnknownData::dGetAllSamplMax},
+    {kMinLabel, &CUVUnknownData::dGetMin, &CUVUnknownData::dGetAllSamplMin},
+    {kRangeLabel, &CUVUnknownData::dGetRange, &CUVUnknownData::dGetAllSamplRange},
+    {kThreeSigmaLabel, &CUVUnknownData::dGetSigma, &CUVUnknownData::dGetAllSamplSigma},
 };
 
 bool bWithinDisplayRange(double value) {
     return value >= -kDisplayLimit && value <= kDisplayLimit;
-}
-
-// The value as written in general notation with n significant digits.
-std::string sGeneral(double value, int n) {
-    std::ostringstream text;
-    text << std::setprecision(n) << value;
-    return text.str();
 }
 
 // The value as it reads back from its fixed-notation text with n decimals.
@@ -119,7 +96,7 @@ std::string sAverageRatioText(double dMean, double dSD, int Pc, int Py, bool bSi
         }
         text = sGeneral(dMean, Py + 1) + " [";
     } else {
-        text = bIsUsable(dMean) ? sGeneral(dReadBack(dMean, Pc), Py) + " [" : "***** [";
+        text = (bIsUsable(dMean) ? sGeneral(dReadBack(dMean, Pc), Py) : kUnusableText) + " [";
     }
     if (!bIsUsable(dSD)) {
         return text + kNoSpread;
@@ -165,8 +142,8 @@ CUVUnknownList::CLayout CUVUnknownList::Layout() const {
     L.bXY = L.K > 0 && (m_bMeasResult != 0 || m_bXYStageControl == 1);
     const bool bStageStatistics = L.bXY && m_bMeasResult == 1;
     const int U = CXYStageParam::iGetCalcSampunit();
-    L.bSampleStatistics = bStageStatistics && U == kPerSampleUnit;
-    L.bAllStatistics = bStageStatistics && U == kAllSamplesUnit;
+    L.bSampleStatistics = bStageStatistics && U == kPerSampleStatistics;
+    L.bAllStatistics = bStageStatistics && U == kAllSamplesStatistics;
     L.bStatisticalMode = doc.bGetStatisticalMode() != 0;
     L.iFirstValueColumn = 1 + (L.R > 1 ? 1 : 0) + (L.bXY ? 2 : 0);
     return L;
@@ -211,8 +188,8 @@ void CUVUnknownList::vInsertColumns(const CLayout& L) {
         vAppendColumn(sModuleString(kYCoordHeader), wMax + wMax / 2, LVCFMT_RIGHT);
         m = wMax / 2;
     }
-    vAppendReadingColumns(doc, m, L.T == kConcentrationResult);
-    if (L.T == kConcentrationResult) {
+    vAppendReadingColumns(doc, m, L.T == kConcResult);
+    if (L.T == kConcResult) {
         vAppendConcColumn(doc, m);
         if (L.bStatisticalMode) {
             vAppendColumnWithMargin(sModuleString(kAvgConcHeader) + kStatisticsSuffix, m);
@@ -233,11 +210,11 @@ void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
     if (!L.bReplicateRows) {
         label = doc.sGetUnkSampNoName(i);
     } else if (i % iGroup == 0) {
-        const bool bBlank = doc.iGetSampleNo(s) == 0;
+        const bool bBlank = doc.iGetSampleNo(s) == kBlankSampleNo;
         label = (bBlank ? sModuleString(kBlankLabel) : std::to_string(s + 1 - B)) + " " +
                 doc.GetSampName(s);
         B += bBlank ? 1 : 0;
-    } else if (!L.bXY && doc.iGetSampleNo(s) == 0) {
+    } else if (!L.bXY && doc.iGetSampleNo(s) == kBlankSampleNo) {
         return;  // a blank shows its first replicate only
     } else {
         label = sContinuationLabel();
@@ -281,21 +258,21 @@ void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i,
         }
         ++c;
     };
-    if (bIsPeakQuant(L.Q)) {
+    if (bIsSpectrumQuant(L.Q)) {
         vMeasuredCell(value);
     } else {
         for (int w = 0; w < L.W; ++w) {
             const double dReading = bStage ? doc.dGetAbsXY(s, i % L.K, w) : doc.dGetAbs(s, r, w);
             vMeasuredCell(sFixed(dReading, L.Py));
         }
-        if (L.T == kConcentrationResult && L.W > 1) {
+        if (L.T == kConcResult && L.W > 1) {
             vMeasuredCell(value);
         }
     }
-    if (L.T != kConcentrationResult && L.T != kRatioResult) {
+    if (L.T != kConcResult && L.T != kRatioResult) {
         return;
     }
-    if (L.T == kConcentrationResult) {
+    if (L.T == kConcResult) {
         vMeasuredCell(sConcText(L, i, s));
     } else {
         const double dRatio = doc.dGetRatio(s, r);
@@ -307,7 +284,7 @@ void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i,
     }
     const double dMean = doc.dGetMeanConc(s);
     vSetCell(iRow, c,
-             L.T == kConcentrationResult
+             L.T == kConcResult
                  ? sAverageConcText(dMean, dSD, L.Pc, L.dLoLimit, L.dHiLimit, bSingleRow)
                  : sAverageRatioText(dMean, dSD, L.Pc, L.Py, bSingleRow));
 }
@@ -318,7 +295,7 @@ std::string CUVUnknownList::sConcText(const CLayout& L, int i, int iSamp) const 
         return kUnusableText;
     }
     // A single reading is flagged against the limits; replicates only through their mean.
-    const bool bFlagged = L.R == 1 && GetDocument()->iGetSampleNo(iSamp) != 0;
+    const bool bFlagged = L.R == 1 && GetDocument()->iGetSampleNo(iSamp) != kBlankSampleNo;
     return sFixed(dConc, L.Pc) + (bFlagged ? sFlag(dConc, L.dLoLimit, L.dHiLimit) : std::string());
 }
 
@@ -330,7 +307,7 @@ void CUVUnknownList::vAppendStatisticsRows(const CLayout& L, int iSamp) {
         vSetCell(iRow, iLabelColumn, sModuleString(statistic.label));
         for (int w = 0; w < L.W; ++w) {
             const double value = dStageValue(doc, statistic, iSamp, w);
-            if (std::fabs(value - kNoValue) >= kEpsilon) {
+            if (bHasValue(value)) {
                 vSetCell(iRow, L.iFirstValueColumn + w, sFixed(value, L.Py));
             }
         }
@@ -349,7 +326,7 @@ void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) 
     if (L.R < 1) {
         return;
     }
-    const int i = iRowIndex(static_cast<long long>(iSamp) * L.R + iRep);
+    const int i = iRowIndex(iSamp, L.R, iRep);
     if (i < 0) {
         return;
     }
@@ -360,10 +337,9 @@ void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) 
             vSetCell(iRow, 1, std::to_string(iRep + 1LL));
         }
     }
-    if (!bHasRow(iRow)) {
+    if (!bShowRow(iRow)) {
         return;
     }
-    GetListCtrl().EnsureVisible(iRow, FALSE);
     vWriteResultCells(L, iRow, L.R > 1 ? 2 : 1, i, true);
 }
 
@@ -373,12 +349,8 @@ void CUVUnknownList::vUpdateXYDisplay(int iSamp, int iCoord) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iRowIndex(static_cast<long long>(iSamp) * L.K + iCoord);
-    if (!bHasRow(i)) {
-        return;
-    }
-    GetListCtrl().EnsureVisible(i, FALSE);
-    if (pDoc->bGetMeasured(i) != 1) {
+    const int i = iRowIndex(iSamp, L.K, iCoord);
+    if (!bShowRow(i) || pDoc->bGetMeasured(i) != 1) {
         return;
     }
     for (int w = 0; w < L.W; ++w) {

@@ -103,11 +103,10 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iRowIndex(static_cast<long long>(iSamp) * L.R + iRep);
-    if (!bHasRow(i)) {
+    const int i = iRowIndex(iSamp, L.R, iRep);
+    if (!bShowRow(i)) {
         return;
     }
-    GetListCtrl().EnsureVisible(i, FALSE);
     const int first = L.R < 2 ? 1 : 2;
     if (const auto* pAccuracy =
             pResultAs<CPhotAccuracyResult>(*pResult, CGLPResult::kPhotAccuracy)) {

@@ -7,6 +7,8 @@
 #include "host/ReportWriters.h"
 #include "host/Sha256.h"
 
+using namespace photoquant;
+
 namespace {
 
 // The text report with every gap between columns closed to two blanks, so that a line reads the
@@ -32,12 +34,14 @@ TEST(Report, SaysWhichBlankCorrectedWhatAndHowEachResultWasCorrected) {
     EXPECT_TRUE(bHas(report, "\nOperator:  analyst 1, water laboratory\n"));
     EXPECT_TRUE(std::regex_search(
         report, std::regex("\nDate and time:  20[0-9-]{8}T[0-9:]{8}[+-][0-9]{2}:[0-9]{2}\n")));
-    EXPECT_TRUE(bHas(report, "BLK Reagent blank  0.0100 Abs  1 Well water, 2 River water, "
-                             "3 Spinach digest\n"));
+    EXPECT_TRUE(bHas(report,
+                     "BLK Reagent blank  0.0100 Abs  1 Well water, 2 River water, "
+                     "3 Spinach digest\n"));
     EXPECT_TRUE(bHas(report, "Zero-concentration reading y0:  0.0052 Abs"));
     // Spinach digest: n 3, mean 2.787, SD 0.020 and CV 0.73 to two digits, 1 / 1.25 * 2 = 1.6.
-    EXPECT_TRUE(bHas(report, "3 Spinach digest  3  2.787  0.020  0.73  0.0100 Abs  "
-                             "\u00f7 1.25 g weight, \u00d7 2 dilution  1.6  per g of sample\n"));
+    EXPECT_TRUE(bHas(report,
+                     "3 Spinach digest  3  2.787  0.020  0.73  0.0100 Abs  "
+                     "\u00f7 1.25 g weight, \u00d7 2 dilution  1.6  per g of sample\n"));
     EXPECT_TRUE(bHas(report, "Equation:  Abs = 0.00518056 + 0.198802\u00b7c, c in mg/L\n"));
     EXPECT_TRUE(bHas(report, "Limits:  0.500 to 8.000 mg/L, from the run file\n"));
     EXPECT_TRUE(bHas(report, "\nmethod.limits.upper  8.0\n"));
@@ -50,8 +54,9 @@ TEST(Report, ShowsEverySettingGivenAndLimitsFromTheStandardsWhenNoneAreGiven) {
     EXPECT_TRUE(bHas(derivative, "\nslit_width  1.0\n"));
     EXPECT_TRUE(bHas(derivative, "\nphotometric_decimals  6\n"));
     EXPECT_TRUE(bHas(derivative, "\nmethod.derivative.points  7\n"));
-    EXPECT_TRUE(bHas(derivative, "Limits:  5.00 to 20.00 mg/L, from the standards' "
-                                 "concentration range (the run file gives none)\n"));
+    EXPECT_TRUE(bHas(derivative,
+                     "Limits:  5.00 to 20.00 mg/L, from the standards' "
+                     "concentration range (the run file gives none)\n"));
     EXPECT_TRUE(bHas(derivative, "SHA-256 of spectra/caffeine-cola.csv:"));
 
     // Three samples in groups of two: the third is named, not silently missing.
@@ -84,7 +89,8 @@ TEST(Report, NumbersPrintAsALaboratoryWritesThem) {
     EXPECT_EQ(sRoundTrip(0.1), "0.1");
     EXPECT_EQ(std::strtod(sRoundTrip(2.0 / 3.0).c_str(), nullptr), 2.0 / 3.0);
     // FIPS 180-4 examples.
-    EXPECT_EQ(sSha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(sSha256Hex("abc"),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
     EXPECT_EQ(sSha256Hex("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq"),
               "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
 }

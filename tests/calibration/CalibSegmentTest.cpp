@@ -7,6 +7,8 @@
 #include "calibration/CalibSegment.h"
 #include "document/PhotometricNumbers.h"
 
+using namespace photoquant;
+
 namespace {
 
 // A segment of the given direction over the concentration range [lo, hi].

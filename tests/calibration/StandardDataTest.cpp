@@ -8,6 +8,8 @@
 #include "contracts/scankit/UVWaveData.h"
 #include "document/PhotometricNumbers.h"
 
+using namespace photoquant;
+
 namespace {
 
 constexpr double kTol = 1e-9;

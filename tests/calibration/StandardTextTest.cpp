@@ -8,6 +8,8 @@
 #include "MeasuredStandards.h"
 #include "document/PhotometricNumbers.h"
 
+using namespace photoquant;
+
 namespace fs = std::filesystem;
 
 namespace {

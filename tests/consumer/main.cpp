@@ -4,7 +4,7 @@
 #include "photoquant.h"
 
 int main() {
-    const std::string text = sModuleString(17);
+    const std::string text = photoquant::sModuleString(photoquant::kPhotometryText);
     std::cout << "photoquant found: " << text << '\n';
     return text == "Photometry" ? 0 : 1;
 }

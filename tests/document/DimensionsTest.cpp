@@ -5,6 +5,8 @@
 #include "HostHelpers.h"
 #include "photoquant.h"
 
+using namespace photoquant;
+
 TEST(Dimensions, CountsOnlyDocumentStartsEmptyWithACorrectedTenMillimetrePath) {
     CUVPhotometryData doc(0, 3, 2, 1, 1);
     EXPECT_EQ(doc.dGetPathLength(), 10.0);

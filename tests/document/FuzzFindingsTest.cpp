@@ -6,6 +6,8 @@
 #include "HostHelpers.h"
 #include "photoquant.h"
 
+using namespace photoquant;
+
 TEST(FuzzFindings, SampleAddedToADocumentWithoutReplicatesKeepsNoPoint) {
     CUVPhotometryData doc(0, 0, 0, 1, 1);
     doc.vAddSample(1);

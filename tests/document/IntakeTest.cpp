@@ -9,6 +9,8 @@
 #include "HostHelpers.h"
 #include "photoquant.h"
 
+using namespace photoquant;
+
 TEST(Intake, TwoWavelengthPointShowsTheAbsorbanceDifference) {
     CUVPhotometryData doc(0, 1, 2, 2, 2);
     doc.pdGetConcVect()[0] = 2.0;

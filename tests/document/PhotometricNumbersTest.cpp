@@ -5,6 +5,8 @@
 
 #include "photoquant.h"
 
+using namespace photoquant;
+
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();

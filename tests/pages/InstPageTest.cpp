@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PagesTestSupport.h"
+#include "document/InstrumentListing.h"
 
 namespace {
 

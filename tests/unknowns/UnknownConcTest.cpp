@@ -4,6 +4,8 @@
 
 #include "UnknownsTestSupport.h"
 
+using namespace photoquant;
+
 namespace {
 
 // A straight segment read as conc = c0 + c1 * reading over the reading range [lo, hi].

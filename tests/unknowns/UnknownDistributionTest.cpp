@@ -4,6 +4,8 @@
 
 #include "UnknownsTestSupport.h"
 
+using namespace photoquant;
+
 namespace {
 
 // Three samples at three stage positions, one wavelength. Sample 0 reads absorbances 1, 2, 3;
@@ -48,4 +50,14 @@ TEST(UnknownDistribution, RedimensionedDocumentGetsFreshEntriesInsteadOfAnOverru
     EXPECT_NEAR(doc->dGetAllSamplMax(0), 4.0, 1e-12);
     EXPECT_NEAR(doc->dGetAllSamplMin(0), 1.0, 1e-12);
     EXPECT_THROW(doc->dGetAverage(5, 0), std::out_of_range);
+}
+
+TEST(UnknownDistribution, AReadingThatIsNotANumberIsLeftOutLikeAMissingOne) {
+    auto* pdRaw = new double[3]{std::nan(""), 1e-2, 1e-4};  // absorbances: none, 2 and 4
+    CUVUnknownData doc(0, 1, 3, 1, 1, 1, pdRaw, new double[1]{500.0}, new int[3]{1, 1, 1},
+                       new int[1]{1});
+    doc.vCalculateDistribution();
+    EXPECT_NEAR(doc.dGetAverage(0, 0), 3.0, 1e-12);  // (2 + 4) / 2
+    EXPECT_NEAR(doc.dGetRange(0, 0), 2.0, 1e-12);
+    EXPECT_NEAR(doc.dGetAllSamplSigma(0), 3.0, 1e-12);  // population SD 1, times 3
 }

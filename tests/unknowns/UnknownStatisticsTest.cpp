@@ -4,6 +4,8 @@
 
 #include "UnknownsTestSupport.h"
 
+using namespace photoquant;
+
 TEST(UnknownStatistics, ReplicatesCondenseToTheirMeanAndSampleSD) {
     CUVUnknownData doc(0, 3, 3, 1, 1);
     vUseManualLine(doc, 0.0, 1.0);  // concentration = reading

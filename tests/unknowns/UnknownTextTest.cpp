@@ -6,6 +6,8 @@
 
 #include "UnknownsTestSupport.h"
 
+using namespace photoquant;
+
 namespace {
 
 std::string sFileText(const std::string& path) {

@@ -1,6 +1,8 @@
 #include "ViewsTestSupport.h"
 #include "calibration/MeasuredStandards.h"
 
+using namespace photoquant;
+
 TEST(StandardList, SingleReplicatesCarryLabelsAndCalibrationResultsOnEveryRow) {
     const auto doc = pMeasuredStandards({{1.0, {0.1}}, {2.0, {0.2}}, {3.0, {0.4}}}, 1);
     doc->pdGetWave()[0] = 450.0;

@@ -1,88 +1,21 @@
 // The listing of the measurement conditions, row by row in listing order. Each row's condition is
 // written out beside it in terms of the instrument family T and the quantitation type Q.
-#include "unknowns/InstrumentListing.h"
+#include "document/InstrumentListing.h"
 
 #include <cmath>
 #include <initializer_list>
-#include <iomanip>
 #include <sstream>
 
 #include "document/PhotometricNumbers.h"
+#include "document/QuantitationCodes.h"
 #include "document/ReportText.h"
 #include "document/UVPhotometryData.h"
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
+
+using namespace photoquant;
 
 namespace {
-
-enum : UINT {
-    kMeasTypeLabel = 16,
-    kDataModeLabel = 18,
-    kSlitWidthLabel = 19,
-    kPMTVoltageLabel = 20,
-    kBaselineLabel = 23,
-    kNumWavelengthsLabel = 24,
-    kWavelengthLabel = 25,
-    kNmUnit = 51,
-    kScanSpeedLabel = 62,
-    kStartWLLabel = 63,
-    kEndWLLabel = 64,
-    kHighResolutionLabel = 65,
-    kSamplingIntervalLabel = 66,
-    kResponseLabel = 67,
-    kPeakApexLabel = 68,
-    kIntegMethodLabel = 69,
-    kTrapezoidText = 70,
-    kRombergText = 71,
-    kRectangularText = 72,
-    kThresholdLabel = 73,
-    kDerivOrderLabel = 77,
-    kSmoothOrderLabel = 78,
-    kDerivPointsLabel = 79,
-    kSensitivityLabel = 82,
-    kPathLengthLabel = 90,
-    kMmUnit = 91,
-    kNIRHeader = 101,
-    kNIRScanSpeedLabel = 102,
-    kDetChangeCorrectLabel = 104,
-    kDetChangeWLLabel = 105,
-    kLightControlLabel = 106,
-    kNIRSlitLabel = 108,
-    kPathCorrectLabel = 109,
-    kDataIntervalLabel = 113,
-    kNIRClosingRule = 295,
-    kSecondsUnit = 306,
-    kLampChangeModeLabel = 323,
-    kLampChangeWLLabel = 324,
-    kD2LampLabel = 330,
-    kWILampLabel = 331,
-    kRSReverseLabel = 332,
-    kOnText = 333,
-    kOffText = 334,
-    kUVSpeedChangeHeader = 335,
-    kSpeedChangeWLLabel = 336,
-    kUVScanSpeedLabel = 337,
-    kPeakDetectionHeader = 338,
-    kDerivativeHeader = 339,
-    kDerivWLLabel = 340,
-    kIntegTimeLabel = 341,
-    kAutoZeroLabel = 342,
-    kAutoZeroWLLabel = 343,
-    kDelayLabel = 346,
-    kDetZeroCorrectLabel = 494,
-};
-
-// Parameter ids of the availability query. The auto-zero, lamp and R/S rows want the answer 1
-// exactly; the resolution, detector-zero and NIR-slit rows take any non-zero answer.
-enum : int {
-    kAutoZeroParam = 0,
-    kAutoZeroWLParam = 1,
-    kD2LampParam = 2,
-    kWILampParam = 3,
-    kRSReverseParam = 4,
-    kDetZeroCorrectParam = 5,
-    kResolutionParam = 6,
-    kNIRSlitParam = 7,
-};
 
 // The report text's lines are written in a buffer of 256 characters.
 constexpr size_t kLineLimit = 255;
@@ -94,11 +27,6 @@ bool bIsOneOf(int value, std::initializer_list<int> set) {
         }
     }
     return false;
-}
-
-// Peak area, peak height and derivative work on whole spectra.
-bool bIsSpectral(int iQuantType) {
-    return bIsOneOf(iQuantType, {1, 2, 3});
 }
 
 // Families with a near-infrared detector.
@@ -121,9 +49,9 @@ std::string sOnOff(bool bOn) {
 }
 
 std::string sIntegMethodText(int iMethod) {
-    return sModuleString(iMethod == 1   ? kTrapezoidText
-                         : iMethod == 2 ? kRombergText
-                                        : kRectangularText);
+    return sModuleString(iMethod == kTrapezoidIntegration ? kTrapezoidText
+                         : iMethod == kRombergIntegration ? kRombergText
+                                                          : kRectangularText);
 }
 
 // Peak sensitivity s selects 2^s as an integer. A negative s (a fraction below one) is 0; a large
@@ -132,13 +60,6 @@ std::string sSensitivityText(int iSensitivity) {
     const double dPower = iSensitivity < 0 ? 0.0 : std::ldexp(1.0, iSensitivity);
     std::string text(" ");
     return text.append(sFixed(dPower, 0));
-}
-
-// A number written with precision n in the stream's default notation: n significant digits.
-std::string sGeneral(double value, int n) {
-    std::ostringstream text;
-    text << std::setprecision(n) << value;
-    return text.str();
 }
 
 class CListingBuilder {
@@ -154,7 +75,7 @@ public:
     std::vector<CListingRow> Rows() {
         vAdd(kMeasTypeLabel, m_doc.sGetMeasType());
         vAdd(kDataModeLabel, m_inst.GetDataModeText(m_inst.m_iDataMode));
-        if (bIsSpectral(Q)) {
+        if (bIsSpectrumQuant(Q)) {
             vScanRows();
         } else {
             vWavelengthRows();
@@ -225,7 +146,7 @@ private:
     }
 
     void vAutoZeroRows() {
-        if (!bIsOneOf(T, {7, 9, 10, 12, 13}) && !bIsSpectral(Q)) {
+        if (!bIsOneOf(T, {7, 9, 10, 12, 13}) && !bIsSpectrumQuant(Q)) {
             return;
         }
         const bool bZeroOn = m_doc.bGetZeroInst() == 1;
@@ -273,14 +194,14 @@ private:
     }
 
     void vBaselineRow() {
-        if (bIsOneOf(T, {2, 3, 6, 8}) && !bIsSpectral(Q)) {
+        if (bIsOneOf(T, {2, 3, 6, 8}) && !bIsSpectrumQuant(Q)) {
             return;
         }
         vAdd(kBaselineLabel, m_inst.GetBaselineText(m_inst.m_iBaseline));
     }
 
     void vResolutionRow() {
-        if (!bIsSpectral(Q) || T == 1) {
+        if (!bIsSpectrumQuant(Q) || T == 1) {
             return;
         }
         const UINT label = bHasPMTControl(T) ? kHighResolutionLabel : kResponseLabel;
@@ -290,8 +211,9 @@ private:
     }
 
     void vIntegTimeRow() {
-        const bool bFixedWavelength =
-            m_style.bIntegTimeForFixedWavelength ? (Q == 0 || Q == 4) : !bIsSpectral(Q);
+        const bool bFixedWavelength = m_style.bIntegTimeForFixedWavelength
+                                          ? (Q == kWavelengthQuant || Q == kRatioQuant)
+                                          : !bIsSpectrumQuant(Q);
         if (T == 8 && bFixedWavelength) {
             vAdd(kIntegTimeLabel,
                  sFixedNumber(m_doc.dGetPhotomIntegTime(), 1) + " " + sModuleString(kSecondsUnit));
@@ -324,7 +246,7 @@ private:
     }
 
     void vDataIntervalRow() {
-        if (T == 3 && bIsSpectral(Q)) {
+        if (T == 3 && bIsSpectrumQuant(Q)) {
             vAdd(kDataIntervalLabel, m_inst.GetDataIntervalText());
         }
     }
@@ -337,11 +259,12 @@ private:
         if (!bHasNIR(T)) {
             return;
         }
-        if (m_inst.bIsParamAvailable(kDetZeroCorrectParam) != 0 && Q != 0 && Q != 4) {
+        if (m_inst.bIsParamAvailable(kDetZeroCorrectParam) != 0 && Q != kWavelengthQuant &&
+            Q != kRatioQuant) {
             vAdd(kDetZeroCorrectLabel, m_inst.GetDetZeroCorrectText(m_inst.m_iDetZeroCorrect));
         }
         vAddHeader(kNIRHeader);
-        if (bNIRScan && bIsSpectral(Q)) {
+        if (bNIRScan && bIsSpectrumQuant(Q)) {
             vAdd(kNIRScanSpeedLabel, sSpeed(m_inst.GetNIRScanSpeedText(m_inst.m_iNIRScanSpeed)));
         }
         vAdd(kNIRSlitLabel, sNIRSlitText());
@@ -377,7 +300,7 @@ private:
     }
 
     void vUVSpeedChangeRows() {
-        if (!bIsSpectral(Q) || T != 8 || m_inst.m_bUVSpeedChange != 1) {
+        if (!bIsSpectrumQuant(Q) || T != 8 || m_inst.m_bUVSpeedChange != 1) {
             return;
         }
         vAddHeader(kUVSpeedChangeHeader);
@@ -386,7 +309,7 @@ private:
     }
 
     void vPeakRows() {
-        if (Q != 1 && Q != 2) {
+        if (!bIsPeakQuant(Q)) {
             return;
         }
         if (m_style.bSectionHeaders) {
@@ -394,7 +317,7 @@ private:
         }
         vAdd(kPeakApexLabel, sFixedNumber(m_doc.dGetPeakApex(), P) + " +/- " +
                                  sInLengthUnit(m_doc.dGetPeakRange(), P));
-        if (Q == 1 || m_style.bIntegMethodForPeakHeight) {
+        if (Q == kPeakAreaQuant || m_style.bIntegMethodForPeakHeight) {
             vAdd(kIntegMethodLabel, sIntegMethodText(m_doc.iGetIntegMethod()));
         }
         vAdd(kThresholdLabel, sFixedNumber(m_doc.dGetThreshold(), 4));
@@ -402,7 +325,7 @@ private:
     }
 
     void vDerivativeRows() {
-        if (Q != 3) {
+        if (Q != kDerivativeQuant) {
             return;
         }
         if (m_style.bSectionHeaders) {

@@ -1,4 +1,4 @@
-#include "unknowns/InstrumentListing.h"
+#include "document/InstrumentListing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,9 @@
-#include "views/ParameterValueColumns.h"
+#include "lists/ParameterValueColumns.h"
 
 #include "resources/ModuleResources.h"
+#include "resources/ResourceIds.h"
 
-namespace {
-constexpr UINT kParameterHeader = 14;
-constexpr UINT kValueHeader = 15;
-}  // namespace
+using namespace photoquant;
 
 void vInsertParameterValueColumns(CListCtrl& list, int iClientWidth) {
     const int iHalf = iClientWidth / 2;
