@@ -91,9 +91,11 @@ private:
     void vApplySpectrumSettings(CUVPhotometryData& doc) const;
     void vMeasureStandards();
     bool bCalibrate(std::string& problem);
+    std::string sCalibrationFault() const;
     void vRemoveOutliers();
     void vJudgeCalibration();
-    // Why the standards give no curve, in words (CUVStandardData::iGetCalibRefusal).
+    // Why the fit gives no curve where the standards could fix one, in words
+    // (CUVStandardData::iGetCalibRefusal: a weighting that would weigh a point infinitely).
     static std::string sCalibrationRefusal(int iRefusal);
     void vPrepareUnknowns();
     void vMeasureUnknowns();

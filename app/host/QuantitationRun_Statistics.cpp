@@ -88,9 +88,8 @@ std::string CQuantitationRun::sCalibrationRefusal(int iRefusal) {
         case kRefusalIdenticalReplicates:
             return "the weighting 1/s^2 needs replicates that scatter, and a standard's "
                    "replicates are identical";
-        case kRefusalFitFailed:
-            return "the standards' concentrations cannot carry a curve of this order";
         default:
-            return "too few measured points for the calibration type";
+            return "the least-squares fit finds no curve through these readings (numbers too "
+                   "large or too far apart to be fitted)";
     }
 }
