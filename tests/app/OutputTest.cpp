@@ -170,14 +170,30 @@ TEST(Outputs, HtmlPageIsWellFormedWithThePlotAndEveryTable) {
     EXPECT_EQ(sWellFormedProblem(html), "");
     EXPECT_NE(html.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
     EXPECT_NE(html.find(">Concentration (mg/L)</text>"), std::string::npos);
-    size_t replicates = 0;
-    for (size_t at = html.find("class=\"replicate\" cx"); at != std::string::npos;
-         at = html.find("class=\"replicate\" cx", at + 1)) {
-        ++replicates;
-    }
-    EXPECT_EQ(replicates, 16u);  // five standards in triplicate, and the legend's sample
+    // Five standards in triplicate, and the legend's sample.
+    EXPECT_EQ(iOccurrences(html, "class=\"replicate\" cx"), 16u);
     EXPECT_NE(html.find("<td>2.527 [0.0126589][0.500989]</td>"), std::string::npos);
     EXPECT_EQ(dir.iEntryCount(), 1) << "no temporary file is left";
+}
+
+TEST(Outputs, ControlCharactersReachNeitherTheTerminalNorThePage) {
+    CReport report;
+    report.m_sTitle = "Iron \x1b[2J";                 // clears a terminal
+    report.m_sSource = std::string("run\0.json", 9);  // a file name from a shared folder
+    CTableBlock table;
+    table.m_vsHeaders = {"Samp No. / Name"};
+    table.m_vvsRows = {{"1 S\x1b]0;owned\x07"}};  // sets a terminal's title
+    report.m_vSections.push_back({"Unknowns", {table}});
+    const std::string controls("\x1b\0\x07", 3);
+    const std::string text = sTextReport(report);
+    EXPECT_EQ(text.find_first_of(controls), std::string::npos);
+    EXPECT_NE(text.find("Iron \\x1b[2J\n"), std::string::npos);
+    EXPECT_NE(text.find("Run file: run\\x00.json\n"), std::string::npos);
+    EXPECT_NE(text.find("1 S\\x1b]0;owned\\x07\n"), std::string::npos);
+    const std::string html = sHtmlReport(report);
+    EXPECT_EQ(html.find_first_of(controls), std::string::npos);
+    EXPECT_NE(html.find("<td>1 S\uFFFD]0;owned\uFFFD</td>"), std::string::npos);
+    EXPECT_EQ(sWellFormedProblem(html), "");
 }
 
 TEST(Outputs, WellFormednessCheckCatchesWhatABrowserWouldForgive) {
