@@ -1,15 +1,24 @@
 // Fuzz target: a host gone wild. The fuzzer's bytes become a standards and an unknowns document,
-// dimensioned with any counts up to a cap, and then a sequence of the host's public calls on them:
-// re-dimensioning, intake of any readings and spectra, skips, repeats, deletes, remeasures, typed
-// values, calibration of every type and direction, concentrations, ratios, statistics,
-// distribution, the report texts, and the refresh of the four list views attached to the documents,
-// whole or row by row. After every call the documents must still hold together:
+// dimensioned with small counts and now and then extreme ones, and then a sequence of the host's
+// public calls on them: re-dimensioning, intake of any readings and spectra, skips, repeats,
+// deletes, remeasures, typed values, calibration of every type and direction, concentrations,
+// ratios, statistics, distribution, the report texts, and the refresh of the four list views
+// attached to the documents, whole or row by row; settings and list indices at the ends of the int
+// range among them. After every call the documents must still hold together:
+//   - the counts stay within the documents' ceilings (document/DocumentLimits.h);
 //   - the reading cursor lies within the raw capacity, which lies within the raw storage;
 //   - the point count lies within the point capacity, which lies within the point arrays;
 //   - the per-sample arrays cover every sample;
 //   - every accessor answers for every index in and around the dimensions (the standard library's
 //     assertions and AddressSanitizer stop the run on any access outside an array).
 // Only the distribution accessors may throw, std::out_of_range, as the framework's arrays do.
+//
+// Each input runs under a budget. Memory: counts the documents would take but that pass
+// kMaxPoints points or kMaxReadings readings are not handed over (counts past the documents'
+// ceilings are: the documents must refuse them without allocating). Time: every call costs the
+// points of both documents (a calibration a thousand per standard as well, the curve being sampled
+// at 1,000 steps a segment), and the input ends when kWorkBudget is spent. libFuzzer's -timeout and
+// -rss_limit_mb (scripts/fuzz) catch what passes the budget anyway.
 #include <unistd.h>
 
 #include <filesystem>
@@ -28,8 +37,58 @@ constexpr int kMaxReplicates = 6;
 constexpr int kMaxWaves = 8;            // beyond the six a method holds
 constexpr int kMaxSpectrumPoints = 48;  // W of a peak or derivative analysis
 constexpr int kMaxCalls = 120;
-// Rounding takes one multiplication per decimal place: a count of billions would only cost time.
-constexpr int kMaxDecimals = 20;
+constexpr int kMaxDecimals = 20;  // the common settings; iSetting adds extreme ones
+
+// The memory budget of one document, and the work budget of one input (in points swept).
+constexpr long long kMaxPoints = 1 << 17;
+constexpr long long kMaxReadings = 1 << 21;
+constexpr long long kWorkBudget = 1 << 21;
+long long g_iWorkLeft = 0;
+
+// Whether counts go to the documents: those past the ceilings always (they must be refused), the
+// others when they stay within the memory budget.
+bool bHandOver(long long S, long long R, long long Q, long long W) {
+    if (!photoquant::detail::bDocumentFits(S, R, Q, W)) {
+        return true;
+    }
+    const long long iPoints = S * std::max({R, Q, 1LL});
+    return iPoints <= kMaxPoints && iPoints * W <= kMaxReadings;
+}
+
+// Spends work on a call; false when the input's budget cannot pay for it.
+bool bSpend(long long iWork) {
+    if (iWork > g_iWorkLeft) {
+        return false;
+    }
+    g_iWorkLeft -= iWork;
+    return true;
+}
+
+// The readings one intake call hands over: up to the count asked, at most kMaxCallReadings.
+constexpr long long kMaxCallReadings = 1 << 12;
+int iCallReadings(long long n) {
+    return static_cast<int>(std::min(n, kMaxCallReadings));
+}
+
+// Reducing every stored spectrum again: each reading is smoothed over the derivative window.
+long long iSpectraWork(const CUVPhotometryData& doc) {
+    const long long W = doc.iGetNumActWave();
+    const long long iHalfWindow = std::clamp<long long>(doc.iGetDerivWindow(), 0, W / 2);
+    return static_cast<long long>(doc.iGetNumSamp()) * doc.iGetNumRep() * W * (1 + iHalfWindow);
+}
+
+// The indices around [0, n) an accessor is read at: every one for a small n, else the edges and
+// the middle.
+std::vector<int> Probes(int n) {
+    if (n <= 64) {
+        std::vector<int> all;
+        for (int i = -1; i <= n; ++i) {
+            all.push_back(i);
+        }
+        return all;
+    }
+    return {-1, 0, 1, n / 2, n - 2, n - 1, n};
+}
 
 // Reaches the document's own state to check it; adds nothing else.
 template <class Document>
@@ -38,8 +97,8 @@ public:
     using Document::Document;
 
     void vCheckInvariants() const {
-        FUZZ_REQUIRE(this->m_iNumSamp >= 0 && this->m_iNumRep >= 0 && this->m_iNumCoord >= 0);
-        FUZZ_REQUIRE(this->m_iNumActWave >= 0);
+        FUZZ_REQUIRE(photoquant::detail::bDocumentFits(this->m_iNumSamp, this->m_iNumRep,
+                                                       this->m_iNumCoord, this->m_iNumActWave));
         FUZZ_REQUIRE(this->m_iNumMethodWave >= 0 && this->m_iNumMethodWave <= 6);
 
         // A sample deleted after the intake leaves the cursor past the intake's limit (nothing
@@ -73,7 +132,7 @@ private:
         const int Q = doc.iGetNumCoord();
         const int W = doc.iGetNumActWave();
         volatile double sink = 0.0;
-        for (int s = -1; s <= S; ++s) {
+        for (const int s : Probes(S)) {
             sink = sink + doc.dGetConc(s) + doc.dGetSD(s) + doc.dGetMeanConc(s) +
                    doc.dGetWeight(s) + doc.dGetDilution(s) + doc.iGetSampleNo(s);
             sink = sink + static_cast<double>(doc.GetSampName(s).size() + doc.GetComment(s).size() +
@@ -86,20 +145,20 @@ private:
                     sink = sink + doc.dGetAbs(s, r, k);
                 }
             }
-            for (int c = -1; c <= Q; ++c) {
+            for (const int c : Probes(Q)) {
                 sink = sink + doc.dGetAbsXY(s, c, 0);
             }
         }
-        for (int p = -1; p <= this->iPointSlots(); ++p) {
+        for (const int p : Probes(this->iPointSlots())) {
             sink = sink + doc.bGetMeasured(p) + doc.bGetManualStd(p);
         }
-        for (int i = -1; i <= doc.iGetNumPts(); ++i) {
+        for (const int i : Probes(doc.iGetNumPts())) {
             sink = sink + doc.GetValue(i).y;
         }
         for (int i = -1; i <= 6; ++i) {
             sink = sink + doc.dGetWavelength(i);
         }
-        for (int c = -1; c <= Q; ++c) {
+        for (const int c : Probes(Q)) {
             sink = sink + doc.GetCoordPt(c).x;
         }
     }
@@ -129,6 +188,8 @@ struct CCounts {
     int M;
 };
 
+// The counts of a constructor. Q is 0 for the layouts without stage positions; W is what the
+// document makes of it. Counts within the ceilings but past the memory budget give no samples.
 CCounts ReadCounts(CFuzzInput& in) {
     CCounts counts{};
     counts.iQuantType = in.iInRange(-1, 5);
@@ -140,55 +201,84 @@ CCounts ReadCounts(CFuzzInput& in) {
     return counts;
 }
 
+void vKeepWithinBudget(CCounts& c, int Q, int W) {
+    if (!bHandOver(c.S, c.R, Q, W)) {
+        c.S = 0;
+    }
+}
+
+// The lengths of the arrays a host hands a constructor for S samples of P points of W readings:
+// as the counts say when the document can take them, one entry each when it must refuse them
+// (it then reads none).
+struct CHostLengths {
+    int iSamples;
+    int iPoints;
+    int iReadings;
+};
+
+CHostLengths HostLengths(int S, int R, int Q, int W) {
+    if (!photoquant::detail::bDocumentFits(S, R, Q, W)) {
+        return {1, 1, 1};
+    }
+    const int iPoints = S * (Q > 0 ? Q : R);
+    return {S, iPoints, iPoints * W};
+}
+
 std::unique_ptr<CStandards> MakeStandards(CFuzzInput& in) {
-    const CCounts c = ReadCounts(in);
+    CCounts c = ReadCounts(in);
     if (in.bFlag()) {
+        vKeepWithinBudget(c, 0, c.W);
         return std::make_unique<CStandards>(c.iQuantType, c.S, c.R, c.W, c.M);
     }
     // Complete stored data: the constructor's contract is S*R*W readings (W = M when W is 0).
-    const int S = std::max(c.S, 0);
-    const int P = S * std::max(c.R, 0);
     const int W = c.W > 0 ? c.W : std::clamp(c.M, 0, 6);
+    vKeepWithinBudget(c, 0, W);
+    const CHostLengths n = HostLengths(c.S, c.R, 0, W);
     auto value = [&in] { return in.dReading(); };
     auto flag = [&in] { return in.iInRange(-1, 2); };
-    double* pdRaw = pHostArray<double>(in, P * W, value);
+    double* pdRaw = pHostArray<double>(in, n.iReadings, value);
     double* pdWave = pHostArray<double>(in, std::clamp(c.M, 0, 6), value);
-    int* pbMeasured = pHostArray<int>(in, P, flag);
-    double* pdConc = pHostArray<double>(in, S, value);
-    int* pbManual = pHostArray<int>(in, P, flag);
-    double* pdManual = pHostArray<double>(in, P, value);
+    int* pbMeasured = pHostArray<int>(in, n.iPoints, flag);
+    double* pdConc = pHostArray<double>(in, n.iSamples, value);
+    int* pbManual = pHostArray<int>(in, n.iPoints, flag);
+    double* pdManual = pHostArray<double>(in, n.iPoints, value);
     return std::make_unique<CStandards>(c.iQuantType, c.S, c.R, c.W, c.M, pdRaw, pdWave, pbMeasured,
                                         pdConc, pbManual, pdManual);
 }
 
 std::unique_ptr<CUnknowns> MakeUnknowns(CFuzzInput& in) {
-    const CCounts c = ReadCounts(in);
+    CCounts c = ReadCounts(in);
     const int form = in.iPick(2);
     if (form == 0) {
+        vKeepWithinBudget(c, 0, c.W);
         return std::make_unique<CUnknowns>(c.iQuantType, c.S, c.R, c.W, c.M);
     }
-    const int S = std::max(c.S, 0);
     auto value = [&in] { return in.dReading(); };
     auto flag = [&in] { return in.iInRange(-1, 2); };
     auto sampleNo = [&in] { return in.iInRange(-2, 5); };
     if (form == 1) {
-        const int P = S * std::max(c.R, 0);
         const int W = c.W > 0 ? c.W : std::clamp(c.M, 0, 6);
-        double* pdRaw = pHostArray<double>(in, P * W, value);
+        vKeepWithinBudget(c, 0, W);
+        const CHostLengths n = HostLengths(c.S, c.R, 0, W);
+        double* pdRaw = pHostArray<double>(in, n.iReadings, value);
         double* pdWave = pHostArray<double>(in, std::clamp(c.M, 0, 6), value);
-        int* pbMeasured = pHostArray<int>(in, P, flag);
-        int* piSampleNo = pHostArray<int>(in, S, sampleNo);
+        int* pbMeasured = pHostArray<int>(in, n.iPoints, flag);
+        int* piSampleNo = pHostArray<int>(in, n.iSamples, sampleNo);
         return std::make_unique<CUnknowns>(c.iQuantType, c.S, c.R, c.W, c.M, pdRaw, pdWave,
                                            pbMeasured, piSampleNo);
     }
-    // The XY-stage layout: Q positions per sample, S*Q*W readings.
+    // The XY-stage layout: Q positions per sample, S*Q*W readings (every array S*Q long, even
+    // with Q = 0).
     const int Q = in.iCount(kMaxReplicates);
-    const int P = S * std::max(Q, 0);
-    const int W = std::max(c.W, 0);
-    double* pdRaw = pHostArray<double>(in, P * W, value);
+    vKeepWithinBudget(c, std::max(Q, 0), c.W);
+    CHostLengths n = HostLengths(c.S, c.R, Q, c.W);
+    if (Q <= 0 && photoquant::detail::bDocumentFits(c.S, c.R, Q, c.W)) {
+        n.iPoints = n.iReadings = 0;
+    }
+    double* pdRaw = pHostArray<double>(in, n.iReadings, value);
     double* pdWave = pHostArray<double>(in, std::clamp(c.M, 0, 6), value);
-    int* pbMeasured = pHostArray<int>(in, P, flag);
-    int* piSampleNo = pHostArray<int>(in, S, sampleNo);
+    int* pbMeasured = pHostArray<int>(in, n.iPoints, flag);
+    int* piSampleNo = pHostArray<int>(in, n.iSamples, sampleNo);
     return std::make_unique<CUnknowns>(c.iQuantType, c.S, Q, c.R, c.W, c.M, pdRaw, pdWave,
                                        pbMeasured, piSampleNo);
 }
@@ -204,7 +294,7 @@ void vFillMethod(CFuzzInput& in, CUVMethod& method) {
     for (double& wave : quant.m_dWave) {
         wave = in.bFlag() ? 400.0 + in.iInRange(0, 4) * 50.0 : in.dValue();
     }
-    quant.m_iConcDecimals = in.iInRange(-2, kMaxDecimals);
+    quant.m_iConcDecimals = in.iSetting(-2, kMaxDecimals);
     quant.m_iStatisticsNum = in.iInRange(-1, 4);
     quant.m_bStatisticalMode = in.iInRange(0, 2);
     quant.m_dPathLength = in.bFlag() ? 10.0 : in.dValue();
@@ -218,14 +308,14 @@ void vFillMethod(CFuzzInput& in, CUVMethod& method) {
     inst.m_iDataMode = in.iInRange(-1, 7);
     inst.m_iSelectType = in.iInRange(0, 14);
     inst.m_iSamplingDevice = in.iInRange(0, 4);
-    inst.m_iPhotoDecimals = in.iInRange(-2, kMaxDecimals);
+    inst.m_iPhotoDecimals = in.iSetting(-2, kMaxDecimals);
 }
 
 CUVInstrParameters* pNewInstrument(CFuzzInput& in) {
     auto* inst = new CUVInstrParameters;
     inst->m_dStartWL = in.bFlag() ? 500.0 : in.dValue();
     inst->m_dDataInterval = in.bFlag() ? 1.0 : in.dValue();
-    inst->m_iPhotoDecimals = in.iInRange(-2, kMaxDecimals);
+    inst->m_iPhotoDecimals = in.iSetting(-2, kMaxDecimals);
     inst->m_bConcCorrect = in.iInRange(0, 2);
     inst->m_iMeasMode = in.iInRange(0, 8);
     inst->m_sParamVersion = in.Text();
@@ -240,24 +330,33 @@ CUVWaveData Spectrum(CFuzzInput& in) {
 }
 
 void vCopyCalibrationFrom(CFuzzInput& in, CUVPhotometryData& doc) {
-    // A consistent transfer object: arrays as long as its counts say.
+    // A consistent transfer object: arrays as long as its counts say, when the document can take
+    // them; when it must refuse them it reads none, and the host hands none.
     CPhotParamsObj params;
     params.m_iQuantType = in.iInRange(-1, 5);
     params.m_iNumSamp = in.iCount(kMaxSamples);
     params.m_iNumRep = in.iCount(kMaxReplicates);
     params.m_iNumMethodWave = in.iCount(kMaxWaves);
-    const int S = std::max(params.m_iNumSamp, 0);
-    const int P = S * std::max(params.m_iNumRep, 0);
-    const int W = in.iCount(kMaxWaves);
-    params.m_iNumRawData = P * std::max(W, 0);
-    const int iReadings =
-        P * (params.m_iNumRawData != 0 && P > 0 ? params.m_iNumRawData / P
-                                                : std::clamp(params.m_iNumMethodWave, 0, 6));
-    std::vector<double> conc(static_cast<size_t>(S));
-    std::vector<int> measured(static_cast<size_t>(P));
-    std::vector<int> manual(static_cast<size_t>(P));
-    std::vector<double> manualValue(static_cast<size_t>(P));
-    std::vector<double> raw(static_cast<size_t>(iReadings));
+    const long long S = params.m_iNumSamp;
+    const long long R = params.m_iNumRep;
+    const long long P = S > 0 && R > 0 ? S * R : 0;
+    const long long W = in.iCount(kMaxWaves);
+    params.m_iNumRawData = static_cast<int>(std::min<long long>(P * std::max(W, 0LL), INT_MAX));
+    const long long iNumActWave = params.m_iNumRawData != 0 && P > 0
+                                      ? params.m_iNumRawData / P
+                                      : std::clamp(params.m_iNumMethodWave, 0, 6);
+    const bool bTaken = S >= 0 && R >= 0 &&
+                        photoquant::detail::bDocumentFits(S, R, doc.iGetNumCoord(), iNumActWave);
+    if (bTaken && !bHandOver(S, R, doc.iGetNumCoord(), iNumActWave)) {
+        return;
+    }
+    const auto samples = static_cast<size_t>(bTaken ? S : 0);
+    const auto points = static_cast<size_t>(bTaken ? P : 0);
+    std::vector<double> conc(samples);
+    std::vector<int> measured(points);
+    std::vector<int> manual(points);
+    std::vector<double> manualValue(points);
+    std::vector<double> raw(points * static_cast<size_t>(bTaken ? iNumActWave : 0));
     for (double& value : conc) value = in.dValue();
     for (int& flag : measured) flag = in.iInRange(0, 2);
     for (int& flag : manual) flag = in.iInRange(0, 1);
@@ -293,7 +392,7 @@ void vExchangeCoordinates(CFuzzInput& in, CUVPhotometryData& doc) {
 }
 
 void vChangeSetting(CFuzzInput& in, CUVPhotometryData& doc) {
-    switch (in.iPick(14)) {
+    switch (in.iPick(18)) {
         case 0:
             doc.vSetPathLength(in.dValue());
             break;
@@ -310,25 +409,25 @@ void vChangeSetting(CFuzzInput& in, CUVPhotometryData& doc) {
             doc.vSetThreshold(in.dValue());
             break;
         case 5:
-            doc.vSetSensitivity(in.iInRange(-2, 40));
+            doc.vSetSensitivity(in.iSetting(-2, 40));
             break;
         case 6:
             doc.vSetIntegMethod(in.iInRange(-1, 3));
             break;
         case 7:
-            doc.vSetDerivWindow(in.iInRange(-2, 30));
+            doc.vSetDerivWindow(in.iSetting(-2, 30));
             break;
         case 8:
-            doc.vSetDerivOrder(in.iInRange(-2, 6));
+            doc.vSetDerivOrder(in.iSetting(-2, 6));
             break;
         case 9:
-            doc.vSetDerivSmoothOrder(in.iInRange(-2, 8));
+            doc.vSetDerivSmoothOrder(in.iSetting(-2, 8));
             break;
         case 10:
             doc.vSetQuantType(in.iInRange(-1, 5));
             break;
         case 11:
-            doc.vSetConcPrecision(in.iInRange(-2, kMaxDecimals));
+            doc.vSetConcPrecision(in.iSetting(-2, kMaxDecimals));
             break;
         case 12:
             doc.vSetPhotomDiffWL(in.dValue());
@@ -336,10 +435,30 @@ void vChangeSetting(CFuzzInput& in, CUVPhotometryData& doc) {
         case 13:
             doc.vSetBlkData(in.dValue());
             break;
+        case 14:
+            doc.vSetAbsPrecision(in.iSetting(-2, kMaxDecimals));
+            doc.vSetPctTPrecision(in.iSetting(-2, kMaxDecimals));
+            break;
+        case 15:
+            doc.vSetXPrecision(in.iSetting(-2, kMaxDecimals));
+            break;
+        case 16:
+            doc.vSetYPrecision(in.iSetting(-2, kMaxDecimals));
+            break;
+        case 17:
+            doc.iSetYMode(in.iInRange(-1, 7));
+            break;
         default:
-            doc.vSetStatisticsNum(in.iInRange(-1, 4));
+            doc.vSetStatisticsNum(in.iSetting(-1, 4));
             break;
     }
+}
+
+// An index of a text list; one that would grow the list far pays for the entries it adds.
+int iAffordableListIndex(CFuzzInput& in, int S) {
+    const int i = in.iListIndex(S);
+    return i <= S + 4 || bSpend(std::min(i, static_cast<int>(photoquant::kMaxListEntries))) ? i
+                                                                                            : -1;
 }
 
 void vChangeSample(CFuzzInput& in, CUVPhotometryData& doc) {
@@ -355,23 +474,26 @@ void vChangeSample(CFuzzInput& in, CUVPhotometryData& doc) {
             doc.vSetDilution(in.iIndex(S), in.dValue());
             break;
         case 3:
-            doc.vSetSampName(in.Text(), in.iListIndex(S));
+            doc.vSetSampName(in.Text(), iAffordableListIndex(in, S));
             break;
         case 4:
-            doc.vInsertSampName(in.Text(), in.iListIndex(S));
+            doc.vInsertSampName(in.Text(), iAffordableListIndex(in, S));
             break;
         case 5:
-            doc.vSetComment(in.Text(), in.iListIndex(S));
+            doc.vSetComment(in.Text(), iAffordableListIndex(in, S));
             break;
         case 6:
-            doc.vSetUnkSampName(in.Text(), in.iListIndex(S));
+            doc.vSetUnkSampName(in.Text(), iAffordableListIndex(in, S));
             break;
         case 7:
-            doc.vInsertUnkSampName(in.Text(), in.iListIndex(S));
+            doc.vInsertUnkSampName(in.Text(), iAffordableListIndex(in, S));
             break;
-        case 8:
-            doc.vSetDateTime(in.Text(), in.iListIndex(S), in.iListIndex(doc.iGetNumRep()));
+        case 8: {
+            const int iSamp = iAffordableListIndex(in, S);
+            const int iRep = iAffordableListIndex(in, doc.iGetNumRep());
+            doc.vSetDateTime(in.Text(), iSamp, iRep);
             break;
+        }
         default: {
             const int iPoint = in.iIndex(S * std::max(doc.iGetNumRep(), 1));
             doc.vSetMeasured(iPoint, in.iInRange(-1, 2));
@@ -400,15 +522,23 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
     const int W = doc.iGetNumActWave();
     const int P = S * std::max(R, std::max(doc.iGetNumCoord(), 1));
     switch (in.iPick(27)) {
-        case 0:
-            doc.bSetEmpty(in.iCount(kMaxSamples), in.iCount(kMaxReplicates),
-                          in.iCount(kMaxSpectrumPoints), in.iCount(kMaxWaves));
+        case 0: {
+            const int iNumSamp = in.iCount(kMaxSamples);
+            const int iNumRep = in.iCount(kMaxReplicates);
+            const int iNumActWave = in.iCount(kMaxSpectrumPoints);
+            const int iNumMethodWave = in.iCount(kMaxWaves);
+            if (bHandOver(iNumSamp, iNumRep, 0, iNumActWave)) {
+                doc.bSetEmpty(iNumSamp, iNumRep, iNumActWave, iNumMethodWave);
+            }
             break;
-        case 1:
-            doc.bSetEmpty(in.iCount(kMaxWaves), in.iCount(kMaxWaves));
+        }
+        case 1: {
+            const int iNumActWave = in.iCount(kMaxWaves);
+            doc.bSetEmpty(iNumActWave, in.iCount(kMaxWaves));
             break;
+        }
         case 2:
-            if (S < 2 * kMaxSamples) {
+            if (bHandOver(S + 1LL, R, doc.iGetNumCoord(), W)) {
                 doc.vAddSample(in.iInRange(0, 1));
             }
             break;
@@ -418,12 +548,17 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
         case 4: {
             CUVMethod method;
             vFillMethod(in, method);
-            doc.vSetEmpty(in.bFlag() ? &method : nullptr, in.iCount(kMaxSamples));
+            const CMethodQuantParam& quant = *method.pGetQuantParam();
+            const int iNumSamp = in.iCount(kMaxSamples);
+            if (bHandOver(iNumSamp, quant.m_iNumRep, method.pGetXYStageParam()->iGetCoordNum(),
+                          std::clamp(quant.m_iNumWave, 0, 6))) {
+                doc.vSetEmpty(in.bFlag() ? &method : nullptr, iNumSamp);
+            }
             break;
         }
         case 5:
         case 6: {
-            const std::vector<CDoublePt> readings = in.Readings(2 * W + 2);
+            const std::vector<CDoublePt> readings = in.Readings(iCallReadings(2LL * W + 2));
             // A count never above the readings handed over: a host cannot lie about its array.
             const int n = static_cast<int>(readings.size());
             doc.iAddValues(in.bFlag() && readings.empty() ? nullptr : readings.data(),
@@ -431,12 +566,12 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             break;
         }
         case 7: {
-            const std::vector<CDoublePt> readings = in.Readings(W + 2);
+            const std::vector<CDoublePt> readings = in.Readings(iCallReadings(W + 2LL));
             doc.iSetValues(readings.data(), static_cast<int>(readings.size()), in.iIndex(P));
             break;
         }
         case 8: {
-            const std::vector<CDoublePt> readings = in.Readings(W + 2);
+            const std::vector<CDoublePt> readings = in.Readings(iCallReadings(W + 2LL));
             doc.iAddXYValues(readings.data(), static_cast<int>(readings.size()));
             break;
         }
@@ -468,10 +603,14 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             break;
         }
         case 16:
-            doc.vCalculatePeakValues();
+            if (bSpend(iSpectraWork(doc))) {
+                doc.vCalculatePeakValues();
+            }
             break;
         case 17:
-            doc.vCalculateDerivValues();
+            if (bSpend(iSpectraWork(doc))) {
+                doc.vCalculateDerivValues();
+            }
             break;
         case 18:
             doc.vChangeConcVal(in.dValue(), in.iIndex(S));
@@ -489,7 +628,9 @@ void vCallDocument(CFuzzInput& in, CUVPhotometryData& doc) {
             vChangeSample(in, doc);
             break;
         case 23:
-            vCopyCalibrationFrom(in, doc);
+            if (bSpend(iSpectraWork(doc) + 1000LL * doc.iGetNumSamp())) {
+                vCopyCalibrationFrom(in, doc);
+            }
             break;
         case 24:
             vExchangeCoordinates(in, doc);
@@ -539,7 +680,10 @@ void vCallStandards(CFuzzInput& in, CStandards& standards) {
             standards.vSetCalibType(in.iInRange(-1, 5));
             standards.vSetForceZero(in.iInRange(0, 2));
             standards.vSetCalibOpt(in.iInRange(-1, 2));
-            standards.vCalibrate();
+            // The curve is sampled at 1,000 steps a segment to widen the reading range.
+            if (bSpend(1000LL * standards.iGetNumSamp())) {
+                standards.vCalibrate();
+            }
             break;
         case 2:
             standards.vClearCalibration();
@@ -597,9 +741,14 @@ void vSetCorrections(CFuzzInput& in, CUnknowns& unknowns) {
         case 4:
             unknowns.vSetConcRevision(in.iInRange(0, 2));
             break;
-        case 5:
-            unknowns.vSetEmptyConcCorrectInfo(in.iCount(2 * kMaxSamples));
+        case 5: {
+            // Past the array ceiling the document must refuse it; below, only within the budget.
+            const int n = in.iCount(2 * kMaxSamples);
+            if (!photoquant::detail::bArrayFits(n, sizeof(double)) || n <= kMaxPoints) {
+                unknowns.vSetEmptyConcCorrectInfo(n);
+            }
             break;
+        }
         default:
             unknowns.vInSertConcCorrectInfo(in.iIndex(S));
             break;
@@ -856,7 +1005,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     standards->vCheckInvariants();
     unknowns->vCheckInvariants();
 
+    g_iWorkLeft = kWorkBudget;
     for (int call = 0; call < kMaxCalls && in.bHasMore(); ++call) {
+        if (!bSpend(1LL + standards->iGetMaxPts() + unknowns->iGetMaxPts() +
+                    standards->iGetNumSamp() + unknowns->iGetNumSamp())) {
+            break;
+        }
         switch (in.iPick(4)) {
             case 0:
                 vCallDocument(in, *standards);

@@ -1,9 +1,12 @@
 #pragma once
-// The fuzzer's bytes read as what a host hands the module: counts kept below a cap so that one
-// input stays fast, indices mostly near the dimensions (where the off-by-one faults live) and now
-// and then at the ends of the int range, and readings that include every awkward double a detector,
-// a typed value or a corrupted file can produce: NaN, infinities, signed zeros, subnormals, the
-// module's own markers and arbitrary bit patterns.
+// The fuzzer's bytes read as what a host hands the module: counts mostly below a small cap so that
+// one input stays fast, and now and then an extreme one (the ends of the int range, -1, 2^16 + 1
+// whose square wraps an int, counts just past the documents' ceilings); indices mostly near the
+// dimensions (where the off-by-one faults live) and now and then far outside them; settings mostly
+// in their sense and now and then at the ends of the int range; and readings that include every
+// awkward double a detector, a typed value or a corrupted file can produce: NaN, infinities,
+// signed zeros, subnormals, the module's own markers and arbitrary bit patterns. What an input may
+// cost in time and memory is the target's to bound.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -40,8 +43,30 @@ public:
         return iTraced("int", m_in.ConsumeIntegralInRange<int>(lo, hi));
     }
 
-    // A count up to the cap, with a few negative ones the module must treat as zero.
-    int iCount(int iCap) { return iTraced("count", m_in.ConsumeIntegralInRange<int>(-2, iCap)); }
+    // A count up to the cap, with a few negative ones the module must refuse, and one in sixteen
+    // extreme: products of two of them overflow an int or pass the documents' ceilings.
+    int iCount(int iCap) {
+        if (m_in.ConsumeIntegralInRange<int>(0, 15) == 0) {
+            static constexpr int kExtreme[] = {
+                INT_MIN,       -1,         46341,  (1 << 16) + 1, (1 << 27) + 1,
+                (1 << 28) + 1, 1000000000, INT_MAX};
+            return iTraced(
+                "count", kExtreme[m_in.ConsumeIntegralInRange<size_t>(0, std::size(kExtreme) - 1)]);
+        }
+        return iTraced("count", m_in.ConsumeIntegralInRange<int>(-2, iCap));
+    }
+
+    // A setting (decimal places, derivative orders, codes) in [lo, hi], and one in sixteen at the
+    // ends of the int range or just past what a double or a spectrum can carry.
+    int iSetting(int lo, int hi) {
+        if (m_in.ConsumeIntegralInRange<int>(0, 15) == 0) {
+            static constexpr int kExtreme[] = {INT_MIN, -1, 16, 400, (1 << 16) + 1, INT_MAX};
+            return iTraced(
+                "setting",
+                kExtreme[m_in.ConsumeIntegralInRange<size_t>(0, std::size(kExtreme) - 1)]);
+        }
+        return iTraced("setting", m_in.ConsumeIntegralInRange<int>(lo, hi));
+    }
 
     // An index around [0, dimension), sometimes far outside it.
     int iIndex(int dimension) {
@@ -51,13 +76,25 @@ public:
             return iTraced("index",
                            kFar[m_in.ConsumeIntegralInRange<size_t>(0, std::size(kFar) - 1)]);
         }
-        return iTraced("index", m_in.ConsumeIntegralInRange<int>(-2, std::max(dimension, 0) + 2));
+        return iTraced("index", m_in.ConsumeIntegralInRange<int>(
+                                    -2, std::clamp(dimension, 0, INT_MAX - 2) + 2));
     }
 
-    // An index for a list that grows when written past its end: kept near the dimension, as a far
-    // one would only ask for gigabytes.
+    // An index for a list that grows when written past its end: near the dimension, and one in
+    // sixteen far beyond it, up to the lists' ceiling and past it.
     int iListIndex(int dimension) {
-        return iTraced("index", m_in.ConsumeIntegralInRange<int>(-2, dimension + 4));
+        if (m_in.ConsumeIntegralInRange<int>(0, 15) == 0) {
+            static constexpr int kFar[] = {INT_MIN,
+                                           -1,
+                                           static_cast<int>(photoquant::kMaxListEntries) - 1,
+                                           static_cast<int>(photoquant::kMaxListEntries),
+                                           100000000,
+                                           INT_MAX};
+            return iTraced("index",
+                           kFar[m_in.ConsumeIntegralInRange<size_t>(0, std::size(kFar) - 1)]);
+        }
+        return iTraced("index", m_in.ConsumeIntegralInRange<int>(
+                                    -2, std::clamp(dimension, 0, INT_MAX - 4) + 4));
     }
 
     double dValue() { return dTraced(dAnyValue()); }
