@@ -16,6 +16,7 @@
 IMPLEMENT_DYNAMIC(CUVStandardData, CUVPhotometryData)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

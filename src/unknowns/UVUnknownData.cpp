@@ -16,6 +16,7 @@
 IMPLEMENT_DYNAMIC(CUVUnknownData, CUVPhotometryData)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace photoquant::detail {
+
 template <class T>
 void vGrowGeometrically(std::vector<T>& values, size_t size, const T& fill = T()) {
     if (size > values.capacity()) {
@@ -11,3 +13,5 @@ void vGrowGeometrically(std::vector<T>& values, size_t size, const T& fill = T()
     }
     values.resize(size, fill);
 }
+
+}  // namespace photoquant::detail
