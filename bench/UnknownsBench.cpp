@@ -25,9 +25,9 @@ std::unique_ptr<CUVUnknownData> MeasuredUnknowns() {
         pdRaw[p] = std::pow(10.0, -(0.05 + static_cast<double>(p % 1000) / 1000.0));
         pbMeasured[p] = 1;
     }
-    double wavelength[1] = {500.0};
+    auto* pdWavelength = new double[1]{500.0};  // the document takes it, as the raw arrays
     auto doc = std::make_unique<CUVUnknownData>(0, kPoints / kReplicates, kReplicates, 1, 1, pdRaw,
-                                                wavelength, pbMeasured, nullptr);
+                                                pdWavelength, pbMeasured, nullptr);
     doc->vSetResultType(1);
     doc->vSetStatisticalMode(1);
     doc->vSetConc0Data(0.0);

@@ -2,6 +2,8 @@
 // photoquant: the photometric quantitation module. A host includes this one header.
 #include "calibration/CalibOptions.h"
 #include "calibration/CalibSegment.h"
+#include "calibration/CalibWeighting.h"
+#include "calibration/CalibrationPoint.h"
 #include "calibration/UVStandardData.h"
 #include "contracts/devkit/UVInstrument.h"
 #include "contracts/framework/Array.h"
@@ -56,6 +58,9 @@
 #include "pages/PhotDataOptProp.h"
 #include "resources/ModuleResources.h"
 #include "resources/ResourceIds.h"
+#include "statistics/CalibrationStatistics.h"
+#include "statistics/GrubbsTest.h"
+#include "statistics/StatisticsTypes.h"
 #include "unknowns/UVUnknownData.h"
 #include "views/PhotometryListView.h"
 #include "views/StandardCalibList.h"

@@ -1,10 +1,12 @@
 // The HTML page: one self-contained file (styles inline, the plot as inline SVG, nothing fetched),
 // written as well-formed XML so that it can be checked strictly and opened anywhere.
+#include "host/MessageText.h"
 #include "host/ReportWriters.h"
 
+// Markup characters as entities; control characters, which a page may not hold, as U+FFFD.
 std::string sXmlEscaped(const std::string& text) {
     std::string escaped;
-    for (char c : text) {
+    for (char c : sPrintable(text, EUnprintable::kReplace)) {
         switch (c) {
             case '&':
                 escaped += "&amp;";

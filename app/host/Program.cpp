@@ -1,7 +1,11 @@
 #include "host/Program.h"
 
+#include <sstream>
+
 #include <CLI/CLI.hpp>
 
+#include "host/InputFiles.h"
+#include "host/MessageText.h"
 #include "host/OutputFiles.h"
 #include "host/QuantitationRun.h"
 #include "host/ReportWriters.h"
@@ -23,7 +27,8 @@ constexpr const char* kExamples =
     "                                               with CSV lists and an HTML page\n"
     "  photoquant --profile lab.ini run my-run.json the calibration option of lab.ini\n"
     "\n"
-    "Exit status: 0 success, 1 the run failed, 2 bad usage or a bad run file.";
+    "Exit status: 0 success, 1 the run failed or an output could not be written, 2 bad usage,\n"
+    "a bad run file or profile, or an output that would replace an input.";
 
 struct COptions {
     std::string m_sRunFile;
@@ -33,60 +38,106 @@ struct COptions {
     bool m_bRun = false;
 };
 
-// The output files of a report: every table as DIR/NAME.csv, the page as the HTML file.
-CFileContents OutputFiles(const COptions& options, const CReport& report) {
-    CFileContents files;
-    if (!options.m_sCsvDir.empty()) {
-        for (const CNamedList& table : report.m_vTables) {
-            files.emplace_back(std::filesystem::path(options.m_sCsvDir) / (table.m_sName + ".csv"),
-                               sCsvTable(table.m_Table));
-        }
-    }
-    if (!options.m_sHtmlFile.empty()) {
-        files.emplace_back(options.m_sHtmlFile, sHtmlReport(report));
-    }
-    return files;
+int iComplain(std::ostream& err, const std::string& problem, int status) {
+    err << "photoquant: " << sPrintable(problem) << "\n";
+    return status;
 }
 
-bool bPrepareCsvDir(const std::string& dir, std::string& problem) {
-    if (dir.empty()) {
-        return true;
+// Every file the run reads; none of them may be the target of an output.
+std::vector<std::filesystem::path> InputFiles(const COptions& options, const CRunFile& run) {
+    std::vector<std::filesystem::path> inputs;
+    for (const CInputFile& input : run.m_vInputs) {
+        if (!input.m_Path.empty()) {
+            inputs.push_back(input.m_Path);
+        }
     }
-    std::error_code code;
-    std::filesystem::create_directories(dir, code);
-    if (code || !std::filesystem::is_directory(dir, code)) {
-        problem = dir + ": cannot make the CSV folder: " +
-                  (code ? code.message() : std::string("not a folder"));
+    if (!options.m_sProfile.empty()) {
+        inputs.emplace_back(options.m_sProfile);
+    }
+    return inputs;
+}
+
+// An output that names an input is the user's mistake; one that cannot be written fails the run.
+int iOutputCheckFailed(EOutputCheck check, const std::string& problem, std::ostream& err) {
+    return iComplain(err, problem, check == EOutputCheck::kClash ? kExitBadInput : kExitRunFailed);
+}
+
+// What is known of the outputs before the run: the CSV folder and the page. The tables a report
+// has are known once it is made; they are checked then, before any file is written.
+EOutputCheck eCheckBeforeRun(const COptions& options,
+                             const std::vector<std::filesystem::path>& inputs,
+                             std::string& problem) {
+    if (!options.m_sCsvDir.empty()) {
+        const EOutputCheck folder = eCheckOutputFolder(options.m_sCsvDir, problem);
+        if (folder != EOutputCheck::kOk) {
+            return folder;
+        }
+    }
+    const CReport none;
+    return eCheckOutputs(ReportFiles({}, options.m_sHtmlFile, none), inputs, problem);
+}
+
+// The profile must be a readable text file whose calibration option, when it has one, is one of
+// the two conversion directions: any other value would turn every concentration into "*****".
+bool bLoadProfile(const std::string& path, std::string& problem) {
+    std::string text;
+    if (!bReadRegularFile(path, ELinks::kFollow, text, problem)) {
+        problem = path + ": the profile cannot be read: " + problem;
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) {
+        problem = path + ": the profile is not a text file";
+        return false;
+    }
+    if (AfxGetApp()->SetProfileFile(path) == FALSE) {
+        problem = path + ": the profile cannot be read";
+        return false;
+    }
+    const std::string section = photoquant::sModuleString(photoquant::kProfileSection);
+    const std::string entry = photoquant::sModuleString(photoquant::kProfileEntry);
+    const std::string option = AfxGetApp()->GetProfileString(section, entry, "1");
+    if (option != std::to_string(photoquant::kReadingFromConc) &&
+        option != std::to_string(photoquant::kConcFromReading)) {
+        problem = path + ": [" + section + "] " + entry +
+                  ": the calibration option is 0 (reading from concentration) or 1 "
+                  "(concentration from reading), found " +
+                  sQuoted(option);
         return false;
     }
     return true;
 }
 
 int iRun(const COptions& options, std::ostream& out, std::ostream& err) {
-    if (!options.m_sProfile.empty() && AfxGetApp()->SetProfileFile(options.m_sProfile) == FALSE) {
-        err << "photoquant: " << options.m_sProfile << ": the profile cannot be read\n";
-        return kExitBadInput;
+    std::string problem;
+    if (!options.m_sProfile.empty() && !bLoadProfile(options.m_sProfile, problem)) {
+        return iComplain(err, problem, kExitBadInput);
     }
     CRunFile run;
     CRunError error;
     const bool bRead = options.m_bRun ? bReadRunFile(options.m_sRunFile, run, error)
                                       : bReadBuiltinExample(run, error);
     if (!bRead) {
-        err << "photoquant: " << error.sMessage() << "\n";
-        return kExitBadInput;
+        return iComplain(err, error.sMessage(), kExitBadInput);
+    }
+    const std::vector<std::filesystem::path> inputs = InputFiles(options, run);
+    EOutputCheck check = eCheckBeforeRun(options, inputs, problem);
+    if (check != EOutputCheck::kOk) {
+        return iOutputCheckFailed(check, problem, err);
     }
     CQuantitationRun quantitation(run);
     quantitation.vSetProfileName(options.m_sProfile);
-    std::string problem;
     if (!quantitation.bExecute(problem)) {
-        err << "photoquant: " << problem << "\n";
-        return kExitRunFailed;
+        return iComplain(err, problem, kExitRunFailed);
     }
     const CReport report = quantitation.Report();
-    if (!bPrepareCsvDir(options.m_sCsvDir, problem) ||
-        !bWriteFilesWhole(OutputFiles(options, report), problem)) {
-        err << "photoquant: " << problem << "\n";
-        return kExitRunFailed;
+    const std::vector<COutputFile> outputs =
+        ReportFiles(options.m_sCsvDir, options.m_sHtmlFile, report);
+    check = eCheckOutputs(outputs, inputs, problem);
+    if (check != EOutputCheck::kOk) {
+        return iOutputCheckFailed(check, problem, err);
+    }
+    if (!bWriteOutputs(outputs, problem)) {
+        return iComplain(err, problem, kExitRunFailed);
     }
     out << sTextReport(report);
     return kExitOk;
@@ -99,15 +150,23 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
     app.footer(kExamples);
     app.set_version_flag("--version", std::string("photoquant ") + PHOTOQUANT_VERSION);
     COptions options;
+    const CLI::Validator named(
+        [](const std::string& value) {
+            return value.empty() ? std::string("an empty name names no file") : std::string();
+        },
+        "");
     app.add_option("--csv", options.m_sCsvDir,
                    "Write the results as CSV tables (and every list) into DIR")
-        ->option_text("DIR");
+        ->option_text("DIR")
+        ->check(named);
     app.add_option("--html", options.m_sHtmlFile,
                    "Write the report as one HTML page with a plot of the calibration")
-        ->option_text("FILE");
+        ->option_text("FILE")
+        ->check(named);
     app.add_option("--profile", options.m_sProfile,
                    "INI file of the application profile, holding the calibration option")
-        ->option_text("FILE");
+        ->option_text("FILE")
+        ->check(named);
     CLI::App* pRun = app.add_subcommand("run", "Run the quantitation described by a run file");
     pRun->add_option("FILE", options.m_sRunFile, "The run file (JSON)")->required();
     pRun->fallthrough();
@@ -115,7 +174,13 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e, out, err);
+        // The command line's own words come back in the message: escaped, line by line.
+        std::ostringstream message;
+        const int code = app.exit(e, out, message);
+        std::istringstream lines(message.str());
+        for (std::string line; std::getline(lines, line);) {
+            err << sPrintable(line) << "\n";
+        }
         return code == 0 ? kExitOk : kExitBadInput;
     }
     options.m_bRun = pRun->parsed();

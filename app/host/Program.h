@@ -9,7 +9,8 @@
 // Exit statuses.
 constexpr int kExitOk = 0;
 constexpr int kExitRunFailed = 1;  // the run could not be completed, or a report not written
-constexpr int kExitBadInput = 2;   // bad usage, or a run file (or spectrum file) that is wrong
+// Bad usage; a run file, spectrum file or profile that is wrong; an output that names an input.
+constexpr int kExitBadInput = 2;
 
 // Runs the program on its arguments; the report goes to out, messages to err.
 int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <set>
 
 #include "views/StandardCalibList.h"
 #include "views/UVStandardList.h"
@@ -62,17 +63,19 @@ struct CQuantitationRun::CViews {
 };
 
 CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {
-    for (const auto& standard : m_run.m_vStandards) {
-        for (const CPointEntry& point : standard.m_vPoints) {
-            m_iSpectrumPoints =
-                std::max(m_iSpectrumPoints, static_cast<int>(point.m_Spectrum.m_vdValues.size()));
+    auto takeSpectra = [this](const std::vector<CPointEntry>& points) {
+        for (const CPointEntry& point : points) {
+            if (point.m_pSpectrum) {
+                m_iSpectrumPoints = std::max(
+                    m_iSpectrumPoints, static_cast<int>(point.m_pSpectrum->m_vdValues.size()));
+            }
         }
+    };
+    for (const auto& standard : m_run.m_vStandards) {
+        takeSpectra(standard.m_vPoints);
     }
     for (const auto& unknown : m_run.m_vUnknowns) {
-        for (const CPointEntry& point : unknown.m_vPoints) {
-            m_iSpectrumPoints =
-                std::max(m_iSpectrumPoints, static_cast<int>(point.m_Spectrum.m_vdValues.size()));
-        }
+        takeSpectra(unknown.m_vPoints);
     }
 }
 
@@ -170,7 +173,7 @@ void CQuantitationRun::vFeedPoint(CUVPhotometryData& doc, const CPointEntry& poi
             break;
         }
         case CPointEntry::EKind::kSpectrum: {
-            const CSpectrum& spectrum = point.m_Spectrum;
+            const CSpectrum& spectrum = *point.m_pSpectrum;
             CUVWaveData wave(spectrum.m_dStartWL, spectrum.m_dInterval, spectrum.m_vdValues.data(),
                              static_cast<int>(spectrum.m_vdValues.size()));
             doc.iAddPeakValues(&wave);
@@ -238,13 +241,79 @@ bool CQuantitationRun::bCalibrate(std::string& problem) {
         return true;
     }
     m_pStandards->vCalibrate();
-    if (bUsesStandardsCalibration() && m_pStandards->pGetCalibList()->GetSize() == 0) {
-        problem = m_run.m_sSource +
-                  ": the standards give no calibration curve: too few measured points for the "
-                  "calibration type";
+    if (!bUsesStandardsCalibration()) {
+        return true;
+    }
+    // A fit can return a curve from standards that fix none (one concentration repeated): what
+    // the standards are is checked whatever the fit gave.
+    std::string cause = sCalibrationFault();
+    if (cause.empty() && m_pStandards->pGetCalibList()->GetSize() == 0) {
+        cause =
+            "the least-squares fit finds no curve through these readings (numbers too large "
+            "or too far apart to be fitted)";
+    }
+    if (!cause.empty()) {
+        problem = m_run.m_sSource + ": the standards give no calibration curve: " + cause;
         return false;
     }
     return true;
+}
+
+// What keeps the standards from fixing a curve, in the order an analyst would look: nothing
+// measured, too few points, values that are no numbers, standards that do not vary. Empty when
+// they can fix one. A polynomial of order k needs k + 1 different values of what it is fitted
+// over (k through zero); a segmented calibration two different concentrations.
+std::string CQuantitationRun::sCalibrationFault() const {
+    const CUVStandardData& standards = *m_pStandards;
+    std::vector<CDoublePt> measured;  // (concentration, reading) of every measured point
+    std::set<double> concentrations;  // of the standards with a measured point
+    for (int p = 0; p < standards.iGetNumPts(); ++p) {
+        if (standards.bGetMeasured(p) != 0) {
+            measured.push_back(standards.GetValue(p));
+            concentrations.insert(standards.dGetConc(p / standards.iGetNumRep()));
+        }
+    }
+    if (measured.empty()) {
+        return "every standard was skipped";
+    }
+    const int iCalibType = m_run.m_Settings.m_iCalibType;
+    const bool bSegmented = iCalibType == kSegmentedCalib;
+    const std::string curve =
+        bSegmented ? "a segmented calibration" : "a curve of order " + std::to_string(iCalibType);
+    const size_t pointsNeeded = bSegmented ? 2 : static_cast<size_t>(iCalibType) + 1;
+    const size_t pointsFound = bSegmented ? concentrations.size() : measured.size();
+    if (pointsFound < pointsNeeded) {
+        return "too few measured " + std::string(bSegmented ? "standards" : "points") + ": " +
+               curve + " needs " + std::to_string(pointsNeeded) + ", found " +
+               std::to_string(pointsFound);
+    }
+    const bool bUsable = std::all_of(measured.begin(), measured.end(), [](const CDoublePt& point) {
+        return bIsUsable(point.x) && bIsUsable(point.y);
+    });
+    if (!bUsable) {
+        return "a reading of the standards is not a usable number";
+    }
+    // A polynomial is fitted over the concentrations, or over the readings when it gives
+    // concentrations; whatever it is fitted over fixes its order, and the other side must vary for
+    // the curve to say anything (through zero, the origin is a point of its own).
+    const bool bForceZero = m_run.m_Settings.m_bForceZero != 0;
+    const bool bOverReadings = !bSegmented && standards.iGetCalibOpt() == kConcFromReading;
+    const size_t fitted = bSegmented ? 2 : pointsNeeded - (bForceZero ? 1 : 0);
+    const size_t other = bSegmented || !bForceZero ? 2 : 1;
+    std::set<double> readings;
+    for (const CDoublePt& point : measured) {
+        readings.insert(point.y);
+    }
+    const size_t concNeeded = bOverReadings ? other : fitted;
+    const size_t readingsNeeded = bOverReadings ? fitted : other;
+    if (concentrations.size() < concNeeded || readings.size() < readingsNeeded) {
+        const bool bConc = concentrations.size() < concNeeded;
+        return "the standards do not vary: " + curve + " needs " +
+               std::to_string(bConc ? concNeeded : readingsNeeded) + " different " +
+               (bConc ? "concentrations" : "readings") + ", found " +
+               std::to_string(bConc ? concentrations.size() : readings.size());
+    }
+    return {};
 }
 
 void CQuantitationRun::vPrepareUnknowns() {

@@ -71,6 +71,7 @@ private:
     void vApplySpectrumSettings(CUVPhotometryData& doc) const;
     void vMeasureStandards();
     bool bCalibrate(std::string& problem);
+    std::string sCalibrationFault() const;
     void vPrepareUnknowns();
     void vMeasureUnknowns();
     void vFeedPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint);

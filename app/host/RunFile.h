@@ -4,14 +4,15 @@
 // (wavelength, absorbance per line). Reading a run file checks everything a run relies on, so that
 // a run that starts has what it needs: counts that agree (readings per point and wavelengths,
 // points per sample and replicates or stage positions), known names for every coded setting,
-// numbers where numbers belong, transmittances that are not negative, spectra that exist and are
-// equally spaced. The first problem found is reported with the file, the place in it and what is
-// wrong; nothing is read past it.
+// numbers where numbers belong, readings a photometer can give, every field once, spectra that
+// exist beside the run file and are equally spaced. The first problem found is reported with the
+// file, the place in it and what is wrong; nothing is read past it.
 //
 // Readings are kept as the documents store them: transmittance fractions (1.0 = 100 %T), converted
 // from the file's %T (T = %T / 100) or absorbance (T = 10^-A).
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,7 +33,8 @@ struct CPointEntry {
     enum class EKind { kSkipped, kMeasured, kSpectrum, kManual };
     EKind m_eKind = EKind::kSkipped;
     std::vector<double> m_vdTransmittance;  // kMeasured: one reading per wavelength
-    CSpectrum m_Spectrum;                   // kSpectrum
+    // kSpectrum: points that name the same file share its one reading of it.
+    std::shared_ptr<const CSpectrum> m_pSpectrum;
     double m_dManualValue = 0.0;  // kManual: a typed absorbance, or the peak or derivative value
 };
 
@@ -87,10 +89,11 @@ struct CAccuracyCheck {
     std::vector<std::vector<double>> m_vvdRated;  // [standard][wavelength], absorbance
 };
 
-// A file the run read, for the audit trail.
+// A file the run read, for the audit trail and so that no output of the run replaces it.
 struct CInputFile {
     std::string m_sName;
-    std::string m_sSha256;  // lower-case hex digest of the bytes read
+    std::string m_sSha256;         // lower-case hex digest of the bytes read
+    std::filesystem::path m_Path;  // where it lies, links resolved; empty for the built-in text
 };
 
 // A setting as the run file gave it: its name in the file ("method.limits.lower") and its value.
@@ -100,7 +103,8 @@ struct CRunFile {
     std::string m_sTitle;
     std::string m_sSource;  // the run file as the user named it
     std::string m_sOperator;
-    std::vector<CInputFile> m_vInputs;             // the run file, then each spectrum file
+    // The run file, then each spectrum file once, however many points name it.
+    std::vector<CInputFile> m_vInputs;
     std::vector<CGivenField> m_vGivenFields;       // settings given, in the file's order
     std::vector<CGivenField> m_vInstrumentFields;  // instrument fields given
     // The parameter library hands out its objects through non-const getters only.
@@ -115,7 +119,8 @@ struct CRunFile {
     bool bHasStage() const { return m_Method.pGetXYStageParam()->iGetCoordNum() > 0; }
 };
 
-// Reads the run file at path; spectrum files are looked up beside it.
+// Reads the run file at path. Spectrum files are named relative to the run file's folder and must
+// lie inside it, links resolved: a run file cannot make the program read a file elsewhere.
 bool bReadRunFile(const std::filesystem::path& path, CRunFile& run, CRunError& error);
 // Reads run-file text; sourceName names it in messages, spectrumDir holds its spectrum files.
 bool bParseRunFile(const std::string& text, const std::string& sourceName,

@@ -33,6 +33,10 @@ bool CRunFileSectionReader::bConsistent(const CRunFile& run) {
                      "a photometric accuracy check reads wavelengths with the result "
                      "\"readings\"");
     }
+    if (run.m_Accuracy && run.bHasStage()) {
+        return bFail("/validation",
+                     "a photometric accuracy check reads replicates, not stage positions");
+    }
     if (settings.m_iCalibType == kSegmentedCalib && bCalibrates && run.m_vStandards.size() < 2) {
         return bFail("/standards", "a segmented calibration needs at least 2 standards");
     }

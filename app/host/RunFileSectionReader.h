@@ -10,6 +10,8 @@
 //   RunFileSectionReader_Instrument.cpp  the instrument
 //   RunFileSectionReader_Validation.cpp  the validation
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,8 @@ private:
     bool bReadingUnit(const json& root, CRunFile& run);
     bool bReadings(const json& list, const std::string& where, const CRunFile& run,
                    CPointEntry& point);
+    bool bSpectrumLocation(const std::string& name, const std::string& where,
+                           std::filesystem::path& real);
     bool bSpectrumPoint(const json& value, const std::string& where, CRunFile& run,
                         CPointEntry& point);
     bool bSameScan(const CSpectrum& spectrum, const std::string& where, const std::string& name,
@@ -76,8 +80,10 @@ private:
 
     std::string m_sSource;
     std::filesystem::path m_spectrumDir;
-    int m_iReadingUnit = kTransmittanceUnit;
+    int m_iReadingUnit = photoquant::kTransmittanceMode;  // the words are the data modes' order
     int m_iSpectrumPoints = 0;       // points of the first spectrum; 0 before it
     int m_iLastSampleNo = 0;         // number of the last unknown numbered by its position
     bool m_bStandardPoints = false;  // reading the points of standards (typed values allowed)
+    // Spectra read so far by their real location: each file is read once.
+    std::map<std::filesystem::path, std::shared_ptr<const CSpectrum>> m_Spectra;
 };

@@ -162,7 +162,9 @@ bool CRunFileSectionReader::bResult(const json& method, const std::string& where
             return false;
         }
     }
-    return true;
+    // ratio = (A1 K1) / (A2 K2): K2 divides every ratio.
+    return settings.m_dKFactor[2] != 0.0 ||
+           bFail(path + "/2", "K2 divides the ratio and cannot be 0");
 }
 
 bool CRunFileSectionReader::bManualCalibration(const json& method, const std::string& where,

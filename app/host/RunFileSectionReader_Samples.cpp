@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
+#include "host/MessageText.h"
 #include "host/RunFileSectionReader.h"
 #include "host/SpectrumCsv.h"
 
@@ -35,26 +37,55 @@ bool CRunFileSectionReader::bReadings(const json& list, const std::string& where
     return true;
 }
 
+// A spectrum file lies in the run file's folder or below it: its name is relative, and its real
+// location, links resolved, is inside that folder. A run file handed on by someone else can thus
+// read no file of the user's but those it came with.
+bool CRunFileSectionReader::bSpectrumLocation(const std::string& name, const std::string& where,
+                                              std::filesystem::path& real) {
+    namespace fs = std::filesystem;
+    const fs::path given(name);
+    if (name.empty() || given.is_absolute()) {
+        const std::string expected =
+            "expected a spectrum file name relative to the run file's folder, found ";
+        return bFail(where, expected + sDescribe(name));
+    }
+    std::error_code folderCode;
+    std::error_code fileCode;
+    const fs::path folder = fs::canonical(m_spectrumDir.empty() ? "." : m_spectrumDir, folderCode);
+    real = fs::canonical(folder / given, fileCode);
+    if (folderCode || fileCode || !fs::is_regular_file(real, fileCode)) {
+        return bFail(where, "spectrum file not found: " + (m_spectrumDir / given).string());
+    }
+    if (std::mismatch(folder.begin(), folder.end(), real.begin(), real.end()).first !=
+        folder.end()) {
+        return bFail(where, "the spectrum file " + sQuoted(name) +
+                                " lies outside the run file's folder (links resolved)");
+    }
+    return true;
+}
+
 bool CRunFileSectionReader::bSpectrumPoint(const json& value, const std::string& where,
                                            CRunFile& run, CPointEntry& point) {
     const std::string name = value.get<std::string>();
-    const std::filesystem::path path = m_spectrumDir / name;
-    std::error_code code;
-    if (!std::filesystem::is_regular_file(path, code)) {
-        return bFail(where, "spectrum file not found: " + path.string());
-    }
-    point.m_eKind = CPointEntry::EKind::kSpectrum;
-    std::string sha256;
-    if (!bReadSpectrumCsv(path, path.string(), point.m_Spectrum, sha256, Error())) {
+    std::filesystem::path real;
+    if (!bSpectrumLocation(name, where, real)) {
         return false;
     }
-    const bool bListed =
-        std::any_of(run.m_vInputs.begin(), run.m_vInputs.end(),
-                    [&](const CInputFile& input) { return input.m_sName == name; });
-    if (!bListed) {
-        run.m_vInputs.push_back({name, sha256});
+    const std::string shownName = (m_spectrumDir / name).string();
+    auto& pSpectrum = m_Spectra[real];
+    if (!pSpectrum) {
+        auto pRead = std::make_shared<CSpectrum>();
+        std::string sha256;
+        if (!bReadSpectrumCsv(real, shownName, *pRead, sha256, Error())) {
+            m_Spectra.erase(real);
+            return false;
+        }
+        pSpectrum = std::move(pRead);
+        run.m_vInputs.push_back({name, sha256, real});
     }
-    return bSameScan(point.m_Spectrum, where, path.string(), run);
+    point.m_eKind = CPointEntry::EKind::kSpectrum;
+    point.m_pSpectrum = pSpectrum;
+    return bSameScan(*pSpectrum, where, shownName, run);
 }
 
 // The document stores every spectrum in the same space, and the derivative is read at an index

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <iterator>
 
+#include "host/MessageText.h"
 #include "host/RunFileFields.h"
 #include "photoquant.h"
 
@@ -41,7 +43,7 @@ std::string CRunFileValueReader::sDescribe(const json& value) {
         case json::value_t::boolean:
             return value.get<bool>() ? "true" : "false";
         case json::value_t::string:
-            return "the text \"" + value.get<std::string>() + "\"";
+            return "the text " + sQuoted(value.get<std::string>());
         case json::value_t::array:
             return "a list";
         case json::value_t::object:
@@ -65,7 +67,7 @@ bool CRunFileValueReader::bKnownFields(const json& object, const std::string& wh
     const std::vector<std::string>& known = RunFileFields(place);
     for (const auto& item : object.items()) {
         if (std::find(known.begin(), known.end(), item.key()) == known.end()) {
-            return bFail(where + "/" + item.key(),
+            return bFail(where + "/" + sPointerToken(item.key()),
                          "unknown field (known here: " + sJoined(known) + ")");
         }
     }
@@ -118,10 +120,15 @@ bool CRunFileValueReader::bInt(const json& object, const std::string& where, con
     if (!pValue->is_number_integer()) {
         return bFail(path, "expected a whole number, found " + sDescribe(*pValue));
     }
-    const auto value = pValue->get<long long>();
-    if (value < iMin || value > iMax) {
+    // Whole numbers beyond the signed range arrive unsigned; they are out of range as they stand.
+    const bool bBeyondSigned =
+        pValue->is_number_unsigned() &&
+        pValue->get<unsigned long long>() > static_cast<unsigned long long>(LLONG_MAX);
+    const long long value = bBeyondSigned ? 0 : pValue->get<long long>();
+    const bool bInRange = !bBeyondSigned && value >= iMin && value <= iMax;
+    if (!bInRange) {
         return bFail(path, "must lie between " + std::to_string(iMin) + " and " +
-                               std::to_string(iMax) + ", found " + std::to_string(value));
+                               std::to_string(iMax) + ", found " + pValue->dump());
     }
     number = static_cast<int>(value);
     return true;
@@ -150,7 +157,10 @@ bool CRunFileValueReader::bString(const json& object, const std::string& where, 
         return bFail(where + "/" + key, "expected a text, found " + sDescribe(*pValue));
     }
     text = pValue->get<std::string>();
-    return true;
+    return !bHasUnprintable(text) ||
+           bFail(where + "/" + key,
+                 "a text may not hold control characters (line breaks, tabs, escapes), found " +
+                     sQuoted(text));
 }
 
 bool CRunFileValueReader::bChoice(const json& object, const std::string& where, const char* key,
@@ -173,7 +183,7 @@ bool CRunFileValueReader::bChoice(const json& object, const std::string& where, 
     std::copy_if(words.begin(), words.end(), std::back_inserter(offered),
                  [](const std::string& word) { return !word.empty(); });
     return bFail(where + "/" + key,
-                 "unknown " + what + " \"" + text + "\" (one of: " + sJoined(offered) + ")");
+                 "unknown " + what + " " + sQuoted(text) + " (one of: " + sJoined(offered) + ")");
 }
 
 bool CRunFileValueReader::bArray(const json& value, const std::string& where) {
@@ -196,13 +206,31 @@ bool CRunFileValueReader::bReading(const json& value, const std::string& where, 
     if (!bNumberValue(value, where, reading)) {
         return false;
     }
-    if (iReadingUnit == kAbsorbanceUnit) {
+    if (iReadingUnit == photoquant::kAbsorbanceMode) {
+        if (std::abs(reading) > kMaxAbsorbance) {
+            return bFail(where,
+                         "an absorbance beyond \u00b110 Abs is no photometer's reading, found " +
+                             value.dump() + " Abs");
+        }
         transmittance = std::pow(10.0, -reading);
         return true;
     }
     if (reading < 0.0) {
         return bFail(where, "a transmittance cannot be negative, found " + value.dump() + " %T");
     }
+    if (reading > kMaxTransmittance) {
+        return bFail(where, "a transmittance above 200 %T is no photometer's reading, found " +
+                                value.dump() + " %T");
+    }
     transmittance = reading / 100.0;
     return true;
+}
+
+std::string CRunFileValueReader::sPointerToken(const std::string& key) {
+    std::string token;
+    for (char c : key) {
+        token += c == '~' ? "~0" : c == '/' ? "~1" : std::string(1, c);
+    }
+    const std::string quoted = sQuoted(token);  // escaped and cut, inside quotes
+    return quoted.substr(1, quoted.size() - 2);
 }

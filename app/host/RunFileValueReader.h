@@ -10,9 +10,10 @@
 
 #include "host/RunError.h"
 
-// Reading units of the run file, in the order of their words.
-constexpr int kTransmittanceUnit = 0;  // %T
-constexpr int kAbsorbanceUnit = 1;     // Abs
+// The module shows 10 Abs for a dark reading: no photometer reads beyond that ceiling, in either
+// direction. A transmittance above twice the reference is no reading either.
+constexpr double kMaxAbsorbance = 10.0;
+constexpr double kMaxTransmittance = 200.0;
 
 class CRunFileValueReader {
 public:
@@ -45,18 +46,25 @@ public:
               int iMax, bool bRequired);
     // An optional flag.
     bool bBool(const json& object, const std::string& where, const char* key, bool& flag);
+    // A text without control characters: it is shown in lists, reports and on the terminal.
     bool bString(const json& object, const std::string& where, const char* key, std::string& text,
                  bool bRequired);
     // A word out of a list, in any letter case; its index is the setting's code.
     bool bChoice(const json& object, const std::string& where, const char* key,
                  const std::vector<std::string>& words, const std::string& what, int& code,
                  bool bRequired);
-    // A reading in the run file's unit as the transmittance fraction the documents store.
+    // A reading in the run file's unit (a data mode: %T or absorbance) as the transmittance
+    // fraction the documents store; only
+    // readings a photometer gives: within +-kMaxAbsorbance, or 0 to kMaxTransmittance %T (0 %T
+    // being a dark reading).
     bool bReading(const json& value, const std::string& where, int iReadingUnit,
                   double& transmittance);
 
-    // What a JSON value is, for "expected a number, found ..." messages.
+    // What a JSON value is, for "expected a number, found ..." messages; a text is quoted and cut.
     static std::string sDescribe(const json& value);
+    // A field name as one step of a JSON pointer ("~" as "~0", "/" as "~1"), cut to a readable
+    // length.
+    static std::string sPointerToken(const std::string& key);
 
 protected:
     CRunError& Error() { return m_error; }

@@ -3,16 +3,18 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "host/InputFiles.h"
 #include "host/Sha256.h"
 
 namespace {
 
 // Fewer points than this describe no band a peak finder or a derivative could work on.
 constexpr int kMinSpectrumPoints = 3;
+// Spreadsheet programs begin a UTF-8 file with it.
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
 // Steps of one scan agree to this fraction of the step; wavelengths in files carry few decimals.
 constexpr double kSpacingTolerance = 1e-6;
 
@@ -36,17 +38,25 @@ bool bParseNumber(const std::string& field, double& value) {
     return code == std::errc() && stop == end && !text.empty() && std::isfinite(value);
 }
 
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream stream(line);
-    std::string field;
-    while (std::getline(stream, field, ',')) {
-        fields.push_back(field);
+// A field of a line and the column (1-based, in bytes) where its text begins.
+struct CField {
+    std::string m_sText;
+    size_t m_iColumn;
+};
+
+std::vector<CField> Fields(const std::string& line) {
+    std::vector<CField> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = line.find(',', start);
+        const std::string text = line.substr(start, comma - start);
+        const size_t lead = std::min(text.find_first_not_of(" \t"), text.size());
+        fields.push_back({text, start + lead + 1});
+        if (comma == std::string::npos) {
+            return fields;
+        }
+        start = comma + 1;
     }
-    if (!line.empty() && line.back() == ',') {
-        fields.emplace_back();
-    }
-    return fields;
 }
 
 struct CSpectrumPoint {
@@ -58,12 +68,18 @@ class CSpectrumReader {
 public:
     CSpectrumReader(const std::string& sName, CRunError& error) : m_sName(sName), m_error(error) {}
 
-    bool bRead(std::istream& in, CSpectrum& spectrum) {
+    bool bRead(const std::string& text, CSpectrum& spectrum) {
+        std::istringstream lines(text.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0
+                                     ? text.substr(kByteOrderMark.size())
+                                     : text);
         std::string line;
         int lineNo = 0;
-        while (std::getline(in, line)) {
+        while (std::getline(lines, line)) {
             ++lineNo;
-            if (!bTakeLine(sTrimmed(line), lineNo)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            if (!bTakeLine(line, lineNo)) {
                 return false;
             }
         }
@@ -78,14 +94,21 @@ private:
 
     static std::string sLine(int lineNo) { return "line " + std::to_string(lineNo); }
 
+    static std::string sPlace(int lineNo, size_t column) {
+        return sLine(lineNo) + ", column " + std::to_string(column);
+    }
+
+    // The field's own text is never repeated in a message: a spectrum file is data, not a text
+    // for the terminal.
     bool bTakeLine(const std::string& line, int lineNo) {
-        if (line.empty()) {
+        if (sTrimmed(line).empty()) {
             return true;
         }
-        const std::vector<std::string> fields = Fields(line);
+        const std::vector<CField> fields = Fields(line);
         CSpectrumPoint point{};
-        const bool bNumbers = fields.size() == 2 && bParseNumber(fields[0], point.m_dWave) &&
-                              bParseNumber(fields[1], point.m_dValue);
+        const bool bNumbers = fields.size() == 2 &&
+                              bParseNumber(fields[0].m_sText, point.m_dWave) &&
+                              bParseNumber(fields[1].m_sText, point.m_dValue);
         if (bNumbers) {
             m_vPoints.push_back(point);
             m_vLineNos.push_back(lineNo);
@@ -96,13 +119,15 @@ private:
             return true;
         }
         if (fields.size() != 2) {
-            return bFail(sLine(lineNo), "expected 2 fields (wavelength,absorbance), found " +
-                                            std::to_string(fields.size()));
+            const size_t column = fields.size() > 2 ? fields[2].m_iColumn : line.size() + 1;
+            return bFail(sPlace(lineNo, column),
+                         "expected 2 fields (wavelength,absorbance), found " +
+                             std::to_string(fields.size()));
         }
-        const bool bWaveBad = !bParseNumber(fields[0], point.m_dWave);
-        return bFail(sLine(lineNo), std::string(bWaveBad ? "wavelength" : "absorbance") +
-                                        " is not a number: \"" +
-                                        sTrimmed(fields[bWaveBad ? 0 : 1]) + "\"");
+        const bool bWaveBad = !bParseNumber(fields[0].m_sText, point.m_dWave);
+        return bFail(sPlace(lineNo, fields[bWaveBad ? 0 : 1].m_iColumn),
+                     std::string("expected a number (the ") +
+                         (bWaveBad ? "wavelength" : "absorbance") + ")");
     }
 
     bool bCheckScan(int lineCount) {
@@ -111,18 +136,27 @@ private:
                          "a spectrum needs at least " + std::to_string(kMinSpectrumPoints) +
                              " points, found " + std::to_string(m_vPoints.size()));
         }
-        const double step = m_vPoints[1].m_dWave - m_vPoints[0].m_dWave;
-        if (step == 0.0) {
+        // Half steps: the difference of two halves cannot overflow where that of two wavelengths
+        // can, and halving is exact, so equal steps stay equal.
+        const double halfStep = dHalfStep(1);
+        if (halfStep == 0.0) {
             return bFail(sLine(m_vLineNos[1]), "wavelength repeats the one before");
         }
         for (size_t i = 2; i < m_vPoints.size(); ++i) {
-            const double thisStep = m_vPoints[i].m_dWave - m_vPoints[i - 1].m_dWave;
-            if (std::abs(thisStep - step) > kSpacingTolerance * std::abs(step)) {
+            if (std::abs(dHalfStep(i) - halfStep) > kSpacingTolerance * std::abs(halfStep)) {
                 return bFail(sLine(m_vLineNos[i]),
                              "wavelengths are not equally spaced (a scan steps evenly)");
             }
         }
+        const double span = m_vPoints.back().m_dWave - m_vPoints.front().m_dWave;
+        if (!std::isfinite(span)) {
+            return bFail(sLine(m_vLineNos.back()), "wavelengths span more than a number can hold");
+        }
         return true;
+    }
+
+    double dHalfStep(size_t i) const {
+        return m_vPoints[i].m_dWave / 2 - m_vPoints[i - 1].m_dWave / 2;
     }
 
     bool bStore(CSpectrum& spectrum) {
@@ -150,18 +184,12 @@ private:
 
 bool bReadSpectrumCsv(const std::filesystem::path& path, const std::string& sName,
                       CSpectrum& spectrum, std::string& sha256, CRunError& error) {
-    std::error_code code;
-    if (!std::filesystem::is_regular_file(path, code)) {
-        error = {sName, "", "spectrum file not found"};
+    std::string text;
+    std::string problem;
+    if (!bReadRegularFile(path, ELinks::kRefuse, text, problem)) {
+        error = {sName, "", "cannot read the spectrum file: " + problem};
         return false;
     }
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (!file || !(bytes << file.rdbuf())) {
-        error = {sName, "", "spectrum file cannot be read"};
-        return false;
-    }
-    sha256 = sSha256Hex(bytes.str());
-    std::istringstream in(bytes.str());
-    return CSpectrumReader(sName, error).bRead(in, spectrum);
+    sha256 = sSha256Hex(text);
+    return CSpectrumReader(sName, error).bRead(text, spectrum);
 }

@@ -1,8 +1,10 @@
 // Aligned text: each column as wide as its widest cell, columns two blanks apart, a rule under the
-// header. Cells are printed as the lists hold them; only trailing blanks of a line are dropped.
+// header. Cells are printed as the lists hold them; only trailing blanks of a line are dropped, and
+// control characters are escaped: a name or path could otherwise drive the terminal.
 #include <algorithm>
 #include <sstream>
 
+#include "host/MessageText.h"
 #include "host/ReportWriters.h"
 
 namespace {
@@ -55,7 +57,21 @@ std::string sRule(const std::vector<size_t>& widths) {
     return rule + "\n";
 }
 
-std::string sTable(const CTableBlock& table) {
+CTableBlock PrintableTable(const CTableBlock& block) {
+    CTableBlock table = block;
+    for (std::string& cell : table.m_vsHeaders) {
+        cell = sPrintable(cell);
+    }
+    for (auto& row : table.m_vvsRows) {
+        for (std::string& cell : row) {
+            cell = sPrintable(cell);
+        }
+    }
+    return table;
+}
+
+std::string sTable(const CTableBlock& block) {
+    const CTableBlock table = PrintableTable(block);
     const std::vector<size_t> widths = ColumnWidths(table);
     std::string text;
     if (!table.m_vsHeaders.empty()) {
@@ -87,8 +103,9 @@ std::string sWrapped(const std::string& sentence) {
 }  // namespace
 
 std::string sTextReport(const CReport& report) {
-    std::string text = report.m_sTitle + "\n" + std::string(iDisplayWidth(report.m_sTitle), '=') +
-                       "\n" + "Run file: " + report.m_sSource + "\n";
+    const std::string title = sPrintable(report.m_sTitle);
+    std::string text = title + "\n" + std::string(iDisplayWidth(title), '=') + "\n" +
+                       "Run file: " + sPrintable(report.m_sSource) + "\n";
     for (const CReportSection& section : report.m_vSections) {
         if (section.m_vBlocks.empty() && section.m_vsNotes.empty()) {
             continue;

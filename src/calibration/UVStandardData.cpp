@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "calibration/CalibOptions.h"
+#include "calibration/CalibWeighting.h"
 #include "contracts/numkit/LeastSquaresFit.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
@@ -20,14 +21,15 @@ using namespace photoquant::detail;
 
 namespace {
 
-// Sorts by X, exchanging neighbours only when the later X is smaller: standards of equal
-// concentration keep the order in which they were measured.
-void vSortByConcentration(std::vector<CDoublePt>& pairs) {
-    for (size_t pass = 0; pass + 1 < pairs.size(); ++pass) {
+// Sorts by concentration, exchanging neighbours only when the later one is smaller: standards of
+// equal concentration keep the order in which they were measured.
+template <class T, class Conc>
+void vSortByConcentration(std::vector<T>& items, Conc dConcOf) {
+    for (size_t pass = 0; pass + 1 < items.size(); ++pass) {
         bool bSwapped = false;
-        for (size_t i = 0; i + 1 < pairs.size() - pass; ++i) {
-            if (pairs[i + 1].x < pairs[i].x) {
-                std::swap(pairs[i], pairs[i + 1]);
+        for (size_t i = 0; i + 1 < items.size() - pass; ++i) {
+            if (dConcOf(items[i + 1]) < dConcOf(items[i])) {
+                std::swap(items[i], items[i + 1]);
                 bSwapped = true;
             }
         }
@@ -121,6 +123,7 @@ int CUVStandardData::iAddPeakValues(CUVWaveData* pWaveData) {
 void CUVStandardData::vCalibrate() {
     // Results of an earlier calibration never stay on show under a new one.
     vClearCalibration();
+    m_iCalibRefusal = kRefusalNone;
     if (bIsPolynomialCalib(m_iCalibType)) {
         vFitPolynomial(m_iCalibType);
     } else if (m_iCalibType == kSegmentedCalib) {
@@ -140,32 +143,41 @@ CCalibSegment* CUVStandardData::pNewSegment(int iOrder) const {
     return pSegment;
 }
 
-void CUVStandardData::vFitPolynomial(int iOrder) {
+std::vector<CCalibrationPoint> CUVStandardData::GetCalibrationPoints() const {
     // Every measured replicate enters the fit on its own; nothing is averaged.
-    std::vector<CDoublePt> pairs;
+    std::vector<CCalibrationPoint> points;
     for (int p = 0; p < m_iNumPts && bHasPoint(p); ++p) {
         if (bGetMeasured(p) != 0) {
-            pairs.push_back(m_vPoints[static_cast<size_t>(p)]);
+            const CDoublePt& point = m_vPoints[static_cast<size_t>(p)];
+            points.push_back({p, m_iNumRep > 0 ? p / m_iNumRep : 0, point.x, point.y});
         }
     }
-    if (static_cast<int>(pairs.size()) < iOrder + 1) {
+    vSortByConcentration(points, [](const CCalibrationPoint& point) { return point.dConc; });
+    return points;
+}
+
+void CUVStandardData::vFitPolynomial(int iOrder) {
+    const std::vector<CCalibrationPoint> points = GetCalibrationPoints();
+    if (static_cast<int>(points.size()) < iOrder + 1) {
+        m_iCalibRefusal = kRefusalTooFewPoints;
         return;
     }
-    vSortByConcentration(pairs);
-    const double dConcLow = m_bForceZero != 0 ? 0.0 : pairs.front().x;
-    const double dConcHigh = pairs.back().x;
-    if (m_iCalibOpt == kConcFromReading) {
-        for (CDoublePt& pair : pairs) {
-            std::swap(pair.x, pair.y);
-        }
+    const detail::CCalibWeights weights(points, m_iWeighting);
+    if (weights.iGetRefusal() != kRefusalNone) {
+        m_iCalibRefusal = weights.iGetRefusal();
+        return;
     }
-    const CLeastSquaresFit fit(pairs.data(), static_cast<int>(pairs.size()), iOrder, m_bForceZero);
+    const std::vector<CDoublePt> pairs = detail::FitPairs(points, m_iCalibOpt);
+    const CLeastSquaresFit fit(
+        pairs.data(), static_cast<int>(pairs.size()), iOrder, m_bForceZero,
+        weights.GetWeights().empty() ? nullptr : weights.GetWeights().data());
     if (fit.bIsValid() == 0) {
+        m_iCalibRefusal = kRefusalFitFailed;
         return;
     }
     CCalibSegment* pSegment = pNewSegment(iOrder);
-    pSegment->m_dXMin = dConcLow;
-    pSegment->m_dXMax = dConcHigh;
+    pSegment->m_dXMin = m_bForceZero != 0 ? 0.0 : points.front().dConc;
+    pSegment->m_dXMax = points.back().dConc;
     pSegment->m_dYMin = -kNoValue;
     pSegment->m_dYMax = kNoValue;
     for (int i = 0; i <= iOrder; ++i) {
@@ -205,7 +217,7 @@ void CUVStandardData::vBuildSegments() {
             pairs.emplace_back(dGetConc(s), dMean);
         }
     }
-    vSortByConcentration(pairs);
+    vSortByConcentration(pairs, [](const CDoublePt& pair) { return pair.x; });
     const bool bDirectionReading = m_iCalibOpt == kReadingFromConc;
 
     if (m_bForceZero != 0 && !pairs.empty() && std::fabs(pairs.front().x) > kEpsilon) {

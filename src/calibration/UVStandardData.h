@@ -4,10 +4,13 @@
 // vCalibrate builds the calibration list from the measured points: one least-squares polynomial of
 // order 1, 2 or 3 fitted to every measured replicate, or straight segments between the mean
 // readings of neighbouring standards (type 4), forced through the origin or not, in the conversion
-// direction the calibration option gives. It then stores the reading at concentration zero as the
-// blank value and, per standard s with mean reading y_s and known concentration x_s:
+// direction the calibration option gives. The polynomial fit may be weighted (vSetWeighting,
+// calibration/CalibWeighting.h; unweighted by default); a weighting that would give a point an
+// infinite weight refuses the calibration, and iGetCalibRefusal says why. vCalibrate then stores
+// the reading at concentration zero as the blank value and, per standard s with mean reading y_s
+// and known concentration x_s (P the concentration decimals):
 //   predicted(s) = segment.dEvaluateX(y_s)
-//   diff(s)      = predicted(s) - x_s     (0 when |diff| < 10^-(P+1), P = concentration decimals)
+//   diff(s)      = predicted(s) - x_s            (0 when |diff| < 10^-(P+1))
 //   reldiff(s)   = diff(s) / mean(y) * 100
 //   t(s)         = diff(s) / sqrt(sum diff^2 / (S - 1))
 // A standard without a measured point keeps kNoStandardResult; before any calibration every result
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "calibration/CalibList.h"
+#include "calibration/CalibrationPoint.h"
 #include "document/UVPhotometryData.h"
 
 class PQ_EXPORT CUVStandardData : public CUVPhotometryData {
@@ -58,6 +62,16 @@ public:
     const CCalibList* pGetCalibList() const { return &m_CalibList; }
     int iGetCalibOpt() const { return m_iCalibOpt; }
     void vSetCalibOpt(int iOpt) { m_iCalibOpt = iOpt; }
+    // Weighting of a polynomial calibration (calibration/CalibWeighting.h), kWeightNone by default:
+    // vCalibrate fits with it from then on.
+    int iGetWeighting() const { return m_iWeighting; }
+    void vSetWeighting(int iWeighting) { m_iWeighting = iWeighting; }
+    // Why the last vCalibrate built no polynomial curve (a kRefusal... code); kRefusalNone when it
+    // built one, or when no polynomial was asked for.
+    int iGetCalibRefusal() const { return m_iCalibRefusal; }
+    // The measured points in the order the polynomial fit takes them: by concentration, replicates
+    // of equal concentration in measuring order.
+    std::vector<photoquant::CCalibrationPoint> GetCalibrationPoints() const;
     double dGetPredictedConc(int iSamp) const;
     double dGetDiff(int iSamp) const;
     double dGetRelDiff(int iSamp) const;
@@ -79,6 +93,8 @@ private:
     int m_bForceZero = 0;
     CCalibList m_CalibList;
     int m_iCalibOpt = photoquant::kConcFromReading;  // conversion direction of new segments
+    int m_iWeighting = photoquant::kWeightNone;
+    int m_iCalibRefusal = photoquant::kRefusalNone;
     std::vector<double> m_vdPredictedConc;
     std::vector<double> m_vdDiff;
     std::vector<double> m_vdRelDiff;

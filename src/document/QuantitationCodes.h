@@ -52,6 +52,25 @@ constexpr bool bIsPolynomialCalib(int iCalibType) {
     return iCalibType >= kFirstOrderCalib && iCalibType <= kThirdOrderCalib;
 }
 
+// Weighting of a polynomial calibration (CUVStandardData::vSetWeighting, calibration/
+// CalibWeighting.h).
+inline constexpr int kWeightNone = 0;
+inline constexpr int kWeightInverseConc = 1;            // 1/x
+inline constexpr int kWeightInverseConcSquared = 2;     // 1/x^2
+inline constexpr int kWeightInverseReading = 3;         // 1/y
+inline constexpr int kWeightInverseReadingSquared = 4;  // 1/y^2
+inline constexpr int kWeightInverseVariance = 5;        // 1/s^2 of each standard's replicates
+
+// Why the last polynomial calibration built no curve (CUVStandardData::iGetCalibRefusal).
+inline constexpr int kRefusalNone = 0;
+inline constexpr int kRefusalTooFewPoints = 1;         // fewer measured points than coefficients
+inline constexpr int kRefusalZeroConc = 2;             // a zero concentration under 1/x, 1/x^2
+inline constexpr int kRefusalZeroReading = 3;          // a zero reading under 1/y, 1/y^2
+inline constexpr int kRefusalTooFewReplicates = 4;     // a standard with one replicate, 1/s^2
+inline constexpr int kRefusalIdenticalReplicates = 5;  // a standard without spread, 1/s^2
+inline constexpr int kRefusalUnknownWeighting = 6;     // a weighting code outside 0..5
+inline constexpr int kRefusalFitFailed = 7;            // the points cannot tell the powers apart
+
 // Conversion direction of a calibration segment (CCalibSegment::m_iDirection) and of the stored
 // calibration option: which of concentration and reading the polynomial gives.
 inline constexpr int kReadingFromConc = 0;  // reading = P(concentration)

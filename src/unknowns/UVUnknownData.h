@@ -125,6 +125,14 @@ public:
     void vCalcConcBlk(int iPoint, const CCalibSegment* pSegment);
     // The blank-corrected reading of point p.
     double dCorrectConcBlk(int iPoint) const;
+    // The reading from which point p's concentration was last computed, blank-corrected with the
+    // blank in force at that time; kNoValue before that, for a blank sample's point and for a
+    // reading no segment covers. The uncertainty of a result starts from it.
+    double dGetEvaluatedReading(int iPoint) const;
+    // A concentration of sample s with the sample's weight, solvent, dilution and revision
+    // correction applied, when both the document's and the instrument's switches are on:
+    // solvent / weight * c * dilution * revision, multiplied in this order.
+    double dAmountCorrected(int iSamp, double dConc) const;
 
     // Ratios and statistics.
     void vCalcRatio(int iSamp, int iRep);
@@ -171,8 +179,7 @@ private:
     int iLastPoint() const;
     void vCalcOnIntake(int iPoint, bool bWithRatio);
     double dReading(int iPoint) const;
-    void vStoreConc(int iPoint, double dConc);
-    double dAmountCorrected(int iSamp, double dConc) const;
+    void vStoreConc(int iPoint, double dConc, double dEvaluatedReading);
     const CCalibSegment* pChooseSegment(const CCalibList& list, double dReading) const;
     // Per-sample means and group statistics over a value of each point (concentration or ratio).
     template <class PointValue>
@@ -189,8 +196,9 @@ private:
     int m_iRatioOperand = photoquant::kTimesOperand;                 // how K0 joins the ratio
     int m_bManualCalib = 0;
     CCalibSegment m_ManualSeg;
-    double m_dConc0Data = 0.0;  // reading at concentration zero
-    int m_bBlkOK = 0;           // blank correction on
+    double m_dConc0Data = 0.0;                 // reading at concentration zero
+    std::vector<double> m_vdEvaluatedReading;  // per point, grown as concentrations are stored
+    int m_bBlkOK = 0;                          // blank correction on
     std::vector<double> m_vdWeightSetting;
     std::vector<double> m_vdSolvent;
     std::vector<double> m_vdDilutionRatio;

@@ -5,6 +5,8 @@
 // the segment turns it into a concentration, the weight/solvent/dilution/revision correction
 // scales it, and it becomes the X of the point. Walking the points in order, each blank sample's
 // reading becomes the blank value for the samples after it, up to the next blank.
+#include <algorithm>
+
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
 #include "document/QuantitationCodes.h"
@@ -34,13 +36,21 @@ double CUVUnknownData::dReading(int iPoint) const {
     return bHasPoint(iPoint) ? m_vPoints[static_cast<size_t>(iPoint)].y : kNoValue;
 }
 
-void CUVUnknownData::vStoreConc(int iPoint, double dConc) {
+void CUVUnknownData::vStoreConc(int iPoint, double dConc, double dEvaluatedReading) {
     if (!bHasPoint(iPoint)) {
         return;
     }
     const auto i = static_cast<size_t>(iPoint);
     m_vdX[i] = dConc;
     m_vPoints[i].x = dConc;
+    if (m_vdEvaluatedReading.size() <= i) {
+        m_vdEvaluatedReading.resize(std::max(i + 1, static_cast<size_t>(m_iNumPts)), kNoValue);
+    }
+    m_vdEvaluatedReading[i] = dEvaluatedReading;
+}
+
+double CUVUnknownData::dGetEvaluatedReading(int iPoint) const {
+    return tReadChecked(m_vdEvaluatedReading, iPoint, m_iNumPts, kNoValue);
 }
 
 double CUVUnknownData::dCorrectConcBlk(int iPoint) const {
@@ -71,17 +81,19 @@ void CUVUnknownData::vCalcConcBlk(int iPoint, const CCalibSegment* pSegment) {
     const int iSamp = iPoint / m_iNumRep;
     const double y = dReading(iPoint);
     double dConc = 0.0;
+    double dEvaluated = kNoValue;
     if (m_bBlkOK == 1 && iGetSampleNo(iSamp) == kBlankSampleNo) {
         vSetBlkData(y);
     } else if (pSegment == nullptr) {
         // No segment covers the reading: the point has no concentration, and no correction can
         // turn the marker into a number.
-        vStoreConc(iPoint, kNoValue);
+        vStoreConc(iPoint, kNoValue, kNoValue);
         return;
     } else {
-        dConc = pSegment->dEvaluateX(dCorrectConcBlk(iPoint));
+        dEvaluated = dCorrectConcBlk(iPoint);
+        dConc = pSegment->dEvaluateX(dEvaluated);
     }
-    vStoreConc(iPoint, dAmountCorrected(iSamp, dConc));
+    vStoreConc(iPoint, dAmountCorrected(iSamp, dConc), dEvaluated);
 }
 
 const CCalibSegment* CUVUnknownData::pChooseSegment(const CCalibList& list, double dReading) const {

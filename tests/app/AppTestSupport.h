@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -55,6 +56,19 @@ private:
     static inline int s_iCount = 0;
     std::filesystem::path m_path;
 };
+
+// Every entry under a folder with what it holds: a file's bytes, a link's target, "<folder>"; links
+// are never followed. Two equal snapshots mean that nothing in the folder changed.
+inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const auto& path = entry.path();
+        entries[path.string()] = entry.is_symlink()     ? "-> " + read_symlink(path).string()
+                                 : entry.is_directory() ? std::string("<folder>")
+                                                        : sFileText(path);
+    }
+    return entries;
+}
 
 // Runs the program with the arguments (already quoted for the shell).
 inline CProgramResult RunProgram(const std::string& arguments) {

@@ -180,6 +180,26 @@ TEST(Outputs, HtmlPageIsWellFormedWithThePlotAndEveryTable) {
     EXPECT_EQ(dir.iEntryCount(), 1) << "no temporary file is left";
 }
 
+TEST(Outputs, ControlCharactersReachNeitherTheTerminalNorThePage) {
+    CReport report;
+    report.m_sTitle = "Iron \x1b[2J";                 // clears a terminal
+    report.m_sSource = std::string("run\0.json", 9);  // a file name from a shared folder
+    CTableBlock table;
+    table.m_vsHeaders = {"Samp No. / Name"};
+    table.m_vvsRows = {{"1 S\x1b]0;owned\x07"}};  // sets a terminal's title
+    report.m_vSections.push_back({"Unknowns", {table}});
+    const std::string controls("\x1b\0\x07", 3);
+    const std::string text = sTextReport(report);
+    EXPECT_EQ(text.find_first_of(controls), std::string::npos);
+    EXPECT_NE(text.find("Iron \\x1b[2J\n"), std::string::npos);
+    EXPECT_NE(text.find("Run file: run\\x00.json\n"), std::string::npos);
+    EXPECT_NE(text.find("1 S\\x1b]0;owned\\x07\n"), std::string::npos);
+    const std::string html = sHtmlReport(report);
+    EXPECT_EQ(html.find_first_of(controls), std::string::npos);
+    EXPECT_NE(html.find("<td>1 S\uFFFD]0;owned\uFFFD</td>"), std::string::npos);
+    EXPECT_EQ(sWellFormedProblem(html), "");
+}
+
 TEST(Outputs, WellFormednessCheckCatchesWhatABrowserWouldForgive) {
     EXPECT_EQ(sWellFormedProblem("<p><b>x</p></b>"), "</p> closes b");
     EXPECT_EQ(sWellFormedProblem("<td class=right>x</td>"), "unquoted attribute in <td>");

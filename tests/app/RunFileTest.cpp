@@ -87,38 +87,36 @@ TEST(RunFileReader, SettingsThatContradictTheAnalysisAreRefused) {
               "/unknowns/0/readings: expected 2 points (one per stage position), found 3");
 }
 
-TEST(RunFileReader, SpectraOfOneRunShareTheFirstSpectrumsScan) {
+TEST(RunFileReader, SpectraOfOneRunShareTheFirstSpectrumsScanAndEachFileIsReadOnce) {
     const CScratchDir dir;
-    dir.Write("a.csv", "400,0.1\n401,0.3\n402,0.2\n");  // ascending: stored from 402 down
+    dir.Write("a.csv",
+              "\xEF\xBB\xBF"
+              "400,0.1\n401,0.3\n402,0.2\n");  // ascending, byte-order mark
     dir.Write("b.csv", "402,0.1\n401,0.3\n400,0.2\n399,0.1\n");
-    const auto file = dir.Write("run.json", R"({"method": {"quantitation": "peak height",
-        "replicates": 1, "peak": {"apex": 401, "range": 1}, "manual_calibration": {"order": 1,
-        "coefficients": [0, 1]}}, "unknowns": [{"readings": ["a.csv"]}, {"readings": ["b.csv"]}]})");
+    const std::string method = R"({"method": {"quantitation": "peak height", "replicates": 2,
+        "peak": {"apex": 401, "range": 1}, "manual_calibration": {"order": 1,
+        "coefficients": [0, 1]}}, "unknowns": [)";
     CRunFile run;
     CRunError error;
-    ASSERT_FALSE(bReadRunFile(file, run, error));
-    EXPECT_EQ(error.m_sWhere, "/unknowns/1/readings/0");
+    ASSERT_TRUE(bReadRunFile(dir.Write("run.json", method + R"({"readings": ["a.csv", "./a.csv"]},
+        {"readings": ["a.csv", null]}]})"),
+                             run, error))
+        << error.sMessage();
+    const CSpectrum& first = *run.m_vUnknowns[0].m_vPoints[0].m_pSpectrum;
+    EXPECT_DOUBLE_EQ(first.m_dStartWL, 402.0);  // stored from 402 down
+    EXPECT_DOUBLE_EQ(first.m_dInterval, 1.0);
+    EXPECT_EQ(first.m_vdValues, (std::vector<double>{0.2, 0.3, 0.1}));
+    EXPECT_EQ(run.m_vUnknowns[0].m_vPoints[1].m_pSpectrum.get(), &first);
+    EXPECT_EQ(run.m_vUnknowns[1].m_vPoints[0].m_pSpectrum.get(), &first);
+    EXPECT_EQ(run.m_vInputs.size(), 2u);  // the run file and a.csv
+
+    CRunFile mixed;
+    ASSERT_FALSE(bReadRunFile(
+        dir.Write("run.json", method + R"({"readings": ["a.csv", "b.csv"]}]})"), mixed, error));
+    EXPECT_EQ(error.m_sWhere, "/unknowns/0/readings/1");
     EXPECT_EQ(error.m_sProblem, (dir.Path() / "b.csv").string() +
                                     " is not scanned over the wavelengths of the first spectrum "
                                     "(3 points from 402.00 nm down by 1.00 nm)");
-    const CSpectrum& first = run.m_vUnknowns[0].m_vPoints[0].m_Spectrum;
-    EXPECT_DOUBLE_EQ(first.m_dStartWL, 402.0);
-    EXPECT_DOUBLE_EQ(first.m_dInterval, 1.0);
-    EXPECT_EQ(first.m_vdValues, (std::vector<double>{0.2, 0.3, 0.1}));
-}
-
-TEST(ReportFiles, AFailingFileLeavesTheOthersAsTheyWereAndNoTemporaries) {
-    const CScratchDir dir;
-    const auto kept = dir.Write("kept.csv", "old");
-    std::string problem;
-    EXPECT_FALSE(bWriteFilesWhole({{kept, "new"}, {dir.Path() / "no-such-dir" / "x.html", "page"}},
-                                  problem));
-    EXPECT_EQ(sFileText(kept), "old");
-    EXPECT_EQ(dir.iEntryCount(), 1);
-    EXPECT_EQ(
-        problem.find((dir.Path() / "no-such-dir" / "x.html").string() + ": cannot be written"), 0u);
-    EXPECT_TRUE(bWriteFilesWhole({{kept, "new"}}, problem));
-    EXPECT_EQ(sFileText(kept), "new");
 }
 
 TEST(ReportFiles, PlotAxesTickAtRoundNumbersOverTheData) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MeasuredStandards.h"
+#include "calibration/CalibWeighting.h"
 #include "contracts/scankit/UVWaveData.h"
 #include "document/PhotometricNumbers.h"
 
@@ -193,7 +194,9 @@ TEST(StandardData, CalibrationWithoutASegmentClearsTheResults) {
     auto doc = pMeasuredStandards({{1, {0.15}}, {2, {0.25}}, {3, {0.35}}}, 0);
     vCalibrateAs(*doc, 3, 0);  // three points cannot fix four coefficients
     EXPECT_TRUE(doc->pGetCalibList()->IsEmpty());
+    EXPECT_EQ(doc->iGetCalibRefusal(), kRefusalTooFewPoints);
     vCalibrateAs(*doc, 1, 0);
+    EXPECT_EQ(doc->iGetCalibRefusal(), kRefusalNone);
     EXPECT_NEAR(doc->dGetBlkData(), 0.05, kTol);  // A = 0.05 + 0.1 c
     EXPECT_NEAR(doc->dGetPredictedConc(1), 2.0, kTol);
     for (const int iType : {3, 0}) {
@@ -217,4 +220,77 @@ TEST(StandardData, ResultsCoverEveryStandardAfterRedimensioningToMore) {
     vCalibrateAs(doc, 1, 0);
     EXPECT_NEAR(doc.dGetPredictedConc(3), 4.0, kTol);
     EXPECT_EQ(doc.dGetDiff(3), 0.0);
+}
+
+TEST(StandardData, UnweightedFitIsTheFitOfEarlierReleasesBitForBit) {
+    // Coefficients c0..c3, R and R^2 of three calibrations as the fit without weights gave them
+    // before weighting existed, to the last bit.
+    const std::vector<CStandard> textbook = {{0, {2.1}},  {2, {5.0}},   {4, {9.0}},  {6, {12.6}},
+                                             {8, {17.3}}, {10, {21.0}}, {12, {24.7}}};
+    const std::vector<CStandard> scaled = {
+        {1000, {0.1012, 0.0996, 0.1005}}, {1002, {0.3021, 0.2993, 0.3008}},
+        {1004, {0.5034, 0.5011, 0.4987}}, {1006, {0.6962, 0.7015, 0.6990}},
+        {1008, {0.8957, 0.8991, 0.9023}}, {1010, {1.0948, 1.1002, 1.0979}}};
+    struct CFrozen {
+        const std::vector<CStandard>* pStandards;
+        int iOrder, iDirection, bForceZero;
+        double dFit[6];
+    };
+    const CFrozen frozen[] = {
+        {&textbook,
+         1,
+         0,
+         0,
+         {0x1.84924924924bp+0, 0x1.ee2be2be2be28p+0, 0, 0, 0x1.ff6d2473a111ap-1,
+          0x1.feda7306d6562p-1}},
+        {&scaled,
+         2,
+         0,
+         0,
+         {-0x1.1b0ea83f81e46p+7, 0x1.7715d16a32056p-3, -0x1.5c46eb582e38fp-15, 0,
+          0x1.fffdc782657a2p-1, 0x1.fffb8f07422b1p-1}},
+        {&scaled,
+         3,
+         1,
+         1,
+         {0, 0x1.a5406d8b74959p+12, -0x1.712da38e15d2ap+13, 0x1.7610f9c5b44bdp+12,
+          0x1.f501e4e80f833p-1, 0x1.ea4034fbf19afp-1}}};
+    for (const CFrozen& fit : frozen) {
+        auto doc = pMeasuredStandards(*fit.pStandards, fit.iDirection);
+        EXPECT_EQ(doc->iGetWeighting(), kWeightNone);  // the default
+        for (const bool bExplicit : {false, true}) {
+            if (bExplicit) {
+                doc->vSetWeighting(kWeightNone);
+            }
+            vCalibrateAs(*doc, fit.iOrder, fit.bForceZero);
+            const CCalibSegment& segment = Segment(*doc, 0);
+            const double actual[6] = {segment.m_dCoeff[0], segment.m_dCoeff[1], segment.m_dCoeff[2],
+                                      segment.m_dCoeff[3], segment.m_dR,        segment.m_dR2};
+            for (int k = 0; k < 6; ++k) {
+                EXPECT_EQ(actual[k], fit.dFit[k]) << fit.iOrder << ", " << k;
+            }
+        }
+    }
+}
+
+TEST(StandardData, AWeightingThatWouldBeInfiniteRefusesTheCalibrationAndSaysWhy) {
+    // A reagent blank at concentration 0 reading 0.000, and standards of one replicate.
+    const std::vector<CStandard> withBlank = {{0, {0.0}}, {1, {0.1}}, {2, {0.2}}};
+    const int cases[][2] = {{kWeightInverseConc, kRefusalZeroConc},
+                            {kWeightInverseConcSquared, kRefusalZeroConc},
+                            {kWeightInverseReading, kRefusalZeroReading},
+                            {kWeightInverseReadingSquared, kRefusalZeroReading},
+                            {kWeightInverseVariance, kRefusalTooFewReplicates},
+                            {9, kRefusalUnknownWeighting}};
+    for (const auto& [iWeighting, iRefusal] : cases) {
+        auto doc = pMeasuredStandards(withBlank, 0);
+        doc->vSetWeighting(iWeighting);
+        vCalibrateAs(*doc, 1, 0);
+        EXPECT_TRUE(doc->pGetCalibList()->IsEmpty()) << iWeighting;
+        EXPECT_EQ(doc->iGetCalibRefusal(), iRefusal) << iWeighting;
+    }
+    auto identical = pMeasuredStandards({{1, {0.1, 0.1}}, {2, {0.2, 0.21}}}, 0);
+    identical->vSetWeighting(kWeightInverseVariance);
+    vCalibrateAs(*identical, 1, 0);
+    EXPECT_EQ(identical->iGetCalibRefusal(), kRefusalIdenticalReplicates);
 }

@@ -1,6 +1,7 @@
 #include "contracts/framework/WinApp.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,17 +23,20 @@ std::string sTrimmed(const std::string& text) {
 
 int CWinApp::GetProfileInt(const std::string& section, const std::string& entry,
                            int nDefault) const {
+    const std::string text = GetProfileString(section, entry, std::to_string(nDefault));
+    // As the desktop profile does: the leading digits count, a text without digits reads as 0.
+    return static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
+}
+
+std::string CWinApp::GetProfileString(const std::string& section, const std::string& entry,
+                                      const std::string& sDefault) const {
     std::lock_guard<std::mutex> guard(m_lock);
     const auto sectionIt = m_profile.find(section);
     if (sectionIt == m_profile.end()) {
-        return nDefault;
+        return sDefault;
     }
     const auto entryIt = sectionIt->second.find(entry);
-    if (entryIt == sectionIt->second.end()) {
-        return nDefault;
-    }
-    // As the desktop profile does: the leading digits count, a text without digits reads as 0.
-    return static_cast<int>(std::strtol(entryIt->second.c_str(), nullptr, 10));
+    return entryIt == sectionIt->second.end() ? sDefault : entryIt->second;
 }
 
 BOOL CWinApp::WriteProfileInt(const std::string& section, const std::string& entry, int nValue) {

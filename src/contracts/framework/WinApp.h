@@ -15,6 +15,9 @@ public:
     CWinApp() = default;
 
     int GetProfileInt(const std::string& section, const std::string& entry, int nDefault) const;
+    // The entry's text as the profile holds it, or the default when there is none.
+    std::string GetProfileString(const std::string& section, const std::string& entry,
+                                 const std::string& sDefault = "") const;
     BOOL WriteProfileInt(const std::string& section, const std::string& entry, int nValue);
     // Returns FALSE when an existing file cannot be read; the profile then stays in memory.
     BOOL SetProfileFile(const std::string& path);
