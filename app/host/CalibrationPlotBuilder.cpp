@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/CalibrationStatisticsReport.h"
 #include "host/ReportNumbers.h"
 
 using namespace photoquant;
@@ -138,7 +139,7 @@ std::string sReadingSymbol(const CQuantitationRun& run) {
         case kPeakHeightQuant:
             return "height";
         case kDerivativeQuant:
-            return "D" + std::to_string(run.RunFile().m_Settings.m_iDerivOrder);
+            return sNumbered("D", run.RunFile().m_Settings.m_iDerivOrder);
         default:
             return doc.iGetNumMethodWave() > 1 ? doc.GetYUnits() + " corr" : doc.GetYUnits();
     }
@@ -229,6 +230,11 @@ CCalibrationPlot CalibrationPlot(const CQuantitationRun& run, const CUnknownOutc
         plot.m_vvExtensions.push_back(CurvePoints(curveDoc, hi, highest));
     }
     vTakeLimits(unknowns, plot);
+    for (const CRemovedPoint& removed : run.RemovedPoints()) {
+        plot.m_vRemoved.push_back({removed.m_Point.dConc, removed.m_Point.dReading,
+                                   sStandardPointLabel(run.Standards(), removed.m_Point.iPoint),
+                                   "removed"});
+    }
     return plot;
 }
 
@@ -242,10 +248,31 @@ CResidualPlot ResidualPlot(const CQuantitationRun& run, const CCalibrationPlot& 
     residuals.m_sYLabel = "Reading \u2212 curve (" + sReadingUnit(run) + ")";
     residuals.m_dXMin = plot.m_Window.m_dXMin;
     residuals.m_dXMax = plot.m_Window.m_dXMax;
-    for (const CDoublePt& point : plot.m_vReplicates) {
-        const double curve = curveDoc.GetPointFromX(point.x, nullptr).y;
-        if (bIsUsable(curve) && std::isfinite(curve)) {
-            residuals.m_vPoints.emplace_back(point.x, point.y - curve);
+    auto residual = [&curveDoc](double x, double y, CDoublePt& point) {
+        const double curve = curveDoc.GetPointFromX(x, nullptr).y;
+        point = {x, y - curve};
+        return bIsUsable(curve) && std::isfinite(curve);
+    };
+    CDoublePt point;
+    for (const CDoublePt& replicate : plot.m_vReplicates) {
+        if (residual(replicate.x, replicate.y, point)) {
+            residuals.m_vPoints.push_back(point);
+        }
+    }
+    const CUVStandardData& standards = run.Standards();
+    if (const CCalibrationStatistics* pStatistics = run.pCalibrationStatistics()) {
+        for (const auto& [p, why] : FlaggedStandardPoints(*pStatistics)) {
+            if (standards.bGetMeasured(p) != 0 &&
+                residual(standards.dGetConc(p / standards.iGetNumRep()), standards.GetValue(p).y,
+                         point)) {
+                residuals.m_vFlagged.push_back(
+                    {point.x, point.y, sStandardPointLabel(standards, p), why});
+            }
+        }
+    }
+    for (const CPlotMarker& removed : plot.m_vRemoved) {
+        if (residual(removed.m_dX, removed.m_dY, point)) {
+            residuals.m_vRemoved.push_back({point.x, point.y, removed.m_sLabel, removed.m_sFlag});
         }
     }
     return residuals;

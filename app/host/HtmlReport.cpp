@@ -63,6 +63,8 @@ svg .arrow { stroke: #6e1d15; stroke-width: 1.5; }
 svg .arrowhead { fill: #6e1d15; }
 svg .zero { fill: none; stroke: #1f5fa8; stroke-width: 1.5; }
 svg .residual { fill: none; stroke: #c0392b; stroke-width: 1.3; }
+svg .flaggedpoint { fill: none; stroke: #8e44ad; stroke-width: 2; }
+svg .removed { fill: none; stroke: #4a5561; stroke-width: 2; }
 svg .legend text { font-size: 11px; }
 )css";
 
@@ -104,18 +106,26 @@ std::string sPlots(const CReport& report) {
     return html + "</div>\n";
 }
 
+std::string sNotes(const std::vector<std::string>& notes) {
+    std::string html;
+    for (const std::string& note : notes) {
+        html += "<p class=\"note\">" + sXmlEscaped(note) + "</p>\n";
+    }
+    return html;
+}
+
 std::string sSection(const CReportSection& section, const CReport& report) {
     std::string html = "<h2>" + sXmlEscaped(section.m_sTitle) + "</h2>\n";
     if (section.m_bShowsPlots) {
         html += sPlots(report);
     }
     for (const CTableBlock& block : section.m_vBlocks) {
-        html += sHtmlTable(block);
+        if (block.bHasTable()) {
+            html += sHtmlTable(block);
+        }
+        html += sNotes(block.m_vsNotes);
     }
-    for (const std::string& note : section.m_vsNotes) {
-        html += "<p class=\"note\">" + sXmlEscaped(note) + "</p>\n";
-    }
-    return html;
+    return html + sNotes(section.m_vsNotes);
 }
 
 }  // namespace

@@ -199,6 +199,7 @@ void CQuantitationRun::vMeasureStandards() {
     const CAnalysisSettings& settings = m_run.m_Settings;
     standards.vSetCalibType(settings.m_iCalibType);
     standards.vSetForceZero(settings.m_bForceZero);
+    standards.vSetWeighting(settings.m_iWeighting);
     if (settings.m_iDirection) {
         standards.vSetCalibOpt(*settings.m_iDirection);
     }
@@ -241,6 +242,10 @@ bool CQuantitationRun::bCalibrate(std::string& problem) {
         return true;
     }
     m_pStandards->vCalibrate();
+    if (m_run.m_Settings.m_bRemoveOutliers) {
+        vRemoveOutliers();
+    }
+    vJudgeCalibration();
     if (!bUsesStandardsCalibration()) {
         return true;
     }
@@ -248,9 +253,7 @@ bool CQuantitationRun::bCalibrate(std::string& problem) {
     // the standards are is checked whatever the fit gave.
     std::string cause = sCalibrationFault();
     if (cause.empty() && m_pStandards->pGetCalibList()->GetSize() == 0) {
-        cause =
-            "the least-squares fit finds no curve through these readings (numbers too large "
-            "or too far apart to be fitted)";
+        cause = sCalibrationRefusal(m_pStandards->iGetCalibRefusal());
     }
     if (!cause.empty()) {
         problem = m_run.m_sSource + ": the standards give no calibration curve: " + cause;

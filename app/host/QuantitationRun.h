@@ -3,7 +3,9 @@
 //   1. the standards and unknowns documents are sized from the method (vSetEmpty), spectra
 //      analyses with room for a whole spectrum per point;
 //   2. the standards' readings arrive point by point through the intake (a skipped point is
-//      skipped, a typed value is typed in after the skip), and vCalibrate fits the curve;
+//      skipped, a typed value is typed in after the skip), and vCalibrate fits the curve; the
+//      calibration statistics judge it, and when the run file asks for it the points the outlier
+//      tests flag are taken out (vSetMeasured(p, 0)) and the curve is fitted once more;
 //   3. the unknowns get the calibration list and the reading at concentration zero, then their
 //      readings arrive, each followed by its concentration (vCalcConc); statistics follow the
 //      last replicate of each sample, ratios and manual calibrations are computed on intake;
@@ -16,6 +18,15 @@
 #include "host/Report.h"
 #include "host/RunFile.h"
 #include "photoquant.h"
+
+// A calibration point the run took out of the curve because an outlier test flagged it, with the
+// figures of the fit it was flagged in.
+struct CRemovedPoint {
+    photoquant::CPointDiagnostics m_Point;
+    double m_dStudentizedLimit = photoquant::kNoValue;  // the Bonferroni limit of that fit
+    photoquant::CGrubbsResult m_Grubbs;  // of its standard's replicates, the point the suspect
+    bool m_bByGrubbs = false;
+};
 
 class CQuantitationRun {
 public:
@@ -44,6 +55,15 @@ public:
     bool bHasManualCurve() const;
     // The document whose GetPointFromX gives the curve's reading at a concentration.
     CUVPhotometryData& CurveDocument() const;
+    // The statistics of the standards' calibration as it stands (null without standards or
+    // calibration type), and the points the run took out of it, in the standards' order.
+    const photoquant::CCalibrationStatistics* pCalibrationStatistics() const {
+        return m_pStatistics.get();
+    }
+    const std::vector<CRemovedPoint>& RemovedPoints() const { return m_vRemoved; }
+    // The run file asked for the outliers to be taken out, but without them the standards give
+    // no curve: they were kept.
+    bool bOutliersKept() const { return m_bOutliersKept; }
 
     // The blank correction as the run applied it, recorded while the readings arrived: a blank
     // sample's reading corrects only the samples measured after it.
@@ -72,6 +92,11 @@ private:
     void vMeasureStandards();
     bool bCalibrate(std::string& problem);
     std::string sCalibrationFault() const;
+    void vRemoveOutliers();
+    void vJudgeCalibration();
+    // Why the fit gives no curve where the standards could fix one, in words
+    // (CUVStandardData::iGetCalibRefusal: a weighting that would weigh a point infinitely).
+    static std::string sCalibrationRefusal(int iRefusal);
     void vPrepareUnknowns();
     void vMeasureUnknowns();
     void vFeedPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint);
@@ -84,6 +109,9 @@ private:
     std::unique_ptr<CUVStandardData> m_pStandards;
     std::unique_ptr<CUVUnknownData> m_pUnknowns;
     std::unique_ptr<CViews> m_pViews;
+    std::unique_ptr<photoquant::CCalibrationStatistics> m_pStatistics;
+    std::vector<CRemovedPoint> m_vRemoved;
+    bool m_bOutliersKept = false;
     int m_iSpectrumPoints = 0;  // readings per point of a spectra analysis
     std::string m_sProfile;
     std::string m_sRunTime;

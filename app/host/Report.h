@@ -12,11 +12,14 @@
 #include "photoquant.h"
 
 // A table: a header (empty for a block of "label: value" lines) and rows of cells, kept exactly as
-// their source holds them.
+// their source holds them, and sentences that belong under it (a block may be sentences only).
 struct CTableBlock {
     std::vector<std::string> m_vsHeaders;
     std::vector<bool> m_vbRightAligned;  // by column; missing entries mean left-aligned
     std::vector<std::vector<std::string>> m_vvsRows;
+    std::vector<std::string> m_vsNotes;
+
+    bool bHasTable() const { return !m_vsHeaders.empty() || !m_vvsRows.empty(); }
 
     bool bRightAligned(size_t column) const {
         return column < m_vbRightAligned.size() && m_vbRightAligned[column];
@@ -85,18 +88,23 @@ struct CCalibrationPlot {
     std::vector<std::vector<CDoublePt>> m_vvExtensions;
     std::vector<CPlotMarker> m_vUnknowns;
     std::vector<CPlotLimit> m_vLimits;
+    std::vector<CPlotMarker> m_vRemoved;  // standard points the run took out of the curve
 
     bool bIsEmpty() const { return m_vCurve.empty() && m_vReplicates.empty(); }
 };
 
 // How far each standard's reading lies from the curve: (concentration, reading - curve) for every
-// measured point of the standards, over the same concentrations as the calibration plot.
+// measured point of the standards, over the same concentrations as the calibration plot. The
+// points the calibration statistics flag are marked (the label says what flags them), and the
+// points the run took out of the curve are shown apart.
 struct CResidualPlot {
     std::string m_sXLabel;
     std::string m_sYLabel;
     double m_dXMin = 0.0;
     double m_dXMax = 1.0;
     std::vector<CDoublePt> m_vPoints;
+    std::vector<CPlotMarker> m_vFlagged;
+    std::vector<CPlotMarker> m_vRemoved;
 
     bool bIsEmpty() const { return m_vPoints.empty(); }
 };

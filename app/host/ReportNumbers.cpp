@@ -57,6 +57,25 @@ std::string sSignificant(double value, int digits) {
     return sFixed(std::round(value / unit) * unit, 0);
 }
 
+std::string sToPrecisionOf(double value, double spread, int digits) {
+    if (!bPrintable(value)) {
+        return {};
+    }
+    if (!bPrintable(spread) || spread == 0.0) {
+        return sSignificant(value, kCoefficientDigits);
+    }
+    const int decimals = digits - 1 - iRoundedExponent(std::abs(spread), digits);
+    return sFixed(value, std::clamp(decimals, 0, kMostDecimals));
+}
+
+std::string sPValue(double p) {
+    constexpr double kSmallestP = 1e-4;
+    if (!bPrintable(p)) {
+        return {};
+    }
+    return p < kSmallestP ? "< 0.0001" : sSignificant(p, kSpreadDigits);
+}
+
 std::string sSignificantBeside(double value, double magnitude, int digits) {
     if (bPrintable(value) && bPrintable(magnitude) &&
         std::abs(value) < kNoiseShare * std::abs(magnitude)) {
@@ -86,6 +105,14 @@ std::string sRoundTrip(double value) {
     char text[64];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
+}
+
+std::string sNumbered(const char* symbol, int number) {
+    // Appended, not "A" + std::to_string(n): g++ 12 misreads that sum as overlapping copies
+    // (-Wrestrict).
+    std::string text = symbol;
+    text += std::to_string(number);
+    return text;
 }
 
 std::string sSuperscript(int power) {

@@ -59,8 +59,13 @@ struct CUnknownEntry {
 struct CAnalysisSettings {
     int m_iCalibType = 1;  // 1 to 3 polynomial order, 4 segmented, 0 none
     int m_bForceZero = 0;
-    std::optional<int> m_iDirection;  // absent: the calibration option of the profile
-    int m_iResultType = 1;            // 0 readings only, 1 concentration, 2 ratio
+    std::optional<int> m_iDirection;             // absent: the calibration option of the profile
+    int m_iWeighting = photoquant::kWeightNone;  // of a polynomial calibration's points
+    // Level, alpha and k of the calibration statistics; their replicates m are the method's.
+    photoquant::CStatisticsSettings m_Statistics;
+    // Calibration points that the outlier tests flag are taken out and the curve fitted again.
+    bool m_bRemoveOutliers = false;
+    int m_iResultType = 1;  // 0 readings only, 1 concentration, 2 ratio
     std::array<double, 3> m_dKFactor = {1.0, 1.0, 1.0};
     int m_iRatioOperand = 2;  // 0 plus, 1 minus, 2 times
     bool m_bManualCalib = false;

@@ -33,6 +33,7 @@ private:
     bool bQuantitation(const json& method, const std::string& where, CRunFile& run);
     bool bWavelengths(const json& waves, const std::string& where, CRunFile& run);
     bool bCalibration(const json& method, const std::string& where, CRunFile& run);
+    bool bCalibrationStatistics(const json& method, const std::string& where, CRunFile& run);
     bool bReporting(const json& method, const std::string& where, CRunFile& run);
     bool bLimits(const json& method, const std::string& where, CRunFile& run);
     bool bResult(const json& method, const std::string& where, CRunFile& run);

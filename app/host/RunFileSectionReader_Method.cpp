@@ -17,6 +17,8 @@ const std::vector<std::string> kCalibNames = {"none", "1st order", "2nd order", 
                                               "segmented"};
 const std::vector<std::string> kDirectionNames = {"reading from concentration",
                                                   "concentration from reading"};
+// In the order of the weighting codes (kWeightNone to kWeightInverseVariance).
+const std::vector<std::string> kWeightingNames = {"none", "1/x", "1/x^2", "1/y", "1/y^2", "1/s^2"};
 const std::vector<std::string> kResultNames = {"readings", "concentration", "ratio"};
 const std::vector<std::string> kOperandNames = {"plus", "minus", "times"};
 const std::vector<std::string> kIntegrationNames = {"rectangular", "trapezoid", "romberg"};
@@ -29,10 +31,11 @@ bool CRunFileSectionReader::bMethod(const json& root, CRunFile& run) {
     const std::string where = "/method";
     return pMethod != nullptr && bObject(*pMethod, where) &&
            bKnownFields(*pMethod, where, "/method") && bQuantitation(*pMethod, where, run) &&
-           bCalibration(*pMethod, where, run) && bReporting(*pMethod, where, run) &&
-           bResult(*pMethod, where, run) && bManualCalibration(*pMethod, where, run) &&
-           bPath(*pMethod, where, run) && bPeak(*pMethod, where, run) &&
-           bDerivative(*pMethod, where, run) && bStage(*pMethod, where, run);
+           bCalibration(*pMethod, where, run) && bCalibrationStatistics(*pMethod, where, run) &&
+           bReporting(*pMethod, where, run) && bResult(*pMethod, where, run) &&
+           bManualCalibration(*pMethod, where, run) && bPath(*pMethod, where, run) &&
+           bPeak(*pMethod, where, run) && bDerivative(*pMethod, where, run) &&
+           bStage(*pMethod, where, run);
 }
 
 bool CRunFileSectionReader::bQuantitation(const json& method, const std::string& where,
@@ -93,6 +96,8 @@ bool CRunFileSectionReader::bCalibration(const json& method, const std::string& 
                  settings.m_iCalibType, false) ||
         !bBool(method, where, "force_through_zero", bForceZero) ||
         !bChoice(method, where, "direction", kDirectionNames, "conversion direction", iDirection,
+                 false) ||
+        !bChoice(method, where, "weighting", kWeightingNames, "weighting", settings.m_iWeighting,
                  false)) {
         return false;
     }
@@ -100,7 +105,24 @@ bool CRunFileSectionReader::bCalibration(const json& method, const std::string& 
     if (method.contains("direction")) {
         settings.m_iDirection = iDirection;
     }
-    return true;
+    return settings.m_iWeighting == kWeightNone || bIsPolynomialCalib(settings.m_iCalibType) ||
+           bFail(where + "/weighting", "a weighting applies to a polynomial calibration only");
+}
+
+bool CRunFileSectionReader::bCalibrationStatistics(const json& method, const std::string& where,
+                                                   CRunFile& run) {
+    const json* pStatistics = pField(method, where, "calibration_statistics", false);
+    if (pStatistics == nullptr) {
+        return true;
+    }
+    const std::string path = where + "/calibration_statistics";
+    CAnalysisSettings& settings = run.m_Settings;
+    return bObject(*pStatistics, path) &&
+           bKnownFields(*pStatistics, path, "/method/calibration_statistics") &&
+           bFraction(*pStatistics, path, "confidence", settings.m_Statistics.dConfidence) &&
+           bFraction(*pStatistics, path, "alpha", settings.m_Statistics.dAlpha) &&
+           bPositive(*pStatistics, path, "k", settings.m_Statistics.dK) &&
+           bBool(*pStatistics, path, "remove_outliers", settings.m_bRemoveOutliers);
 }
 
 bool CRunFileSectionReader::bReporting(const json& method, const std::string& where,

@@ -110,6 +110,20 @@ bool CRunFileValueReader::bPositive(const json& object, const std::string& where
     return number > 0.0 || bFail(where + "/" + key, "must be above 0, found " + sFixed(number, 6));
 }
 
+bool CRunFileValueReader::bFraction(const json& object, const std::string& where, const char* key,
+                                    double& number) {
+    const json* pValue = pField(object, where, key, false);
+    if (pValue == nullptr) {
+        return true;
+    }
+    if (!bNumberValue(*pValue, where + "/" + key, number)) {
+        return false;
+    }
+    return (number > 0.0 && number < 1.0) ||
+           bFail(where + "/" + key,
+                 "must lie between 0 and 1 (0.95 for 95 %), found " + sDescribe(*pValue));
+}
+
 bool CRunFileValueReader::bInt(const json& object, const std::string& where, const char* key,
                                int& number, int iMin, int iMax, bool bRequired) {
     const json* pValue = pField(object, where, key, bRequired);

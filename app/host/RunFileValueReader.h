@@ -42,6 +42,8 @@ public:
                  bool bRequired);
     // An optional number above 0.
     bool bPositive(const json& object, const std::string& where, const char* key, double& number);
+    // An optional fraction strictly between 0 and 1 (a probability, a confidence level).
+    bool bFraction(const json& object, const std::string& where, const char* key, double& number);
     bool bInt(const json& object, const std::string& where, const char* key, int& number, int iMin,
               int iMax, bool bRequired);
     // An optional flag.

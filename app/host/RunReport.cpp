@@ -7,23 +7,24 @@
 #include <cmath>
 
 #include "host/CalibrationPlotBuilder.h"
+#include "host/CalibrationStatisticsReport.h"
 #include "host/QuantitationRun.h"
 #include "host/ReportNumbers.h"
+#include "host/ReportSections.h"
 #include "host/SampleOutcome.h"
 #include "host/TidyTables.h"
 
 using namespace photoquant;
 
+// ---- shared with the calibration statistics ----------------------------------------------------
+
 namespace {
 
-constexpr int kCoefficientDigits = 6;
-constexpr int kSpreadDigits = 2;
+std::string sPowerOf(const std::string& symbol, int power) {
+    return power == 0 ? std::string() : "\u00b7" + symbol + sSuperscript(power);
+}
 
-struct CReportInput {
-    const CQuantitationRun& m_run;
-    const CRunFile& m_file;
-    const CUnknownOutcomes& m_outcomes;
-};
+}  // namespace
 
 CTableBlock LabelledRows(std::vector<std::vector<std::string>> rows) {
     CTableBlock block;
@@ -33,6 +34,58 @@ CTableBlock LabelledRows(std::vector<std::vector<std::string>> rows) {
     }
     return block;
 }
+
+// The magnitude of each term over the argument's range: a coefficient times the argument's size
+// to its power.
+double dTermSize(const CCalibSegment& segment, int power) {
+    return std::abs(segment.m_dCoeff[power]) * std::pow(dArgumentSize(segment), power);
+}
+
+std::string sCoefficient(const CCalibSegment& segment, int power) {
+    double largest = 0.0;
+    for (int i = 0; i <= segment.m_iOrder; ++i) {
+        largest = std::max(largest, dTermSize(segment, i));
+    }
+    return sSignificantBeside(dTermSize(segment, power), largest, kCoefficientDigits) == "0"
+               ? "0"
+               : sSignificant(segment.m_dCoeff[power], kCoefficientDigits);
+}
+
+std::string sEquation(const CCalibSegment& segment, const std::string& reading) {
+    const bool bOfConc = segment.m_iDirection == kReadingFromConc;
+    const std::string result = bOfConc ? reading : "c";
+    const std::string argument = bOfConc ? "c" : reading;
+    std::string text;
+    for (int i = 0; i <= segment.m_iOrder; ++i) {
+        if (sCoefficient(segment, i) == "0") {
+            continue;
+        }
+        const double coefficient = segment.m_dCoeff[i];
+        const std::string digits = sSignificant(std::abs(coefficient), kCoefficientDigits);
+        if (text.empty()) {
+            text = (coefficient < 0 ? "\u2212" : "") + digits;
+        } else {
+            text += (coefficient < 0 ? " \u2212 " : " + ") + digits;
+        }
+        text += sPowerOf(argument, i);
+    }
+    return result + " = " + (text.empty() ? "0" : text);
+}
+
+std::string sDirectionWords(int direction) {
+    return direction == kReadingFromConc ? "reading from concentration"
+                                         : "concentration from reading";
+}
+
+double dArgumentSize(const CCalibSegment& segment) {
+    const bool bOfConc = segment.m_iDirection == kReadingFromConc;
+    const double lo = bOfConc ? segment.m_dXMin : segment.m_dYMin;
+    const double hi = bOfConc ? segment.m_dXMax : segment.m_dYMax;
+    const double size = std::max(std::abs(lo), std::abs(hi));
+    return bIsUsable(size) && size > 0.0 && size < 1e300 ? size : 1.0;
+}
+
+namespace {
 
 // ---- run header --------------------------------------------------------------------------------
 
@@ -79,44 +132,6 @@ CReportSection SettingsSection(const CReportInput& in) {
 
 // ---- calibration -------------------------------------------------------------------------------
 
-std::string sPowerOf(const std::string& symbol, int power) {
-    return power == 0 ? std::string() : "\u00b7" + symbol + sSuperscript(power);
-}
-
-// "Abs = 0.00823 + 0.198·c": the polynomial with its argument, terms that are the fit's rounding
-// noise beside the largest term left out.
-std::string sEquation(const CCalibSegment& segment, const std::string& reading,
-                      double argumentSize) {
-    const bool bOfConc = segment.m_iDirection == kReadingFromConc;
-    const std::string result = bOfConc ? reading : "c";
-    const std::string argument = bOfConc ? "c" : reading;
-    double largest = 0.0;
-    for (int i = 0; i <= segment.m_iOrder; ++i) {
-        largest = std::max(largest, std::abs(segment.m_dCoeff[i]) * std::pow(argumentSize, i));
-    }
-    std::string text;
-    for (int i = 0; i <= segment.m_iOrder; ++i) {
-        const double term = segment.m_dCoeff[i] * std::pow(argumentSize, i);
-        if (sSignificantBeside(term, largest, kCoefficientDigits) == "0") {
-            continue;
-        }
-        const double coefficient = segment.m_dCoeff[i];
-        const std::string digits = sSignificant(std::abs(coefficient), kCoefficientDigits);
-        if (text.empty()) {
-            text = (coefficient < 0 ? "\u2212" : "") + digits;
-        } else {
-            text += (coefficient < 0 ? " \u2212 " : " + ") + digits;
-        }
-        text += sPowerOf(argument, i);
-    }
-    return result + " = " + (text.empty() ? "0" : text);
-}
-
-std::string sDirectionWords(int direction) {
-    return direction == kReadingFromConc ? "reading from concentration"
-                                         : "concentration from reading";
-}
-
 std::string sDirectionSource(const CReportInput& in) {
     if (in.m_file.m_Settings.m_iDirection) {
         return "the run file";
@@ -147,15 +162,6 @@ int iMeasuredStandardPoints(const CUVStandardData& standards) {
     return count;
 }
 
-// Largest concentration or reading the curve works with, the scale of its argument.
-double dArgumentSize(const CCalibSegment& segment) {
-    const bool bOfConc = segment.m_iDirection == kReadingFromConc;
-    const double lo = bOfConc ? segment.m_dXMin : segment.m_dYMin;
-    const double hi = bOfConc ? segment.m_dXMax : segment.m_dYMax;
-    const double size = std::max(std::abs(lo), std::abs(hi));
-    return bIsUsable(size) && size > 0.0 && size < 1e300 ? size : 1.0;
-}
-
 CTableBlock EquationBlock(const CReportInput& in) {
     const CQuantitationRun& run = in.m_run;
     const CUVUnknownData& unknowns = run.Unknowns();
@@ -165,8 +171,7 @@ CTableBlock EquationBlock(const CReportInput& in) {
     const std::string concWords = ", c in " + unit;
     if (run.bHasManualCurve()) {
         const CCalibSegment& segment = *unknowns.pGetCalibSeg();
-        rows.push_back(
-            {"Equation", sEquation(segment, reading, dArgumentSize(segment)) + concWords});
+        rows.push_back({"Equation", sEquation(segment, reading) + concWords});
         rows.push_back(
             {"Curve", "typed in (manual calibration), order " + std::to_string(segment.m_iOrder)});
         rows.push_back({"Direction",
@@ -181,11 +186,11 @@ CTableBlock EquationBlock(const CReportInput& in) {
                                             std::to_string(list.GetSize()) + "), listed below"});
         } else {
             // With no extra intercept beside it, a segment's range bounds the argument used.
-            rows.push_back(
-                {"Equation", sEquation(first, reading, dArgumentSize(first)) + concWords});
+            rows.push_back({"Equation", sEquation(first, reading) + concWords});
             rows.push_back({"Curve", "polynomial of order " + std::to_string(first.m_iOrder) +
                                          (standards.bGetForceZero() != 0 ? " through zero" : "") +
-                                         ", least squares over " + std::to_string(points) +
+                                         ", " + sLeastSquaresWords(standards.iGetWeighting()) +
+                                         " over " + std::to_string(points) +
                                          " measured points, each replicate counted"});
             rows.push_back({"R", sNearOne(first.m_dR)});
             rows.push_back({"R\u00b2", sNearOne(first.m_dR2)});
@@ -364,7 +369,7 @@ CTableBlock SampleTable(const CReportInput& in) {
     table.m_vsHeaders = {"Sample", "n", sResultHeader(in, "Mean"), sResultHeader(in, "SD"),
                          "CV (%)"};
     if (in.m_outcomes.m_bConcentrations) {
-        table.m_vsHeaders.push_back("Flag");
+        table.m_vsHeaders.insert(table.m_vsHeaders.end(), {"Flag", "Result and interval"});
     }
     if (bBlankColumn) {
         table.m_vsHeaders.push_back("Blank used");
@@ -380,6 +385,7 @@ CTableBlock SampleTable(const CReportInput& in) {
                                         sSignificant(sample.m_dCV, kSpreadDigits)};
         if (in.m_outcomes.m_bConcentrations) {
             row.push_back(sample.m_sFlag);
+            row.push_back(sResultWithInterval(in, sample));
         }
         if (bBlankColumn) {
             row.push_back(sample.bIsBlank()           ? "(is a blank)"
@@ -442,6 +448,15 @@ CReportSection ResultsSection(const CReportInput& in) {
             std::to_string(unknowns.iGetStatisticsNum()) +
             " samples being incomplete: " + sSampleLabels(in, in.m_outcomes.m_viUngrouped) + ".");
     }
+    const auto& samples = in.m_outcomes.m_vSamples;
+    if (std::any_of(samples.begin(), samples.end(), [](const CSampleOutcome& sample) {
+            return sample.m_Interval.iStatus == kIntervalReady;
+        })) {
+        section.m_vsNotes.push_back(
+            "The interval of a result comes from the scatter of the calibration and of the n "
+            "replicates' readings (Calibration statistics); it is centred on the concentration "
+            "of their mean reading.");
+    }
     return section;
 }
 
@@ -457,7 +472,7 @@ CReport CQuantitationRun::Report() const {
     report.m_vSections.push_back(RunSection(in));
     report.m_vSections.push_back(ResultsSection(in));
     report.m_vSections.push_back(CalibrationSection(in));
-    // The calibration statistics join here, beside the curve they judge.
+    report.m_vSections.push_back(CalibrationStatisticsSection(in));
     report.m_vSections.push_back(BlankSection(in));
     if (!m_run.m_vStandards.empty()) {
         report.m_vSections.push_back({"Standards", {ListTable(StandardList())}});

@@ -168,6 +168,13 @@ CUnknownOutcomes UnknownOutcomes(const CQuantitationRun& run) {
     for (int s = 0; s < unknowns.iGetNumSamp(); ++s) {
         outcomes.m_vSamples.push_back(SampleOutcome(run, s, outcomes.m_bAmountCorrection));
     }
+    const CCalibrationStatistics* pStatistics = run.pCalibrationStatistics();
+    if (pStatistics != nullptr && run.bUsesStandardsCalibration() && unknowns.iGetNumCoord() == 0) {
+        const std::vector<CSampleInterval> intervals = pStatistics->SampleIntervals(unknowns);
+        for (CSampleOutcome& sample : outcomes.m_vSamples) {
+            sample.m_Interval = intervals[static_cast<size_t>(sample.m_iSample)];
+        }
+    }
     if (unknowns.bGetStatisticalMode() != 0 && unknowns.iGetNumCoord() == 0 &&
         unknowns.iGetResultType() != 0) {
         vGroupStatistics(unknowns, outcomes);

@@ -44,6 +44,9 @@ struct CSampleOutcome {
     double m_dAmountFactor = 1.0;            // solvent / weight * dilution * revision, as applied
     double m_dBlank = photoquant::kNoValue;  // blank value in force
     int m_iBlankSample = -1;                 // the blank sample it came from; -1 the curve's y0
+    // The result's interval from the calibration statistics, over the measured replicates'
+    // mean reading (iStatus says why there is none), with Grubbs' test of those readings.
+    photoquant::CSampleInterval m_Interval;
 
     bool bIsBlank() const { return m_iSampleNo == 0; }
 };

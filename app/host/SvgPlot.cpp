@@ -290,6 +290,22 @@ std::string sDiamond(double x, double y, const char* cssClass, const std::string
                          : svg + "><title>" + sXmlEscaped(title) + "</title></path>\n";
 }
 
+// A cross centred on (x, y): a point taken out of the curve.
+std::string sCross(double x, double y, const std::string& title = "") {
+    std::string svg = "<path class=\"removed\" d=\"M " + sNum(x - 4.5) + "," + sNum(y - 4.5) +
+                      " l 9,9 m 0,-9 l -9,9\"";
+    return title.empty() ? svg + "/>\n"
+                         : svg + "><title>" + sXmlEscaped(title) + "</title></path>\n";
+}
+
+// A ring around a flagged point, with what flags it when the pointer rests on it.
+std::string sFlagRing(double x, double y, const std::string& title = "") {
+    std::string svg =
+        "<circle class=\"flaggedpoint\" cx=\"" + sNum(x) + "\" cy=\"" + sNum(y) + "\" r=\"7\"";
+    return title.empty() ? svg + "/>\n"
+                         : svg + "><title>" + sXmlEscaped(title) + "</title></circle>\n";
+}
+
 // A small arrow at (x, y) pointing along (dx, dy), each -1, 0 or 1.
 std::string sArrow(double x, double y, int dx, int dy) {
     const double length = 14.0;
@@ -379,6 +395,9 @@ void vAvoidMarks(const CPlotFrame& frame, const CCalibrationPlot& plot, CLabelPl
     for (const CDoublePt& mean : plot.m_vMeans) {
         labels.vAvoid(frame.dX(mean.x), frame.dY(mean.y), 5.0);
     }
+    for (const CPlotMarker& removed : plot.m_vRemoved) {
+        labels.vAvoid(frame.dX(removed.m_dX) + offset, frame.dY(removed.m_dY), 5.0);
+    }
     for (const CPlotMarker& unknown : plot.m_vUnknowns) {
         if (frame.bInside(unknown.m_dX, unknown.m_dY)) {
             labels.vAvoid(frame.dX(unknown.m_dX), frame.dY(unknown.m_dY), 8.0);
@@ -443,6 +462,9 @@ std::vector<CLegendEntry> LegendEntries(const CPlotFrame& frame, const CCalibrat
         entries.push_back({"<line class=\"limit\" x1=\"0\" y1=\"-7\" x2=\"0\" y2=\"7\"/>\n",
                            "Concentration limit"});
     }
+    if (!plot.m_vRemoved.empty()) {
+        entries.push_back({sCross(0, 0), "Standard point removed"});
+    }
     return entries;
 }
 
@@ -505,6 +527,14 @@ std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height) {
     }
     svg += sPolyline(frame, plot.m_vCurve, "curve");
     svg += sStandards(frame, plot);
+    // A removed replicate sits among the replicates, beside its standard's mean.
+    const double offset = plot.m_vMeans.empty() ? 0.0 : kReplicateOffset;
+    for (const CPlotMarker& removed : plot.m_vRemoved) {
+        if (frame.bInside(removed.m_dX, removed.m_dY)) {
+            svg += sCross(frame.dX(removed.m_dX) + offset, frame.dY(removed.m_dY),
+                          removed.m_sLabel + ": removed");
+        }
+    }
     svg += sUnknowns(frame, plot.m_vUnknowns, labels);
     double legendHeight = 0.0;
     svg += sLegend(LegendEntries(frame, plot), frame.dBottom() + kAxisRoom, width, legendHeight);
@@ -521,7 +551,17 @@ std::string sSvgResidualPlot(const CResidualPlot& residuals, int width, int heig
     }
     const CAxis xAxis = NiceAxis(residuals.m_dXMin, residuals.m_dXMax);
     const CAxis yAxis = NiceAxis(-largest, largest);
-    const CPlotFrame frame(xAxis, yAxis, width, height, kAxisRoom + kLegendRow + 6);
+    std::vector<CLegendEntry> legend = {
+        {sCircle(0, 0, 3.5, "residual"), "Standard point: reading \u2212 curve"}};
+    if (!residuals.m_vFlagged.empty()) {
+        legend.push_back(
+            {sCircle(0, 0, 3.5, "residual") + sFlagRing(0, 0), "Flagged (Calibration statistics)"});
+    }
+    if (!residuals.m_vRemoved.empty()) {
+        legend.push_back({sCross(0, 0), "Removed from the curve"});
+    }
+    const double legendRoom = iLegendRows(legend, width) * kLegendRow + 6;
+    const CPlotFrame frame(xAxis, yAxis, width, height, kAxisRoom + legendRoom);
     std::string svg = sSvgOpen(width, height, "Residual plot");
     svg += sAxes(frame, residuals.m_sXLabel, residuals.m_sYLabel);
     svg += sPolyline(frame, {{xAxis.m_dLo, 0.0}, {xAxis.m_dHi, 0.0}}, "zero");
@@ -530,8 +570,23 @@ std::string sSvgResidualPlot(const CResidualPlot& residuals, int width, int heig
             svg += sCircle(frame.dX(point.x), frame.dY(point.y), 3.5, "residual");
         }
     }
+    for (const CPlotMarker& flagged : residuals.m_vFlagged) {
+        if (frame.bInside(flagged.m_dX, flagged.m_dY)) {
+            svg += sFlagRing(frame.dX(flagged.m_dX), frame.dY(flagged.m_dY),
+                             flagged.m_sLabel + ": " + flagged.m_sFlag);
+        }
+    }
+    // A removed point may lie far off: on the frame's edge then, so that the kept points keep
+    // the scale.
+    for (const CPlotMarker& removed : residuals.m_vRemoved) {
+        const double y = std::clamp(frame.dY(removed.m_dY), frame.dTop(), frame.dBottom());
+        if (frame.bInside(removed.m_dX, yAxis.m_dLo)) {
+            svg += sCross(frame.dX(removed.m_dX), y,
+                          removed.m_sLabel + ": removed, reading \u2212 curve " +
+                              sSignificant(removed.m_dY, 2));
+        }
+    }
     double legendHeight = 0.0;
-    svg += sLegend({{sCircle(0, 0, 3.5, "residual"), "Standard point: reading \u2212 curve"}},
-                   frame.dBottom() + kAxisRoom, width, legendHeight);
+    svg += sLegend(legend, frame.dBottom() + kAxisRoom, width, legendHeight);
     return svg + "</svg>\n";
 }

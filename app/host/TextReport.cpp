@@ -113,10 +113,17 @@ std::string sTextReport(const CReport& report) {
         text += "\n" + section.m_sTitle + "\n" + std::string(iDisplayWidth(section.m_sTitle), '-') +
                 "\n";
         for (size_t b = 0; b < section.m_vBlocks.size(); ++b) {
+            const CTableBlock& block = section.m_vBlocks[b];
             if (b > 0) {
                 text += '\n';
             }
-            text += sTable(section.m_vBlocks[b]);
+            text += sTable(block);
+            if (block.bHasTable() && !block.m_vsNotes.empty()) {
+                text += '\n';
+            }
+            for (const std::string& note : block.m_vsNotes) {
+                text += sWrapped(note);
+            }
         }
         if (!section.m_vsNotes.empty() && !section.m_vBlocks.empty()) {
             text += '\n';

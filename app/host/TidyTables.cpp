@@ -1,8 +1,11 @@
 #include "host/TidyTables.h"
 
 #include <cmath>
+#include <map>
+#include <set>
 
 #include "host/CalibrationPlotBuilder.h"
+#include "host/CalibrationStatisticsReport.h"
 #include "host/ReportNumbers.h"
 
 using namespace photoquant;
@@ -79,6 +82,73 @@ CNamedList CalibrationTable(const CQuantitationRun& run) {
     return {"calibration", table};
 }
 
+// What the calibration statistics say of each standard point: the diagnostics of the fit, the
+// flags, and whether the run took the point out.
+class CPointJudgements {
+public:
+    explicit CPointJudgements(const CQuantitationRun& run)
+        : m_pStatistics(run.pCalibrationStatistics()) {
+        if (m_pStatistics == nullptr) {
+            return;
+        }
+        for (const CPointDiagnostics& point : m_pStatistics->GetPoints()) {
+            m_Points[point.iPoint] = point;
+        }
+        for (const CStandardSummary& standard : m_pStatistics->GetStandards()) {
+            if (standard.grubbs.bOutlier != 0) {
+                m_Grubbs.insert(standard.grubbs.iSuspect);
+            }
+        }
+        for (const CRemovedPoint& removed : run.RemovedPoints()) {
+            m_Removed.insert(removed.m_Point.iPoint);
+        }
+    }
+
+    bool bRemoved(int iPoint) const { return m_Removed.count(iPoint) != 0; }
+
+    void vAddHeaders(CTableBlock& table) const {
+        if (bFit()) {
+            table.m_vsHeaders.insert(
+                table.m_vsHeaders.end(),
+                {"Weight", "Leverage", "Studentised residual", "Cook's distance",
+                 "Outlier by studentised residual", "Influential by Cook's distance"});
+        }
+        if (m_pStatistics != nullptr) {
+            table.m_vsHeaders.insert(table.m_vsHeaders.end(), {"Outlier by Grubbs", "Removed"});
+        }
+    }
+
+    void vAddCells(int iPoint, std::vector<std::string>& row) const {
+        auto yes = [](bool b) { return std::string(b ? "yes" : ""); };
+        if (bFit()) {
+            const auto found = m_Points.find(iPoint);
+            if (found == m_Points.end()) {
+                row.insert(row.end(), 6, "");
+            } else {
+                const CPointDiagnostics& point = found->second;
+                row.insert(row.end(), {sNumber(point.dWeight), sNumber(point.dLeverage),
+                                       sNumber(point.dStudentized), sNumber(point.dCooksDistance),
+                                       yes((point.bOutlier & kOutlierStudentized) != 0),
+                                       yes((point.bOutlier & kOutlierCook) != 0)});
+            }
+        }
+        if (m_pStatistics != nullptr) {
+            row.push_back(yes(m_Grubbs.count(iPoint) != 0));
+            row.push_back(yes(bRemoved(iPoint)));
+        }
+    }
+
+private:
+    bool bFit() const {
+        return m_pStatistics != nullptr && m_pStatistics->iGetStatus() == kStatisticsReady;
+    }
+
+    const CCalibrationStatistics* m_pStatistics;
+    std::map<int, CPointDiagnostics> m_Points;
+    std::set<int> m_Grubbs;
+    std::set<int> m_Removed;
+};
+
 CNamedList StandardPointsTable(const CQuantitationRun& run) {
     const CUVStandardData& standards = run.Standards();
     const int R = standards.iGetNumRep();
@@ -94,11 +164,13 @@ CNamedList StandardPointsTable(const CQuantitationRun& run) {
     }
     table.m_vsHeaders.push_back("Typed in");
     table.m_vsHeaders.push_back("Residual: " + reading + " minus curve");
+    const CPointJudgements judgements(run);
+    judgements.vAddHeaders(table);
     CUVPhotometryData* pCurve = run.bHasCurve() ? &run.CurveDocument() : nullptr;
     for (int s = 0; s < standards.iGetNumSamp(); ++s) {
         for (int r = 0; r < R; ++r) {
             const int p = s * R + r;
-            if (standards.bGetMeasured(p) == 0) {
+            if (standards.bGetMeasured(p) == 0 && !judgements.bRemoved(p)) {
                 continue;
             }
             const CDoublePt point = standards.GetValue(p);
@@ -119,6 +191,7 @@ CNamedList StandardPointsTable(const CQuantitationRun& run) {
             const double curve =
                 pCurve != nullptr ? pCurve->GetPointFromX(point.x, nullptr).y : kNoValue;
             row.push_back(bIsUsable(curve) && std::isfinite(curve) ? sNumber(point.y - curve) : "");
+            judgements.vAddCells(p, row);
             table.m_vvsRows.push_back(std::move(row));
         }
     }
@@ -238,6 +311,18 @@ CNamedList SamplesTable(const CQuantitationRun& run, const CUnknownOutcomes& out
                                   sWithUnit("Solvent", unknowns.GetSolventUnit()), "Dilution",
                                   "Revision", "Correction factor"});
     }
+    const CCalibrationStatistics* pStatistics = run.pCalibrationStatistics();
+    const bool bIntervals = bConc && run.bUsesStandardsCalibration() && pStatistics != nullptr &&
+                            pStatistics->iGetStatus() == kStatisticsReady;
+    if (bIntervals) {
+        const std::string unit = unknowns.GetConcUnit();
+        const std::string level = sGeneral(pStatistics->GetSettings().dConfidence * 100.0, 6);
+        table.m_vsHeaders.insert(
+            table.m_vsHeaders.end(),
+            {"Replicates in the interval", sWithUnit("Interval centre", unit),
+             sWithUnit("Standard error", unit), sWithUnit("Lower bound " + level + " %", unit),
+             sWithUnit("Upper bound " + level + " %", unit), "Outlier replicate by Grubbs"});
+    }
     for (const CSampleOutcome& sample : outcomes.m_vSamples) {
         const int s = sample.m_iSample;
         std::vector<std::string> row = {std::to_string(sample.m_iSampleNo),
@@ -253,6 +338,18 @@ CNamedList SamplesTable(const CQuantitationRun& run, const CUnknownOutcomes& out
                 {sample.m_sFlag, sNumber(sample.m_dBlank), sNumber(unknowns.dGetWeightSetting(s)),
                  sNumber(unknowns.dGetSolvent(s)), sNumber(unknowns.dGetDilutionRatio(s)),
                  sNumber(unknowns.dGetRevisionCoef(s)), sNumber(sample.m_dAmountFactor)});
+        }
+        if (bIntervals) {
+            const CSampleInterval& interval = sample.m_Interval;
+            const bool bReady = interval.iStatus == kIntervalReady;
+            const int R = unknowns.iGetNumRep();
+            row.insert(
+                row.end(),
+                {bReady ? std::to_string(interval.iReplicates) : "",
+                 bReady ? sNumber(interval.dConc) : "", bReady ? sNumber(interval.dStdError) : "",
+                 bReady ? sNumber(interval.dLower) : "", bReady ? sNumber(interval.dUpper) : "",
+                 interval.grubbs.bOutlier != 0 ? std::to_string(interval.grubbs.iSuspect % R + 1)
+                                               : ""});
         }
         table.m_vvsRows.push_back(std::move(row));
     }
@@ -285,6 +382,10 @@ std::vector<CNamedList> TidyTables(const CQuantitationRun& run, const CUnknownOu
     if (!run.RunFile().m_vStandards.empty()) {
         if (run.Standards().pGetCalibList()->GetSize() > 0) {
             tables.push_back(CalibrationTable(run));
+        }
+        CNamedList statistics;
+        if (bCalibrationStatisticsTable(run, statistics)) {
+            tables.push_back(std::move(statistics));
         }
         tables.push_back(StandardPointsTable(run));
         tables.push_back(StandardsTable(run));

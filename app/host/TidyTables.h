@@ -8,6 +8,8 @@
 #include "host/Report.h"
 #include "host/SampleOutcome.h"
 
-// calibration (when there are standards), standard-points, standards, unknown-points, samples,
-// and groups (when the statistics pool several samples).
+// calibration and calibration-statistics (when there are standards, and a polynomial curve for the
+// statistics), standard-points (with the diagnostics of each point), standards, unknown-points,
+// samples (with the intervals of the results), and groups (when the statistics pool several
+// samples).
 std::vector<CNamedList> TidyTables(const CQuantitationRun& run, const CUnknownOutcomes& outcomes);

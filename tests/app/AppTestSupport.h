@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -85,6 +86,24 @@ inline CProgramResult RunProgram(const std::string& arguments) {
     return result;
 }
 
+inline bool bHas(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+inline size_t iOccurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// The text report with every gap between columns closed to two blanks, so that a line reads the
+// same whatever the widths of the other rows.
+inline std::string sCompact(const std::string& text) {
+    return std::regex_replace(text, std::regex(" {2,}"), "  ");
+}
+
 inline std::string sExample(const std::string& name) {
     return std::string(PHOTOQUANT_EXAMPLES) + "/" + name;
 }
@@ -95,9 +114,11 @@ struct CExecutedRun {
     std::unique_ptr<CQuantitationRun> m_pRun;
     std::string m_sProblem;
 
-    explicit CExecutedRun(const std::string& exampleName) {
+    // An example by its name, or any run file by its path.
+    explicit CExecutedRun(const std::string& example) {
         CRunError error;
-        if (!bReadRunFile(sExample(exampleName), m_File, error)) {
+        const bool bPath = example.find('/') != std::string::npos;
+        if (!bReadRunFile(bPath ? example : sExample(example), m_File, error)) {
             m_sProblem = error.sMessage();
             return;
         }

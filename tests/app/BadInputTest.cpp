@@ -15,6 +15,13 @@ std::string sRun(const std::string& method, const std::string& standardReadings,
 const std::string kMethod =
     R"("quantitation": "wavelength", "wavelengths": [510], "replicates": 1)";
 
+// What a message about an unknown field of the method lists.
+const std::string kKnownMethodFields =
+    "(known here: quantitation, wavelengths, replicates, calibration, force_through_zero, "
+    "direction, weighting, calibration_statistics, limits, unit, decimals, statistics, "
+    "statistics_group, result, k_factors, operand, manual_calibration, path_length, "
+    "path_length_correction, peak, derivative, stage)";
+
 struct CBadCase {
     const char* m_szName;
     std::string m_sRunFile;
@@ -51,10 +58,7 @@ TEST(BadInput, EachFaultOfARunFileIsNamedWithItsPlaceAndNothingIsWritten) {
               "[[40]]"),
          "/method/replicates: expected a whole number, found the text \"three\""},
         {"unknown field", sRun(kMethod + R"(, "replicate": 2)", "[[40]]"),
-         "/method/replicate: unknown field (known here: quantitation, wavelengths, replicates, "
-         "calibration, force_through_zero, direction, limits, unit, decimals, statistics, "
-         "statistics_group, result, k_factors, operand, manual_calibration, path_length, "
-         "path_length_correction, peak, derivative, stage)"},
+         "/method/replicate: unknown field " + kKnownMethodFields},
         {"readings per point against wavelengths", sRun(kMethod, "[[40, 50]]"),
          "/standards/0/readings/0: expected 1 reading (one per wavelength), found 2"},
         {"readings against replicates", sRun(kMethod, "[[40], [41]]"),
@@ -104,10 +108,7 @@ TEST(BadInput, EachFaultOfARunFileIsNamedWithItsPlaceAndNothingIsWritten) {
          "found \"U1\\x1b[2J\\x00\""},
         {"a key that forges a message",
          sRun(kMethod + R"(, "x\nphotoquant: run passed": 1)", "[[40]]"),
-         "/method/x\\nphotoquant: run passed: unknown field (known here: quantitation, "
-         "wavelengths, replicates, calibration, force_through_zero, direction, limits, unit, "
-         "decimals, statistics, statistics_group, result, k_factors, operand, "
-         "manual_calibration, path_length, path_length_correction, peak, derivative, stage)"},
+         "/method/x\\nphotoquant: run passed: unknown field " + kKnownMethodFields},
         {"a long value", sRun(R"("quantitation": ")" + std::string(100, 'x') + R"(")", "[[40]]"),
          "/method/quantitation: unknown quantitation \"" + std::string(40, 'x') +
              "...\" (one of: wavelength, peak area, peak height, derivative, ratio)"},

@@ -28,6 +28,10 @@ TEST(Examples, EveryExampleRunsAndReportsItsUnknowns) {
         const CProgramResult result = RunProgram("run '" + sExample(name) + "'");
         EXPECT_EQ(result.m_iExit, 0) << name << ": " << result.m_sErr;
         EXPECT_NE(result.m_sOut.find("\nUnknowns\n--------\n"), std::string::npos) << name;
+        // Every run says what the statistics of its calibration are, or why there are none.
+        EXPECT_NE(result.m_sOut.find("\nCalibration statistics\n----------------------\n"),
+                  std::string::npos)
+            << name;
         EXPECT_EQ(result.m_sErr, "") << name;
     }
 }

@@ -170,12 +170,8 @@ TEST(Outputs, HtmlPageIsWellFormedWithThePlotAndEveryTable) {
     EXPECT_EQ(sWellFormedProblem(html), "");
     EXPECT_NE(html.find("<svg xmlns=\"http://www.w3.org/2000/svg\""), std::string::npos);
     EXPECT_NE(html.find(">Concentration (mg/L)</text>"), std::string::npos);
-    size_t replicates = 0;
-    for (size_t at = html.find("class=\"replicate\" cx"); at != std::string::npos;
-         at = html.find("class=\"replicate\" cx", at + 1)) {
-        ++replicates;
-    }
-    EXPECT_EQ(replicates, 16u);  // five standards in triplicate, and the legend's sample
+    // Five standards in triplicate, and the legend's sample.
+    EXPECT_EQ(iOccurrences(html, "class=\"replicate\" cx"), 16u);
     EXPECT_NE(html.find("<td>2.527 [0.0126589][0.500989]</td>"), std::string::npos);
     EXPECT_EQ(dir.iEntryCount(), 1) << "no temporary file is left";
 }

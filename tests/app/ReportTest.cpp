@@ -11,20 +11,10 @@ using namespace photoquant;
 
 namespace {
 
-// The text report with every gap between columns closed to two blanks, so that a line reads the
-// same whatever the widths of the other rows.
-std::string sCompact(const std::string& text) {
-    return std::regex_replace(text, std::regex(" {2,}"), "  ");
-}
-
 std::string sReportOf(const std::string& example) {
     const CProgramResult result = RunProgram("run '" + sExample(example) + "'");
     EXPECT_EQ(result.m_iExit, 0) << result.m_sErr;
     return sCompact(result.m_sOut);
-}
-
-bool bHas(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 }  // namespace
@@ -40,7 +30,8 @@ TEST(Report, SaysWhichBlankCorrectedWhatAndHowEachResultWasCorrected) {
     EXPECT_TRUE(bHas(report, "Zero-concentration reading y0:  0.0052 Abs"));
     // Spinach digest: n 3, mean 2.787, SD 0.020 and CV 0.73 to two digits, 1 / 1.25 * 2 = 1.6.
     EXPECT_TRUE(bHas(report,
-                     "3 Spinach digest  3  2.787  0.020  0.73  0.0100 Abs  "
+                     "3 Spinach digest  3  2.787  0.020  0.73  2.787 \u00b1 0.041 mg/L (95 %)  "
+                     "0.0100 Abs  "
                      "\u00f7 1.25 g weight, \u00d7 2 dilution  1.6  per g of sample\n"));
     EXPECT_TRUE(bHas(report, "Equation:  Abs = 0.00518056 + 0.198802\u00b7c, c in mg/L\n"));
     EXPECT_TRUE(bHas(report, "Limits:  0.500 to 8.000 mg/L, from the run file\n"));
