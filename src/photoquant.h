@@ -30,7 +30,6 @@
 #include "contracts/framework/WinApp.h"
 #include "contracts/numkit/LeastSquaresFit.h"
 #include "contracts/numkit/Peak.h"
-#include "contracts/numkit/PeakArea.h"
 #include "contracts/numkit/PeakFinder.h"
 #include "contracts/numkit/PeakList.h"
 #include "contracts/numkit/SavitzkyGolay.h"

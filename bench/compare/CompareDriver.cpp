@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "contracts/numkit/PeakArea.h"
 #include "photoquant.h"
 
 namespace {
@@ -145,7 +146,8 @@ void vPeaksAndAreas(const std::string& folder, const CSpectra& spectra) {
         finder.vCopyPeaks(peaks, 0);
         for (INT_PTR k = 0; k < peaks.GetSize(); ++k) {
             CPeak* pPeak = peaks.GetAt(k);
-            pPeak->m_dArea = dPeakArea(y, spectra.iPoints, pPeak->m_iStart, pPeak->m_iEnd, 1.0, 1);
+            pPeak->m_dArea = photoquant::detail::dPeakArea(y, spectra.iPoints, pPeak->m_iStart,
+                                                           pPeak->m_iEnd, 1.0, 1);
             sink = sink + pPeak->m_dArea;
         }
         counts[static_cast<size_t>(s)] = static_cast<int>(peaks.GetSize());

@@ -16,7 +16,7 @@
 #include "resources/ResourceIds.h"
 
 using namespace photoquant;
-using photoquant::detail::sCalibTypeText;
+using namespace photoquant::detail;
 
 void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) const {
     const std::string unit = " (" + GetXUnits() + ")";

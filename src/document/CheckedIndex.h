@@ -8,6 +8,8 @@
 
 #include "contracts/framework/Array.h"
 
+namespace photoquant::detail {
+
 // Whether i lies below the dimension and inside the storage.
 inline bool bIndexWithin(long i, long dimension, size_t storage) {
     return i >= 0 && i < dimension && static_cast<size_t>(i) < storage;
@@ -53,3 +55,5 @@ inline void vInsertListEntry(CStringArray& list, const std::string& text, long l
         }
     }
 }
+
+}  // namespace photoquant::detail

@@ -13,7 +13,7 @@
 #include "resources/ModuleResources.h"
 #include "resources/ResourceIds.h"
 
-using namespace photoquant;
+namespace photoquant::detail {
 
 namespace {
 
@@ -376,3 +376,5 @@ std::string sInstrumentListingText(const CUVPhotometryData& doc) {
     }
     return text;
 }
+
+}  // namespace photoquant::detail

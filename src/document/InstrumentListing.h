@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "PhotoquantExport.h"
-
 class CUVPhotometryData;
+
+namespace photoquant::detail {
 
 // One row of the listing: a parameter with its value, or a header that opens or closes a group
 // (a header has no value).
@@ -68,10 +68,11 @@ inline constexpr CListingStyle kInstrumentPageStyle{.bPathRows = false,
 // The rows whose conditions hold for the document, in listing order. Listing the spectral rows
 // brings the parameters' sampling interval up to date first (an unset one follows the scan's data
 // interval), which is the one change the listing makes to the document's parameters.
-PQ_EXPORT std::vector<CListingRow> InstrumentListingRows(const CUVPhotometryData& doc,
-                                                         CListingStyle style);
+std::vector<CListingRow> InstrumentListingRows(const CUVPhotometryData& doc, CListingStyle style);
 
 // The conditions text: one line per row, each line at most 255 characters. A longer line (a very
 // long text from the parameter library) is cut and keeps its line feed, so the next parameter
 // still starts a line of its own.
-PQ_EXPORT std::string sInstrumentListingText(const CUVPhotometryData& doc);
+std::string sInstrumentListingText(const CUVPhotometryData& doc);
+
+}  // namespace photoquant::detail

@@ -6,7 +6,7 @@
 #include "contracts/uikit/UvDataStr.h"
 #include "document/PhotometricNumbers.h"
 
-using namespace photoquant;
+namespace photoquant::detail {
 
 void vWriteReportLine(std::ostream& out, const std::string& label, const std::string& value) {
     out << label << ":\t" << value << '\n';
@@ -49,3 +49,5 @@ int bWriteReportFile(const std::string& path, const std::function<void(std::ostr
     }
     return 1;
 }
+
+}  // namespace photoquant::detail

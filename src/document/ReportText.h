@@ -7,20 +7,20 @@
 #include <ostream>
 #include <string>
 
-#include "PhotoquantExport.h"
+namespace photoquant::detail {
 
 // One report line: label, ":\t", value, line feed.
-PQ_EXPORT void vWriteReportLine(std::ostream& out, const std::string& label,
-                                const std::string& value);
+void vWriteReportLine(std::ostream& out, const std::string& label, const std::string& value);
 
 // The text shortened to at most limit bytes without splitting a UTF-8 character: how a text that
 // does not fit its fixed character buffer is cut.
-PQ_EXPORT std::string sCutToFit(const std::string& text, size_t limit);
+std::string sCutToFit(const std::string& text, size_t limit);
 
 // A coefficient as UVDATASTR writes it, or "*****" when it is not a usable number.
-PQ_EXPORT std::string sCoefficientText(double value);
+std::string sCoefficientText(double value);
 
 // Writes the text the writer produces to the file at path, followed by one zero byte. Returns 1
 // when the whole file was written and put in place, 0 otherwise (nothing is left behind then).
-PQ_EXPORT int bWriteReportFile(const std::string& path,
-                               const std::function<void(std::ostream&)>& writer);
+int bWriteReportFile(const std::string& path, const std::function<void(std::ostream&)>& writer);
+
+}  // namespace photoquant::detail

@@ -16,6 +16,7 @@
 IMPLEMENT_DYNAMIC(CUVPhotometryData, CDataXY)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

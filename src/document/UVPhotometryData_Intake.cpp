@@ -13,6 +13,7 @@
 #include "document/UVPhotometryData.h"
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 using Lock = std::lock_guard<std::recursive_mutex>;

@@ -25,6 +25,7 @@
 #include "resources/ResourceIds.h"
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "resources/ResourceIds.h"
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "resources/ModuleResources.h"
 #include "resources/ResourceIds.h"
 
-using namespace photoquant;
+namespace photoquant::detail {
 
 void vInsertParameterValueColumns(CListCtrl& list, int iClientWidth) {
     const int iHalf = iClientWidth / 2;
@@ -12,3 +12,5 @@ void vInsertParameterValueColumns(CListCtrl& list, int iClientWidth) {
     list.InsertColumn(iFirst + 1, sModuleString(kValueHeader), LVCFMT_LEFT, iClientWidth - iHalf,
                       iFirst + 1);
 }
+
+}  // namespace photoquant::detail

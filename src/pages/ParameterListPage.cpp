@@ -3,9 +3,11 @@
 #include "contracts/framework/DataExchange.h"
 #include "contracts/framework/Rect.h"
 #include "lists/ParameterValueColumns.h"
-#include "resources/ModuleResources.h"
+#include "resources/ModuleRegistration.h"
 
 IMPLEMENT_DYNAMIC(CParameterListPage, CPropertyPage)
+
+using namespace photoquant::detail;
 
 CParameterListPage::CParameterListPage(UINT nTemplate, int iListId)
     : CPropertyPage(nTemplate), m_iListId(iListId) {

@@ -4,12 +4,13 @@
 
 #include "document/QuantitationCodes.h"
 #include "document/UVPhotometryData.h"
-#include "resources/ModuleResources.h"
+#include "resources/ModuleRegistration.h"
 #include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNAMIC(CPhotDataInfoProp, CPropertyPage)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

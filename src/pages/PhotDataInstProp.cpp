@@ -7,6 +7,7 @@
 IMPLEMENT_DYNAMIC(CPhotDataInstProp, CParameterListPage)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 CPhotDataInstProp::CPhotDataInstProp() : CParameterListPage(kInstrumentDialog, kInstrumentList) {}
 

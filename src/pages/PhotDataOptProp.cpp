@@ -10,6 +10,7 @@
 IMPLEMENT_DYNAMIC(CPhotDataOptProp, CParameterListPage)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

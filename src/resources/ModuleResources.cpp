@@ -10,7 +10,10 @@
 #include <sstream>
 
 #include "contracts/uikit/ResourceString.h"
+#include "resources/ModuleRegistration.h"
 #include "resources/ResourceIds.h"
+
+namespace photoquant::detail {
 
 extern const char* const g_szResStrings;
 extern const char* const g_szResDialog5001;
@@ -18,6 +21,10 @@ extern const char* const g_szResDialog5002;
 extern const char* const g_szResDialog6004;
 
 AFX_EXTENSION_MODULE PhotoquantDLL;
+
+}  // namespace photoquant::detail
+
+using namespace photoquant::detail;
 
 namespace {
 

@@ -1,12 +1,10 @@
 #pragma once
-// The module's own resources: its string table and dialog templates, registered with the framework
-// once, when the library is loaded, and found through PhotoquantDLL.hResource afterwards.
+// The module's own texts: its string table, registered with the framework once, when the library
+// is loaded (resources/ModuleRegistration.h), and read by number afterwards.
 #include <string>
 
 #include "PhotoquantExport.h"
-#include "contracts/framework/DynLinkLibrary.h"
-
-extern PQ_EXPORT AFX_EXTENSION_MODULE PhotoquantDLL;
+#include "contracts/framework/WinTypes.h"
 
 namespace photoquant {
 

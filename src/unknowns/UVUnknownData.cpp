@@ -17,6 +17,7 @@
 IMPLEMENT_DYNAMIC(CUVUnknownData, CUVPhotometryData)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

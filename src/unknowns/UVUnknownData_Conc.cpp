@@ -13,6 +13,7 @@
 #include "unknowns/UVUnknownData.h"
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "unknowns/UVUnknownData.h"
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "unknowns/UVUnknownData.h"
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -14,6 +14,7 @@
 IMPLEMENT_DYNAMIC(CPhotometryListView, CListView)
 
 using namespace photoquant;
+using namespace photoquant::detail;
 
 namespace {
 

@@ -14,7 +14,7 @@
 IMPLEMENT_DYNCREATE(CStandardCalibList, CPhotometryListView)
 
 using namespace photoquant;
-using photoquant::detail::sCalibTypeText;
+using namespace photoquant::detail;
 
 CStandardCalibList::CStandardCalibList() : CPhotometryListView(EListKind::kCalibration) {}
 

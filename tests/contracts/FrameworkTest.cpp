@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "photoquant.h"
+#include "resources/ModuleRegistration.h"
+
+using photoquant::detail::PhotoquantDLL;
 
 TEST(Framework, RuntimeClassKnowsItsAncestry) {
     CDataXY data;

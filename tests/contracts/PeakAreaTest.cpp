@@ -2,6 +2,8 @@
 
 #include "contracts/numkit/PeakArea.h"
 
+using photoquant::detail::dPeakArea;
+
 TEST(PeakArea, RombergCorrectsTheTrapezoidByTheCoarseSumAtTheSameStep) {
     const double y[] = {0, 1, 4, 9, 16, 25, 36};  // x^2 at x = 0..6
     // 0..4: T = 0/2 + 1 + 4 + 9 + 16/2 = 22; T2 = 0/2 + 4 + 16/2 = 12; (22 - 12)/3 + 22 = 76/3

@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "photoquant.h"
+#include "resources/ModuleRegistration.h"
+
+using photoquant::detail::PhotoquantDLL;
 
 namespace {
 

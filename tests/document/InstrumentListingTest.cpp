@@ -7,6 +7,8 @@
 
 #include "photoquant.h"
 
+using namespace photoquant::detail;
+
 namespace {
 
 // Gives the document its method wavelengths and a copy of the parameters it was measured with.

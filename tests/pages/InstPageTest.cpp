@@ -3,6 +3,8 @@
 #include "PagesTestSupport.h"
 #include "document/InstrumentListing.h"
 
+using photoquant::detail::sInstrumentListingText;
+
 namespace {
 
 std::string sInstList(CUVPhotometryData* pDoc) {

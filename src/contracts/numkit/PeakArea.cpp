@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace photoquant::detail {
+
 namespace {
 
 constexpr int kTrapezoid = 1;
@@ -75,3 +77,5 @@ double dPeakArea(const double* y, int n, int first, int last, double delta, int 
             return readings.dRectangles(a, b, delta);
     }
 }
+
+}  // namespace photoquant::detail

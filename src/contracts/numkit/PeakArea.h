@@ -10,6 +10,8 @@
 //
 // The last point of a stored spectrum (j = n - 1) never counts: a term with index j enters a sum
 // only when j < n - 1. Indices outside [0, n) are never read: the range is cut to the data.
-#include "PhotoquantExport.h"
+namespace photoquant::detail {
 
-PQ_EXPORT double dPeakArea(const double* y, int n, int first, int last, double delta, int method);
+double dPeakArea(const double* y, int n, int first, int last, double delta, int method);
+
+}  // namespace photoquant::detail

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "PhotoquantExport.h"
+namespace photoquant::detail {
 
 // The text of a code; a code outside the table has no text.
-PQ_EXPORT std::string sCodeText(const std::vector<std::string>& texts, int code);
+std::string sCodeText(const std::vector<std::string>& texts, int code);
+
+}  // namespace photoquant::detail

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "PhotoquantExport.h"
-#include "contracts/paramkit/CodeText.h"
 
 class PQ_EXPORT CMZ700Parameters {
 public:
@@ -13,13 +12,9 @@ public:
     void vCopy(const CMZ700Parameters& other) { *this = other; }
 
     // The syringe capacity of a setting in ul, without the unit; empty for an unknown setting.
-    std::string GetSyringeCapacityTxt(int setting) const {
-        return sCodeText(m_vsSyringeCapacityTexts, setting);
-    }
+    std::string GetSyringeCapacityTxt(int setting) const;
     // The syringe speed of a setting; empty for an unknown setting.
-    std::string GetSyringeSpeedTxt(int setting) const {
-        return sCodeText(m_vsSyringeSpeedTexts, setting);
-    }
+    std::string GetSyringeSpeedTxt(int setting) const;
 
     int m_iSyringe = 1;           // syringe selector; 1: the first syringe-capacity setting
     int m_iSyringeCapacity1 = 1;  // first syringe-capacity setting

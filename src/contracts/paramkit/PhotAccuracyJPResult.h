@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "PhotoquantExport.h"
-#include "contracts/paramkit/CodeText.h"
 #include "contracts/paramkit/GLPResult.h"
 
 class PQ_EXPORT CPhotAccuracyJPResult : public CGLPResult {
@@ -18,10 +17,11 @@ public:
     int m_iReproRowsPerWave = 0;  // F: reproducibility rows (repeats) per wavelength
 
     // Column headings of the data rows in a title set.
-    int iGetNumbTitle(int set) const { return static_cast<int>(GetDataTitles(set).size()); }
-    std::string sGeDataTitle(int column, int set) const {
-        return sCodeText(GetDataTitles(set), column);
+    int iGetNumbTitle(int set) const {
+        const std::vector<std::string>* pTitles = pDataTitles(set);
+        return pTitles != nullptr ? static_cast<int>(pTitles->size()) : 0;
     }
+    std::string sGeDataTitle(int column, int set) const;
     // Titles of the accuracy and reproducibility table items, in a text form.
     std::string sGetAccuracyTitle(int item, int set, int form) const {
         return m_AccuracyTitles.Get({item, set, form});
@@ -78,10 +78,10 @@ public:
     }
 
 private:
-    const std::vector<std::string>& GetDataTitles(int set) const {
-        static const std::vector<std::string> kNoTitles;
+    // The titles of a set; none for a set never given.
+    const std::vector<std::string>* pDataTitles(int set) const {
         const auto found = m_DataTitles.find(set);
-        return found != m_DataTitles.end() ? found->second : kNoTitles;
+        return found != m_DataTitles.end() ? &found->second : nullptr;
     }
 
     std::map<int, std::vector<std::string>> m_DataTitles;

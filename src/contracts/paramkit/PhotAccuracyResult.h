@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "PhotoquantExport.h"
-#include "contracts/paramkit/CodeText.h"
 #include "contracts/paramkit/GLPResult.h"
 
 class PQ_EXPORT CPhotAccuracyResult : public CGLPResult {
@@ -19,7 +18,7 @@ public:
 
     // Column headings of the data rows.
     int iGetNumbTitle() const { return static_cast<int>(m_vsTitles.size()); }
-    std::string sGetTitle(int column) const { return sCodeText(m_vsTitles, column); }
+    std::string sGetTitle(int column) const;
     // Headings of the summary columns.
     std::string sGetWaveTitle() const { return m_sWaveTitle; }
     std::string sGetRatedTitle() const { return m_sRatedTitle; }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "PhotoquantExport.h"
-#include "contracts/paramkit/CodeText.h"
 #include "contracts/paramkit/GLPResult.h"
 
 class PQ_EXPORT CPhotReproducibilityResult : public CGLPResult {
@@ -15,7 +14,7 @@ public:
 
     // Column headings of the data rows.
     int iGetNumbTitle() const { return static_cast<int>(m_vsTitles.size()); }
-    std::string sGetTitle(int column) const { return sCodeText(m_vsTitles, column); }
+    std::string sGetTitle(int column) const;
     // Reading of a repeat.
     std::string sGetValueText(int repeat) const { return m_ValueTexts.Get({repeat}); }
 

@@ -5,6 +5,8 @@
 #include "contracts/paramkit/CodeText.h"
 #include "contracts/paramkit/DataDisplayOptions.h"
 
+using namespace photoquant::detail;
+
 namespace {
 
 bool bIsParamId(int id) {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "PhotoquantExport.h"
-#include "contracts/paramkit/CodeText.h"
 
 class PQ_EXPORT CUVSipperParameters {
 public:
@@ -13,9 +12,7 @@ public:
     void vCopy(const CUVSipperParameters& other) { *this = other; }
 
     // The temperature of a setting in degrees C, without the unit; empty for an unknown setting.
-    std::string GetTemperatureTxt(int setting) const {
-        return sCodeText(m_vsTemperatureTexts, setting);
-    }
+    std::string GetTemperatureTxt(int setting) const;
 
     int m_iTemperature = -1;       // temperature setting; 0 or more means set
     double m_dSippingTime = 0.0;   // sipping time (s)

@@ -16,6 +16,8 @@
 
 IMPLEMENT_DYNAMIC(CUVScanData, CDataY)
 
+using namespace photoquant::detail;
+
 CUVScanData::CUVScanData(double dFirstX, double dStep, const double* pdY, int n)
     : CDataY(dFirstX, dStep, pdY, n) {}
 

@@ -8,6 +8,8 @@
 
 IMPLEMENT_DYNAMIC(CData2D, CDocument)
 
+using namespace photoquant::detail;
+
 namespace {
 
 std::string sEntry(const CStringArray& list, int index) {

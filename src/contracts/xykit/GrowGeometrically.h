@@ -3,6 +3,8 @@
 // sample at a time costs linear time overall.
 #include <algorithm>
 
+namespace photoquant::detail {
+
 template <class Values>
 void vGrowGeometrically(Values& values, size_t size,
                         const typename Values::value_type& fill = typename Values::value_type()) {
@@ -11,3 +13,5 @@ void vGrowGeometrically(Values& values, size_t size,
     }
     values.resize(size, fill);
 }
+
+}  // namespace photoquant::detail
