@@ -5,8 +5,8 @@
 //   accuracy         per wavelength the rated value, difference and scope of each standard, then
 //                    the verdict
 //   reproducibility  one row: spread, scope and verdict
-//   accuracy JP      average per wavelength, the accuracy table (W + 1 rows), the reproducibility
-//                    table (F repeats per wavelength after a heading row), and both verdicts
+//   accuracy JP      average per wavelength, the accuracy table (M + 1 rows), the reproducibility
+//                    table (the repeats of each wavelength after a heading row), and both verdicts
 #include <algorithm>
 #include <string>
 
@@ -81,16 +81,16 @@ void CUVUnknownList::vWriteValidationCells(const CLayout& L, const CGLPResult& r
         return;
     }
     if (const auto* pAccuracy = pResultAs<CPhotAccuracyResult>(result, CGLPResult::kPhotAccuracy)) {
-        for (int w = 0; w < L.W; ++w) {
+        for (int w = 0; w < L.iNumWaves; ++w) {
             vSetCell(iRow, c++, pAccuracy->sGetValueText(i, w));
         }
         vSetCell(iRow, c, pAccuracy->sGetLotResultText(i));
     } else if (const auto* pRepro = pResultAs<CPhotReproducibilityResult>(
                    result, CGLPResult::kPhotReproducibility)) {
-        vSetCell(iRow, c, pRepro->sGetValueText(i % L.R));
+        vSetCell(iRow, c, pRepro->sGetValueText(i % L.iNumRep));
     } else if (const auto* pJP =
                    pResultAs<CPhotAccuracyJPResult>(result, CGLPResult::kPhotAccuracyJP)) {
-        for (int w = 0; w < L.W; ++w) {
+        for (int w = 0; w < L.iNumWaves; ++w) {
             vSetCell(iRow, c++, pJP->sGetValueText(i, w));
         }
     }
@@ -103,15 +103,15 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
         return;
     }
     const CLayout L = Layout();
-    const int i = iRowIndex(iSamp, L.R, iRep);
+    const int i = iRowIndex(iSamp, L.iNumRep, iRep);
     if (!bShowRow(i)) {
         return;
     }
-    const int first = L.R < 2 ? 1 : 2;
+    const int first = L.iNumRep < 2 ? 1 : 2;
     if (const auto* pAccuracy =
             pResultAs<CPhotAccuracyResult>(*pResult, CGLPResult::kPhotAccuracy)) {
         vSetCell(i, first + iWave, pAccuracy->sGetValueText(iSamp, iWave));
-        if (iWave == L.W - 1) {
+        if (iWave == L.iNumWaves - 1) {
             vSetCell(i, first + 1 + iWave, pAccuracy->sGetLotResultText(iSamp));
         }
     } else if (const auto* pRepro = pResultAs<CPhotReproducibilityResult>(
@@ -149,9 +149,9 @@ void CUVUnknownList::vAppendAccuracySummary(const CLayout& L, const CPhotAccurac
     vSetWidenedCell(iTitleRow, 2, result.sGetRatedTitle());
     vSetWidenedCell(iTitleRow, 3, result.sGetDiffTitle());
     vSetCell(iTitleRow, 4, result.sGetScopeTitle());
-    for (int w = 0; w < L.W; ++w) {
+    for (int w = 0; w < L.iNumWaves; ++w) {
         // The standards of a wavelength end at the first without a difference.
-        for (int s = 0; s < L.N && !result.sGetDiffText(s, w).empty(); ++s) {
+        for (int s = 0; s < L.iNumSamp && !result.sGetDiffText(s, w).empty(); ++s) {
             const int iRow = iAppendRow("");
             vSetCell(iRow, 1, s == 0 ? result.sGetWaveText(w) : std::string());
             vSetCell(iRow, 2, result.sGetRatedText(s, w));
@@ -186,18 +186,18 @@ void CUVUnknownList::vAppendAccuracyJPSummary(const CLayout& L,
 
     const int iAverageRow = iAppendRow("");
     vSetWidenedCell(iAverageRow, 0, result.sGetAverageTitle());
-    for (int w = 0; w < L.W; ++w) {
+    for (int w = 0; w < L.iNumWaves; ++w) {
         vSetWidenedCell(iAverageRow, 1 + w, result.sGetAverageText(w));
     }
     iAppendRow("");
-    for (int j = 0; j <= L.W; ++j) {
+    for (int j = 0; j <= L.iNumWaves; ++j) {
         vAppendTableRow([&](int c) { return result.sGetAccuracyText(j, c, kTitleSet); });
     }
     iAppendRow("");
-    // After the heading row the repeats run 0 ... F - 1 for each wavelength.
-    const int F = result.m_iReproRowsPerWave;
-    for (int j = 0; j <= F * L.W; ++j) {
-        const int m = j == 0 ? kHeadingRepeat : (j - 1) % F;
+    // After the heading row the repeats run 0 ... iRepeats - 1 for each wavelength.
+    const int iRepeats = result.m_iReproRowsPerWave;
+    for (int j = 0; j <= iRepeats * L.iNumWaves; ++j) {
+        const int m = j == 0 ? kHeadingRepeat : (j - 1) % iRepeats;
         vAppendTableRow([&](int c) { return result.sGetReproducibilityText(j, c, m, kTitleSet); });
     }
     iAppendRow("");
