@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "ViewsTestSupport.h"
 
 namespace {
@@ -168,4 +170,21 @@ TEST(UnknownList, PeakAreaShowsThePeakValueInOneColumn) {
     CPlaced<CUVUnknownList> placed(doc);
     EXPECT_EQ(Headers(placed.List()), (Texts{"Samp No. / Name", "Peak Area", "Conc(%)"}));
     EXPECT_EQ(Row(placed.List(), 0), (Texts{"1 ", "0.5000", "0.5"}));
+}
+
+TEST(UnknownList, RowUpdatesWithIndicesNearTheIntLimitChangeNoRow) {
+    // Sample times replicates, and the rows of the blanks before a sample, overflowed an int.
+    CUVUnknownData doc(0, 2, 4, 1, 1);
+    vFeed(doc, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8});
+    CPlaced<CUVUnknownList> placed(doc);
+    const Texts before = Row(placed.List(), 5);
+    placed.view.vUpdateDisplay(INT_MAX / 2, 1, 0, 0);
+    placed.view.vUpdateDisplay(1, 1, 0, INT_MIN);
+    placed.view.vUpdateXYDisplay(INT_MAX, 0);
+    placed.view.vUpdateGLPDisplay(INT_MAX, 0, 0);
+    EXPECT_EQ(placed.List().GetItemCount(), 8);
+    EXPECT_EQ(Row(placed.List(), 5), before);
+    // A row inserted for a replicate number at the int limit is labelled without overflowing.
+    placed.view.vUpdateDisplay(-2, INT_MAX, 1, 0);
+    EXPECT_EQ(placed.List().GetItemText(placed.List().GetItemCount() - 1, 1), "2147483648");
 }
