@@ -18,7 +18,7 @@ bool CRunFileSectionReader::bParse(const json& root, CRunFile& run) {
 
 bool CRunFileSectionReader::bConsistent(const CRunFile& run) {
     const CAnalysisSettings& settings = run.m_Settings;
-    const bool bCalibrates = !run.m_vStandards.empty() && settings.m_iCalibType != 0;
+    const bool bCalibrates = !run.m_vStandards.empty() && settings.m_iCalibType != kNoCalib;
     if (settings.m_iResultType == kConcResult && !bCalibrates && !settings.m_bManualCalib) {
         return bFail("/method/result",
                      "a concentration result needs standards with a calibration type, or a "

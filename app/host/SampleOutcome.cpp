@@ -176,7 +176,7 @@ CUnknownOutcomes UnknownOutcomes(const CQuantitationRun& run) {
         }
     }
     if (unknowns.bGetStatisticalMode() != 0 && unknowns.iGetNumCoord() == 0 &&
-        unknowns.iGetResultType() != 0) {
+        unknowns.iGetResultType() != kReadingsResult) {
         vGroupStatistics(unknowns, outcomes);
     }
     return outcomes;

@@ -258,7 +258,7 @@ CNamedList UnknownPointsTable(const CQuantitationRun& run, const CUnknownOutcome
     if (outcomes.m_bConcentrations) {
         table.m_vsHeaders.push_back("Used reading (" + unknowns.GetYUnits() + ", blank corrected)");
     }
-    if (unknowns.iGetResultType() != 0 && !bStage) {
+    if (unknowns.iGetResultType() != kReadingsResult && !bStage) {
         table.m_vsHeaders.push_back(sResultHeader(run, "Result"));
     }
     if (outcomes.m_bConcentrations) {
@@ -285,7 +285,7 @@ CNamedList UnknownPointsTable(const CQuantitationRun& run, const CUnknownOutcome
             if (outcomes.m_bConcentrations) {
                 row.push_back(sNumber(point.m_dUsedReading));
             }
-            if (unknowns.iGetResultType() != 0 && !bStage) {
+            if (unknowns.iGetResultType() != kReadingsResult && !bStage) {
                 row.push_back(sNumber(point.m_dResult));
             }
             if (outcomes.m_bConcentrations) {

@@ -20,7 +20,7 @@ using namespace photoquant::detail;
 
 void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) const {
     const std::string unit = " (" + GetXUnits() + ")";
-    const int P = m_iXPrecision;
+    const int iConcDecimals = m_iXPrecision;
     vWriteReportLine(out, sModuleString(kCalibTypeLabel), sCalibTypeText(m_iCalibType));
     vWriteReportLine(out, sModuleString(kForceZeroLabel),
                      sModuleString(m_bForceZero != 0 ? kYesText : kNoText));
@@ -32,15 +32,18 @@ void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) c
             << '\t' << coefficient << 1 << '\n';
         for (INT_PTR i = 0; i < m_CalibList.GetSize(); ++i) {
             const CCalibSegment* pSegment = m_CalibList.GetAt(i);
-            out << i + 1 << '\t' << sFixed(pSegment->m_dXMin, P) << '\t'
-                << sFixed(pSegment->m_dXMax, P) << '\t' << sCoefficientText(pSegment->m_dCoeff[0])
-                << '\t' << sCoefficientText(pSegment->m_dCoeff[1]) << '\n';
+            out << i + 1 << '\t' << sFixed(pSegment->m_dXMin, iConcDecimals) << '\t'
+                << sFixed(pSegment->m_dXMax, iConcDecimals) << '\t'
+                << sCoefficientText(pSegment->m_dCoeff[0]) << '\t'
+                << sCoefficientText(pSegment->m_dCoeff[1]) << '\n';
         }
     } else if (bIsPolynomialCalib(m_iCalibType)) {
         const CCalibSegment* pFirst = m_CalibList.GetAt(0);
         if (bWithFitRange) {
-            vWriteReportLine(out, sModuleString(kMinConcLabel) + unit, sFixed(pFirst->m_dXMin, P));
-            vWriteReportLine(out, sModuleString(kMaxConcLabel) + unit, sFixed(pFirst->m_dXMax, P));
+            vWriteReportLine(out, sModuleString(kMinConcLabel) + unit,
+                             sFixed(pFirst->m_dXMin, iConcDecimals));
+            vWriteReportLine(out, sModuleString(kMaxConcLabel) + unit,
+                             sFixed(pFirst->m_dXMax, iConcDecimals));
         }
         for (int i = 0; i <= m_iCalibType; ++i) {
             vWriteReportLine(out, coefficient + std::to_string(i),
@@ -52,9 +55,9 @@ void CUVStandardData::vWriteCalibration(std::ostream& out, bool bWithFitRange) c
     if (m_iCalibType != kNoCalib) {
         // These two labels carry a blank before the colon; the fit range lines do not.
         vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit + " ",
-                         sFixed(dGetLoLimit(), P));
+                         sFixed(dGetLoLimit(), iConcDecimals));
         vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit + " ",
-                         sFixed(dGetHiLimit(), P));
+                         sFixed(dGetHiLimit(), iConcDecimals));
     }
 }
 

@@ -1,5 +1,5 @@
 // The listing of the measurement conditions, row by row in listing order. Each row's condition is
-// written out beside it in terms of the instrument family T and the quantitation type Q.
+// written out beside it in terms of the instrument family and the quantitation type.
 #include "document/InstrumentListing.h"
 
 #include <cmath>
@@ -68,14 +68,14 @@ public:
         : m_doc(doc),
           m_inst(inst),
           m_style(style),
-          T(inst.m_iSelectType),
-          Q(doc.iGetQuantType()),
-          P(inst.iGetWaveDecimals()) {}
+          m_iFamily(inst.m_iSelectType),
+          m_iQuantType(doc.iGetQuantType()),
+          m_iWaveDecimals(inst.iGetWaveDecimals()) {}
 
     std::vector<CListingRow> Rows() {
         vAdd(kMeasTypeLabel, m_doc.sGetMeasType());
         vAdd(kDataModeLabel, m_inst.GetDataModeText(m_inst.m_iDataMode));
-        if (bIsSpectrumQuant(Q)) {
+        if (bIsSpectrumQuant(m_iQuantType)) {
             vScanRows();
         } else {
             vWavelengthRows();
@@ -121,32 +121,32 @@ private:
         return sFixedNumber(value, n) + " " + m_inst.m_sLengthUnit;
     }
     std::string sInWLUnit(double dWavelength) {
-        return sFixedNumber(dWavelength, P) + " " + m_inst.m_sWLUnit;
+        return sFixedNumber(dWavelength, m_iWaveDecimals) + " " + m_inst.m_sWLUnit;
     }
     std::string sSpeed(const std::string& speed) const { return speed + " " + m_inst.m_sSpeedUnit; }
 
     void vScanRows() {
-        vAdd(kStartWLLabel, sNm(m_inst.m_dStartWL, P));
-        vAdd(kEndWLLabel, sNm(m_inst.m_dEndWL, P));
+        vAdd(kStartWLLabel, sNm(m_inst.m_dStartWL, m_iWaveDecimals));
+        vAdd(kEndWLLabel, sNm(m_inst.m_dEndWL, m_iWaveDecimals));
         // Families 7 and 9 name their fastest speed in words, without a unit.
         const std::string speed = m_inst.GetScanSpeedText(m_inst.m_iScanSpeed);
-        const bool bSpeedInWords = bIsOneOf(T, {7, 9}) && m_inst.m_iScanSpeed == 0;
+        const bool bSpeedInWords = bIsOneOf(m_iFamily, {7, 9}) && m_inst.m_iScanSpeed == 0;
         vAdd(kScanSpeedLabel, bSpeedInWords ? speed : sSpeed(speed));
         m_inst.vUpdateSamplingInterval();
         vAdd(kSamplingIntervalLabel, sNm(m_inst.m_dSamplingInterval, 4));
     }
 
     void vWavelengthRows() {
-        const int M = m_doc.iGetNumMethodWave();
-        vAdd(kNumWavelengthsLabel, std::to_string(M));
-        for (int i = 1; i <= M; ++i) {
+        const int iNumWaves = m_doc.iGetNumMethodWave();
+        vAdd(kNumWavelengthsLabel, std::to_string(iNumWaves));
+        for (int i = 1; i <= iNumWaves; ++i) {
             vAdd(sModuleString(kWavelengthLabel) + " " + std::to_string(i),
-                 sNm(m_doc.dGetWavelength(i - 1), P));
+                 sNm(m_doc.dGetWavelength(i - 1), m_iWaveDecimals));
         }
     }
 
     void vAutoZeroRows() {
-        if (!bIsOneOf(T, {7, 9, 10, 12, 13}) && !bIsSpectrumQuant(Q)) {
+        if (!bIsOneOf(m_iFamily, {7, 9, 10, 12, 13}) && !bIsSpectrumQuant(m_iQuantType)) {
             return;
         }
         const bool bZeroOn = m_doc.bGetZeroInst() == 1;
@@ -160,7 +160,7 @@ private:
 
     void vSlitWidthRow() {
         std::string value;
-        if (!bHasNumericSlit(T)) {
+        if (!bHasNumericSlit(m_iFamily)) {
             value = m_inst.GetSlitText(m_inst.m_iSlit) + " " + m_inst.m_sLengthUnit;
         } else if (m_inst.m_iSlitMode != 0) {
             value = m_inst.GetVariableSlitText(m_inst.m_iSlitMode);
@@ -173,7 +173,7 @@ private:
     }
 
     void vPMTRow() {
-        if (!bHasPMTControl(T)) {
+        if (!bHasPMTControl(m_iFamily)) {
             return;
         }
         const int iMode = m_inst.m_iPMTMode;
@@ -183,38 +183,39 @@ private:
     }
 
     void vLampChangeRows() {
-        if (T == 3) {
+        if (m_iFamily == 3) {
             return;
         }
         const int iMode = m_style.bLampChangeModeFromField ? m_inst.m_iLampChangeMode : -1;
         vAdd(kLampChangeModeLabel, m_inst.GetLampChangeModeText(iMode));
-        if (T == 4 || m_inst.m_bLampChangeWLMode == 0) {
-            vAdd(kLampChangeWLLabel, sInLengthUnit(m_inst.m_dLampChangeWL, P));
+        if (m_iFamily == 4 || m_inst.m_bLampChangeWLMode == 0) {
+            vAdd(kLampChangeWLLabel, sInLengthUnit(m_inst.m_dLampChangeWL, m_iWaveDecimals));
         }
     }
 
     void vBaselineRow() {
-        if (bIsOneOf(T, {2, 3, 6, 8}) && !bIsSpectrumQuant(Q)) {
+        if (bIsOneOf(m_iFamily, {2, 3, 6, 8}) && !bIsSpectrumQuant(m_iQuantType)) {
             return;
         }
         vAdd(kBaselineLabel, m_inst.GetBaselineText(m_inst.m_iBaseline));
     }
 
     void vResolutionRow() {
-        if (!bIsSpectrumQuant(Q) || T == 1) {
+        if (!bIsSpectrumQuant(m_iQuantType) || m_iFamily == 1) {
             return;
         }
-        const UINT label = bHasPMTControl(T) ? kHighResolutionLabel : kResponseLabel;
+        const UINT label = bHasPMTControl(m_iFamily) ? kHighResolutionLabel : kResponseLabel;
         vAdd(label, m_inst.bIsParamAvailable(kResolutionParam) != 0
                         ? m_inst.GetValidParamValue(kResolutionParam, 0)
                         : m_inst.GetResponseText(m_inst.m_iResponse));
     }
 
     void vIntegTimeRow() {
-        const bool bFixedWavelength = m_style.bIntegTimeForFixedWavelength
-                                          ? (Q == kWavelengthQuant || Q == kRatioQuant)
-                                          : !bIsSpectrumQuant(Q);
-        if (T == 8 && bFixedWavelength) {
+        const bool bFixedWavelength =
+            m_style.bIntegTimeForFixedWavelength
+                ? (m_iQuantType == kWavelengthQuant || m_iQuantType == kRatioQuant)
+                : !bIsSpectrumQuant(m_iQuantType);
+        if (m_iFamily == 8 && bFixedWavelength) {
             vAdd(kIntegTimeLabel,
                  sFixedNumber(m_doc.dGetPhotomIntegTime(), 1) + " " + sModuleString(kSecondsUnit));
         }
@@ -246,32 +247,32 @@ private:
     }
 
     void vDataIntervalRow() {
-        if (T == 3 && bIsSpectrumQuant(Q)) {
+        if (m_iFamily == 3 && bIsSpectrumQuant(m_iQuantType)) {
             vAdd(kDataIntervalLabel, m_inst.GetDataIntervalText());
         }
     }
 
     void vNIRRows() {
-        const bool bNIRScan = bIsOneOf(T, {10, 12, 13});
+        const bool bNIRScan = bIsOneOf(m_iFamily, {10, 12, 13});
         if (bNIRScan) {
             vAdd(m_inst.GetMehodParamName(0, -1), m_inst.GetValidParamValue(0, 0));
         }
-        if (!bHasNIR(T)) {
+        if (!bHasNIR(m_iFamily)) {
             return;
         }
-        if (m_inst.bIsParamAvailable(kDetZeroCorrectParam) != 0 && Q != kWavelengthQuant &&
-            Q != kRatioQuant) {
+        if (m_inst.bIsParamAvailable(kDetZeroCorrectParam) != 0 &&
+            m_iQuantType != kWavelengthQuant && m_iQuantType != kRatioQuant) {
             vAdd(kDetZeroCorrectLabel, m_inst.GetDetZeroCorrectText(m_inst.m_iDetZeroCorrect));
         }
         vAddHeader(kNIRHeader);
-        if (bNIRScan && bIsSpectrumQuant(Q)) {
+        if (bNIRScan && bIsSpectrumQuant(m_iQuantType)) {
             vAdd(kNIRScanSpeedLabel, sSpeed(m_inst.GetNIRScanSpeedText(m_inst.m_iNIRScanSpeed)));
         }
         vAdd(kNIRSlitLabel, sNIRSlitText());
         vAdd(m_inst.GetMehodParamName(1, -1), m_inst.GetValidParamValue(1, 0));
         vAdd(kDetChangeCorrectLabel, m_inst.GetDetChangeCorrectText(m_inst.m_iDetChangeCorrect));
         vAdd(kDetChangeWLLabel, sInLengthUnit(m_inst.m_dDetChangeWL, 1));
-        if (T == 10 || T == 12) {
+        if (m_iFamily == 10 || m_iFamily == 12) {
             vAdd(kLightControlLabel, m_inst.GetLightControlText(m_inst.m_iLightControl));
         }
         if (m_style.bNIRClosingRule) {
@@ -300,7 +301,7 @@ private:
     }
 
     void vUVSpeedChangeRows() {
-        if (!bIsSpectrumQuant(Q) || T != 8 || m_inst.m_bUVSpeedChange != 1) {
+        if (!bIsSpectrumQuant(m_iQuantType) || m_iFamily != 8 || m_inst.m_bUVSpeedChange != 1) {
             return;
         }
         vAddHeader(kUVSpeedChangeHeader);
@@ -309,15 +310,15 @@ private:
     }
 
     void vPeakRows() {
-        if (!bIsPeakQuant(Q)) {
+        if (!bIsPeakQuant(m_iQuantType)) {
             return;
         }
         if (m_style.bSectionHeaders) {
             vAddHeader(kPeakDetectionHeader);
         }
-        vAdd(kPeakApexLabel, sFixedNumber(m_doc.dGetPeakApex(), P) + " +/- " +
-                                 sInLengthUnit(m_doc.dGetPeakRange(), P));
-        if (Q == kPeakAreaQuant || m_style.bIntegMethodForPeakHeight) {
+        vAdd(kPeakApexLabel, sFixedNumber(m_doc.dGetPeakApex(), m_iWaveDecimals) + " +/- " +
+                                 sInLengthUnit(m_doc.dGetPeakRange(), m_iWaveDecimals));
+        if (m_iQuantType == kPeakAreaQuant || m_style.bIntegMethodForPeakHeight) {
             vAdd(kIntegMethodLabel, sIntegMethodText(m_doc.iGetIntegMethod()));
         }
         vAdd(kThresholdLabel, sFixedNumber(m_doc.dGetThreshold(), 4));
@@ -325,13 +326,13 @@ private:
     }
 
     void vDerivativeRows() {
-        if (Q != kDerivativeQuant) {
+        if (m_iQuantType != kDerivativeQuant) {
             return;
         }
         if (m_style.bSectionHeaders) {
             vAddHeader(kDerivativeHeader);
         }
-        vAdd(kDerivWLLabel, sInLengthUnit(m_doc.dGetPhotomDiffWL(), P));
+        vAdd(kDerivWLLabel, sInLengthUnit(m_doc.dGetPhotomDiffWL(), m_iWaveDecimals));
         vAdd(kDerivOrderLabel, std::to_string(m_doc.iGetDerivOrder()));
         vAdd(kSmoothOrderLabel, std::to_string(m_doc.iGetDerivSmoothOrder()));
         vAdd(kDerivPointsLabel, std::to_string(m_doc.iGetDerivWindow()));
@@ -340,9 +341,9 @@ private:
     const CUVPhotometryData& m_doc;
     CUVInstrParameters& m_inst;
     const CListingStyle m_style;
-    const int T;                   // instrument family (select type)
-    const int Q;                   // quantitation type
-    const int P;                   // decimal places of wavelengths
+    const int m_iFamily;  // the instrument family: the parameters' select type
+    const int m_iQuantType;
+    const int m_iWaveDecimals;
     bool m_bFixedWritten = false;  // an earlier row wrote a number in fixed notation
     std::vector<CListingRow> m_rows;
 };

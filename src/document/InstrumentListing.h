@@ -2,9 +2,9 @@
 // The measurement conditions of an analysis, one parameter a row: measurement type, data mode,
 // wavelengths, scan speed, slit, detector and lamp settings of the instrument, then the peak or
 // derivative settings of the quantitation. Which rows appear depends on the instrument family (the
-// select type T of the instrument parameters) and on the quantitation type Q; Q 1, 2 and 3 work on
-// spectra (start and end wavelength, scan speed, sampling interval), Q 0 and 4 on fixed
-// wavelengths (their number and values).
+// select type of the instrument parameters) and on the quantitation type: peak area, peak height
+// and derivative work on spectra (start and end wavelength, scan speed, sampling interval),
+// wavelength and ratio quantitation on fixed wavelengths (their number and values).
 //
 // The same rows feed two consumers, so their conditions live in one place:
 //   - the conditions text of the unknowns document, for reports and the clipboard, one line a row:

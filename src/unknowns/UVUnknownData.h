@@ -15,8 +15,9 @@
 //     then r + K0, r - K0 or r * K0 by the operand.
 //
 // After the last replicate of a sample the replicates are condensed: the sample's concentration
-// is the mean of its measured replicates, and every N counted samples (blanks, number 0, and
-// excluded samples, number below 0, count in none) form a group whose mean and sample SD
+// is the mean of its measured replicates, and every iGetStatisticsNum() counted samples (blanks,
+// number 0, and excluded samples, number below 0, count in none) form a group whose mean and
+// sample SD
 //     sd = sqrt((sum x^2 - (sum x)^2 / n) / (n - 1))
 // over all their measured replicates are stored at the group's last sample. In the XY-stage
 // layout the readings of the Q positions of a sample are summarised as average, maximum, minimum,

@@ -67,12 +67,10 @@ void CUVUnknownData::vInitDistribution() {
 }
 
 void CUVUnknownData::vCalculateDistribution() {
-    const int M = iDistributionWaves();
-    const int S = m_iNumSamp;
-    const int Q = m_iNumCoord;
+    const int iNumWaves = iDistributionWaves();
     // A host that re-dimensioned without re-initialising gets fresh entries, never a write past
     // the old ones.
-    const INT_PTR entries = static_cast<INT_PTR>(S + 1LL) * M;
+    const INT_PTR entries = static_cast<INT_PTR>(m_iNumSamp + 1LL) * iNumWaves;
     if (m_aAverage.GetSize() != entries) {
         vInitDistribution();
         if (m_aAverage.GetSize() != entries) {
@@ -81,7 +79,8 @@ void CUVUnknownData::vCalculateDistribution() {
     }
     // Readings of the current wavelength by point, and which points hold one: a position counts
     // when its flag is exactly 1 and a reading is stored for the wavelength.
-    std::vector<double> v(static_cast<size_t>(S) * static_cast<size_t>(std::max(Q, 0)));
+    std::vector<double> v(static_cast<size_t>(m_iNumSamp) *
+                          static_cast<size_t>(std::max(m_iNumCoord, 0)));
     std::vector<char> taken(v.size());
     // Sum of (v - mean)^2 over the positions taken among points [from, to).
     auto dSquares = [&](size_t from, size_t to, double mean) {
@@ -101,14 +100,15 @@ void CUVUnknownData::vCalculateDistribution() {
         m_aSigma.SetAt(iEntry, 3.0 * sd);
     };
 
-    for (int w = 0; w < M; ++w) {
+    for (int w = 0; w < iNumWaves; ++w) {
         std::fill(taken.begin(), taken.end(), 0);
         PositionSummary all;
-        for (int s = 0; s < S; ++s) {
-            const auto first = static_cast<size_t>(s) * static_cast<size_t>(Q);
+        for (int s = 0; s < m_iNumSamp; ++s) {
+            const auto first = static_cast<size_t>(s) * static_cast<size_t>(m_iNumCoord);
             PositionSummary sample;
-            for (int c = 0; c < Q; ++c) {
-                const double value = bGetMeasured(s * Q + c) == 1 ? dGetAbsXY(s, c, w) : kNoValue;
+            for (int c = 0; c < m_iNumCoord; ++c) {
+                const double value =
+                    bGetMeasured(s * m_iNumCoord + c) == 1 ? dGetAbsXY(s, c, w) : kNoValue;
                 if (bHasValue(value)) {
                     v[first + c] = value;
                     taken[first + c] = 1;
@@ -120,23 +120,23 @@ void CUVUnknownData::vCalculateDistribution() {
             }
             all.vTakeIn(sample);
             const double mean = sample.dSum / sample.n;
-            const double sd = std::sqrt(dSquares(first, first + Q, mean) / sample.n);
-            vStore(s * M + w, sample, mean, sd);
+            const double sd = std::sqrt(dSquares(first, first + m_iNumCoord, mean) / sample.n);
+            vStore(s * iNumWaves + w, sample, mean, sd);
         }
         if (all.n > 0) {
             const double mean = all.dSum / all.n;
             const double sd = std::sqrt(dSquares(0, v.size(), mean) / all.n);
-            vStore(S * M + w, all, mean, sd);
+            vStore(m_iNumSamp * iNumWaves + w, all, mean, sd);
         }
     }
 }
 
 int CUVUnknownData::iDistributionIndex(int iSamp, int iWave) const {
-    const int M = iDistributionWaves();
-    if (iSamp < 0 || iSamp > m_iNumSamp || iWave < 0 || iWave >= M) {
+    const int iNumWaves = iDistributionWaves();
+    if (iSamp < 0 || iSamp > m_iNumSamp || iWave < 0 || iWave >= iNumWaves) {
         return -1;  // outside the entries: the array refuses it
     }
-    return iSamp * M + iWave;
+    return iSamp * iNumWaves + iWave;
 }
 
 double CUVUnknownData::dGetAverage(int iSamp, int iWave) const {

@@ -72,20 +72,22 @@ void CUVUnknownData::vCalcRatio(int iSamp, int iRep) {
         return;
     }
     const int p = iSamp * m_iNumRep + iRep;
-    const int W = m_iNumActWave;
-    const auto first = static_cast<size_t>(p) * static_cast<size_t>(W > 0 ? W : 0);
-    const bool bReadingsStored = first + static_cast<size_t>(W) <= m_vdRawData.size();
-    if (bGetMeasured(p) != 0 && (W == 2 || W == 3) && bReadingsStored &&
+    const int iNumReadings = m_iNumActWave;
+    const auto first =
+        static_cast<size_t>(p) * static_cast<size_t>(iNumReadings > 0 ? iNumReadings : 0);
+    const bool bReadingsStored = first + static_cast<size_t>(iNumReadings) <= m_vdRawData.size();
+    if (bGetMeasured(p) != 0 && (iNumReadings == 2 || iNumReadings == 3) && bReadingsStored &&
         static_cast<size_t>(p) < m_vdRatio.size()) {
-        const double A1 = dRawAbsorbance(m_vdRawData[first]);
-        const double A2 = dRawAbsorbance(m_vdRawData[first + 1]);
+        const double dAbs1 = dRawAbsorbance(m_vdRawData[first]);
+        const double dAbs2 = dRawAbsorbance(m_vdRawData[first + 1]);
         double dRatio = 0.0;
-        if (W == 2) {
-            dRatio = (A1 * m_dKFactor[1]) / (A2 * m_dKFactor[2]);
+        if (iNumReadings == 2) {
+            dRatio = (dAbs1 * m_dKFactor[1]) / (dAbs2 * m_dKFactor[2]);
         } else {
             // The third wavelength is the background under both.
-            const double A3 = dRawAbsorbance(m_vdRawData[first + 2]);
-            dRatio = ((A1 - A3) * m_dKFactor[1]) / ((A2 - A3) * m_dKFactor[2]);
+            const double dBackground = dRawAbsorbance(m_vdRawData[first + 2]);
+            dRatio =
+                ((dAbs1 - dBackground) * m_dKFactor[1]) / ((dAbs2 - dBackground) * m_dKFactor[2]);
         }
         switch (m_iRatioOperand) {
             case kPlusOperand:
@@ -118,7 +120,7 @@ void CUVUnknownData::vCalcGroupStatistics(PointValue dValueOf) {
     if (bGetStatisticalMode() == 0) {
         return;
     }
-    const int N = iGetStatisticsNum();
+    const int iGroupSize = iGetStatisticsNum();
     int iInGroup = 0;
     ReplicateSums group;
     for (int s = 0; s < m_iNumSamp; ++s) {
@@ -144,7 +146,7 @@ void CUVUnknownData::vCalcGroupStatistics(PointValue dValueOf) {
         if (sample.bUndefined || sample.n > 0) {
             m_vdConc[i] = sample.dMean();
         }
-        if (++iInGroup == N) {
+        if (++iInGroup == iGroupSize) {
             m_vdMeanConc[i] = group.dMean();
             m_vdSD[i] = group.dSD();
             iInGroup = 0;
@@ -173,11 +175,11 @@ double CUVUnknownData::dCalcCV(double dMean, double dSD) {
 }
 
 void CUVUnknownData::vMoveSDData(int iIndex) {
-    const int S = std::min(m_iNumSamp, static_cast<int>(m_vdSD.size()));
-    if (iIndex <= 0 || iIndex >= S) {
+    const int iEntries = std::min(m_iNumSamp, static_cast<int>(m_vdSD.size()));
+    if (iIndex <= 0 || iIndex >= iEntries) {
         return;
     }
-    for (int j = S - 1; j > iIndex; --j) {
+    for (int j = iEntries - 1; j > iIndex; --j) {
         m_vdSD[static_cast<size_t>(j)] = m_vdSD[static_cast<size_t>(j - 1)];
     }
     m_vdSD[static_cast<size_t>(iIndex)] = kNoSD;

@@ -62,9 +62,11 @@ void CUVUnknownData::vWriteManualCalibration(std::ostream& out, bool bForFile) c
     }
     // These two labels carry a blank before the colon.
     const std::string unit = " (" + GetConcUnit() + ") ";
-    const int P = iGetXPrecision();
-    vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit, sFixed(dGetLoLimit(), P));
-    vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit, sFixed(dGetHiLimit(), P));
+    const int iConcDecimals = iGetXPrecision();
+    vWriteReportLine(out, sModuleString(kLowerLimitLabel) + unit,
+                     sFixed(dGetLoLimit(), iConcDecimals));
+    vWriteReportLine(out, sModuleString(kUpperLimitLabel) + unit,
+                     sFixed(dGetHiLimit(), iConcDecimals));
 }
 
 void CUVUnknownData::vWriteCalibration(std::ostream& out, bool bForFile) const {

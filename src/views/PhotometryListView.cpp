@@ -189,13 +189,13 @@ void CPhotometryListView::vAppendReadingColumns(const CUVPhotometryData& doc, in
     }
     const CUVInstrParameters* pInst = doc.pGetInstParam();
     const int iWaveDecimals = pInst != nullptr ? pInst->iGetWaveDecimals() : kDefaultWaveDecimals;
-    const int W = doc.iGetNumMethodWave();
-    for (int k = 0; k < W; ++k) {
+    const int iNumWaves = doc.iGetNumMethodWave();
+    for (int k = 0; k < iNumWaves; ++k) {
         vAppendColumnWithMargin(
             doc.GetYUnits() + "(" + sFixedCell(doc.dGetWavelength(k), iWaveDecimals) + ")",
             iMargin);
     }
-    if (bWithCorr && W > 1) {
+    if (bWithCorr && iNumWaves > 1) {
         vAppendColumnWithMargin(doc.GetYUnits() + " " + sModuleString(kCorrText), iMargin);
     }
 }
@@ -204,8 +204,8 @@ int CPhotometryListView::iReadingColumnCount(const CUVPhotometryData& doc, bool 
     if (bIsSpectrumQuant(doc.iGetQuantType())) {
         return 1;
     }
-    const int W = doc.iGetNumMethodWave();
-    return W + (bWithCorr && W > 1 ? 1 : 0);
+    const int iNumWaves = doc.iGetNumMethodWave();
+    return iNumWaves + (bWithCorr && iNumWaves > 1 ? 1 : 0);
 }
 
 void CPhotometryListView::vAppendConcColumn(const CUVPhotometryData& doc, int iMargin) {

@@ -24,18 +24,18 @@ CUVStandardData* CStandardCalibList::GetDocument() const {
 
 void CStandardCalibList::vFillList() {
     const CUVStandardData& doc = *GetDocument();
-    const int T = doc.iGetCalibType();
-    vAppendParameterRow(sModuleString(kCalibTypeLabel), sCalibTypeText(T));
+    const int iCalibType = doc.iGetCalibType();
+    vAppendParameterRow(sModuleString(kCalibTypeLabel), sCalibTypeText(iCalibType));
     vAppendParameterRow(sModuleString(kForceZeroLabel),
                         sModuleString(doc.bGetForceZero() != 0 ? kYesText : kNoText));
-    if (!bIsPolynomialCalib(T)) {
+    if (!bIsPolynomialCalib(iCalibType)) {
         return;
     }
     // The curve's rows stand even before a calibration, with empty values. A type changed since
     // the last calibration reads the coefficients of the curve that calibration left.
     const CCalibList& list = *doc.pGetCalibList();
     const CCalibSegment* pCurve = list.GetSize() > 0 ? list.GetAt(0) : nullptr;
-    for (int j = 0; j <= T; ++j) {
+    for (int j = 0; j <= iCalibType; ++j) {
         vAppendParameterRow(sModuleString(kCoeffLabel) + " " + std::to_string(j),
                             pCurve != nullptr ? sCoefficientText(pCurve->m_dCoeff[j]) : "");
     }

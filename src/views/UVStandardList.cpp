@@ -28,16 +28,17 @@ CUVStandardData* CUVStandardList::GetDocument() const {
 
 void CUVStandardList::vUpdateDisplay(int iSamp, int iRep) {
     const CUVStandardData* pDoc = GetDocument();
-    const int R = pDoc != nullptr ? pDoc->iGetNumRep() : 0;
+    const int iNumRep = pDoc != nullptr ? pDoc->iGetNumRep() : 0;
     // A replicate beyond the document's would land on the next standard's row.
-    if (pDoc == nullptr || iSamp < 0 || iSamp >= pDoc->iGetNumSamp() || iRep < 0 || iRep >= R) {
+    if (pDoc == nullptr || iSamp < 0 || iSamp >= pDoc->iGetNumSamp() || iRep < 0 ||
+        iRep >= iNumRep) {
         return;
     }
-    const int i = iSamp * R + iRep;
+    const int i = iSamp * iNumRep + iRep;
     if (!bShowRow(i)) {
         return;
     }
-    iWriteReadings(i, R > 1 ? 2 : 1, i, false);
+    iWriteReadings(i, iNumRep > 1 ? 2 : 1, i, false);
 }
 
 void CUVStandardList::vFillList() {
@@ -66,9 +67,9 @@ void CUVStandardList::vInsertColumns() {
 
 void CUVStandardList::vInsertRow(int iPoint) {
     const CUVStandardData& doc = *GetDocument();
-    const int R = doc.iGetNumRep();
-    const int s = iPoint / R;
-    const int r = iPoint % R;
+    const int iNumRep = doc.iGetNumRep();
+    const int s = iPoint / iNumRep;
+    const int r = iPoint % iNumRep;
     const std::string label =
         r == 0 ? std::to_string(s + 1) + " " + doc.GetSampName(s) : sContinuationLabel();
     const int iRow = iInsertRow(iPoint, label, iPoint);
@@ -76,46 +77,47 @@ void CUVStandardList::vInsertRow(int iPoint) {
         return;
     }
     int c = 1;
-    if (R > 1) {
+    if (iNumRep > 1) {
         vSetCell(iRow, c++, std::to_string(r + 1));
     }
     c = doc.bGetMeasured(iPoint) != 0 ? iWriteReadings(iRow, c, iPoint, true)
                                       : c + iReadingColumnCount(doc, true);
 
-    const int Pc = doc.iGetConcPrecision();
-    const double dConc = dRoundDecimals(doc.dGetConc(s), Pc);
-    vSetCell(iRow, c++, bIsUsable(dConc) ? sFixed(dConc, Pc) : kUnusableText);
+    const int iConcDecimals = doc.iGetConcPrecision();
+    const double dConc = dRoundDecimals(doc.dGetConc(s), iConcDecimals);
+    vSetCell(iRow, c++, bIsUsable(dConc) ? sFixed(dConc, iConcDecimals) : kUnusableText);
 
     bool bAnyMeasured = false;
-    for (int k = 0; k < R; ++k) {
-        bAnyMeasured = bAnyMeasured || doc.bGetMeasured(s * R + k) != 0;
+    for (int k = 0; k < iNumRep; ++k) {
+        bAnyMeasured = bAnyMeasured || doc.bGetMeasured(s * iNumRep + k) != 0;
     }
-    if (r == R - 1 && bAnyMeasured) {
+    if (r == iNumRep - 1 && bAnyMeasured) {
         vWriteResults(iRow, c, s);
     }
 }
 
 int CUVStandardList::iWriteReadings(int iRow, int iColumn, int iPoint, bool bShowManual) {
     const CUVStandardData& doc = *GetDocument();
-    const int R = doc.iGetNumRep();
-    const int W = doc.iGetNumMethodWave();
-    const int Py = doc.iGetYPrecision();
+    const int iNumRep = doc.iGetNumRep();
+    const int iNumWaves = doc.iGetNumMethodWave();
+    const int iReadingDecimals = doc.iGetYPrecision();
     const bool bPeak = bIsSpectrumQuant(doc.iGetQuantType());
-    const std::string value = sFixedCell(doc.GetValue(iPoint).y, Py);
+    const std::string value = sFixedCell(doc.GetValue(iPoint).y, iReadingDecimals);
     int c = iColumn;
     if (!bPeak) {
         // A typed-in value is no reading of any one wavelength: it shows under the single
         // wavelength, or only as the corrected reading.
         const bool bManual = bShowManual && doc.bGetManualStd(iPoint) != 0;
-        for (int k = 0; k < W; ++k) {
-            const std::string reading = !bManual
-                                            ? sFixedCell(doc.dGetAbs(iPoint / R, iPoint % R, k), Py)
-                                        : W == 1 ? value
-                                                 : std::string();
+        for (int k = 0; k < iNumWaves; ++k) {
+            const std::string reading =
+                !bManual         ? sFixedCell(doc.dGetAbs(iPoint / iNumRep, iPoint % iNumRep, k),
+                                              iReadingDecimals)
+                : iNumWaves == 1 ? value
+                                 : std::string();
             vSetCell(iRow, c++, reading);
         }
     }
-    if (W > 1 || bPeak) {
+    if (iNumWaves > 1 || bPeak) {
         vSetCell(iRow, c++, value);
     }
     return c;
@@ -123,13 +125,13 @@ int CUVStandardList::iWriteReadings(int iRow, int iColumn, int iPoint, bool bSho
 
 void CUVStandardList::vWriteResults(int iRow, int iColumn, int iSamp) {
     const CUVStandardData& doc = *GetDocument();
-    const int Pc = doc.iGetConcPrecision();
+    const int iConcDecimals = doc.iGetConcPrecision();
     const double dDiff = doc.dGetDiff(iSamp);
     const double dRelDiff = doc.dGetRelDiff(iSamp);
     const double dTStat = doc.dGetTStat(iSamp);
     // A result that is no usable number leaves its cell empty under its own header.
     if (bIsUsable(dDiff)) {
-        vSetCell(iRow, iColumn, sFixed(dRoundDecimals(dDiff, Pc), Pc));
+        vSetCell(iRow, iColumn, sFixed(dRoundDecimals(dDiff, iConcDecimals), iConcDecimals));
     }
     if (bIsUsable(dRelDiff)) {
         vSetCell(iRow, iColumn + 1, UVDATASTR(dRelDiff));

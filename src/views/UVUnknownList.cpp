@@ -131,30 +131,30 @@ CUVUnknownList::CLayout CUVUnknownList::Layout() const {
     const CUVInstrParameters* pInst = doc.pGetInstParam();
     CLayout L;
     L.bReplicateRows = pInst == nullptr || pInst->m_bReplRowFlag != 0;
-    L.N = doc.iGetNumSamp();
-    L.R = L.bReplicateRows ? doc.iGetNumRep() : 1;
-    L.W = doc.iGetNumMethodWave();
-    L.K = doc.iGetNumCoord();
-    L.Q = doc.iGetQuantType();
-    L.T = doc.iGetResultType();
-    L.Pc = doc.iGetConcPrecision();
-    L.Py = doc.iGetYPrecision();
+    L.iNumSamp = doc.iGetNumSamp();
+    L.iNumRep = L.bReplicateRows ? doc.iGetNumRep() : 1;
+    L.iNumWaves = doc.iGetNumMethodWave();
+    L.iNumCoord = doc.iGetNumCoord();
+    L.iQuantType = doc.iGetQuantType();
+    L.iResultType = doc.iGetResultType();
+    L.iConcDecimals = doc.iGetConcPrecision();
+    L.iReadingDecimals = doc.iGetYPrecision();
     L.dLoLimit = doc.dGetLoLimit();
     L.dHiLimit = doc.dGetHiLimit();
-    L.bXY = L.K > 0 && (m_bMeasResult != 0 || m_bXYStageControl == 1);
+    L.bXY = L.iNumCoord > 0 && (m_bMeasResult != 0 || m_bXYStageControl == 1);
     const bool bStageStatistics = L.bXY && m_bMeasResult == 1;
-    const int U = CXYStageParam::iGetCalcSampunit();
-    L.bSampleStatistics = bStageStatistics && U == kPerSampleStatistics;
-    L.bAllStatistics = bStageStatistics && U == kAllSamplesStatistics;
+    const int iStatisticsUnit = CXYStageParam::iGetCalcSampunit();
+    L.bSampleStatistics = bStageStatistics && iStatisticsUnit == kPerSampleStatistics;
+    L.bAllStatistics = bStageStatistics && iStatisticsUnit == kAllSamplesStatistics;
     L.bStatisticalMode = doc.bGetStatisticalMode() != 0;
-    L.iFirstValueColumn = 1 + (L.R > 1 ? 1 : 0) + (L.bXY ? 2 : 0);
+    L.iFirstValueColumn = 1 + (L.iNumRep > 1 ? 1 : 0) + (L.bXY ? 2 : 0);
     return L;
 }
 
 void CUVUnknownList::vFillList() {
     const CUVUnknownData& doc = *GetDocument();
     const CLayout L = Layout();
-    if (L.R < 1) {
+    if (L.iNumRep < 1) {
         return;
     }
     const CGLPResult* pValidation = doc.pGetGLPResult();
@@ -165,9 +165,9 @@ void CUVUnknownList::vFillList() {
     }
     const int nData = L.iDataCount();
     GetListCtrl().SetItemCount(nData);
-    int B = 0;
+    int iBlanks = 0;
     for (int i = 0; i < nData; ++i) {
-        vAppendDataRow(L, i, B);
+        vAppendDataRow(L, i, iBlanks);
     }
     if (L.bAllStatistics && pValidation == nullptr) {
         vAppendStatisticsRows(L, -1);
@@ -180,7 +180,7 @@ void CUVUnknownList::vFillList() {
 void CUVUnknownList::vInsertColumns(const CLayout& L) {
     const CUVUnknownData& doc = *GetDocument();
     int m = iAppendColumnOwnMargin(sModuleString(kSampleHeader)) / 2;
-    if (L.R > 1) {
+    if (L.iNumRep > 1) {
         iAppendColumnOwnMargin(sModuleString(kReplicateHeader));
     }
     if (L.bXY) {
@@ -190,13 +190,13 @@ void CUVUnknownList::vInsertColumns(const CLayout& L) {
         vAppendColumn(sModuleString(kYCoordHeader), wMax + wMax / 2, LVCFMT_RIGHT);
         m = wMax / 2;
     }
-    vAppendReadingColumns(doc, m, L.T == kConcResult);
-    if (L.T == kConcResult) {
+    vAppendReadingColumns(doc, m, L.iResultType == kConcResult);
+    if (L.iResultType == kConcResult) {
         vAppendConcColumn(doc, m);
         if (L.bStatisticalMode) {
             vAppendColumnWithMargin(sModuleString(kAvgConcHeader) + kStatisticsSuffix, m);
         }
-    } else if (L.T == kRatioResult) {
+    } else if (L.iResultType == kRatioResult) {
         vAppendColumnWithMargin(sModuleString(kRatioHeader), m);
         if (L.bStatisticalMode) {
             vAppendColumnWithMargin(sModuleString(kAvgRatioHeader) + kStatisticsSuffix, m);
@@ -204,18 +204,18 @@ void CUVUnknownList::vInsertColumns(const CLayout& L) {
     }
 }
 
-void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
+void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& iBlanks) {
     const CUVUnknownData& doc = *GetDocument();
-    const int iGroup = L.bXY ? L.K : L.R;
+    const int iGroup = L.bXY ? L.iNumCoord : L.iNumRep;
     const int s = i / iGroup;
     std::string label;
     if (!L.bReplicateRows) {
         label = doc.sGetUnkSampNoName(i);
     } else if (i % iGroup == 0) {
         const bool bBlank = doc.iGetSampleNo(s) == kBlankSampleNo;
-        label = (bBlank ? sModuleString(kBlankLabel) : std::to_string(s + 1 - B)) + " " +
+        label = (bBlank ? sModuleString(kBlankLabel) : std::to_string(s + 1 - iBlanks)) + " " +
                 doc.GetSampName(s);
-        B += bBlank ? 1 : 0;
+        iBlanks += bBlank ? 1 : 0;
     } else if (!L.bXY && doc.iGetSampleNo(s) == kBlankSampleNo) {
         return;  // a blank shows its first replicate only
     } else {
@@ -228,11 +228,11 @@ void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
         return;
     }
     int c = 1;
-    if (L.R > 1) {
-        vSetCell(iRow, c++, std::to_string(i % L.R + 1));
+    if (L.iNumRep > 1) {
+        vSetCell(iRow, c++, std::to_string(i % L.iNumRep + 1));
     }
     if (L.bXY) {
-        const CDoublePt position = doc.GetCoordPt(i % L.K);
+        const CDoublePt position = doc.GetCoordPt(i % L.iNumCoord);
         vSetCell(iRow, c++, sFixedCell(position.x, kCoordDecimals));
         vSetCell(iRow, c++, sFixedCell(position.y, kCoordDecimals));
     }
@@ -241,7 +241,7 @@ void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
         return;
     }
     vWriteResultCells(L, iRow, c, i, false);
-    if (L.bSampleStatistics && i % L.K == L.K - 1) {
+    if (L.bSampleStatistics && i % L.iNumCoord == L.iNumCoord - 1) {
         vAppendStatisticsRows(L, s);
     }
 }
@@ -249,10 +249,10 @@ void CUVUnknownList::vAppendDataRow(const CLayout& L, int i, int& B) {
 void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i, bool bSingleRow) {
     const CUVUnknownData& doc = *GetDocument();
     const bool bStage = L.bXY && !bSingleRow;
-    const int s = i / (bStage ? L.K : L.R);
-    const int r = i % L.R;
+    const int s = i / (bStage ? L.iNumCoord : L.iNumRep);
+    const int r = i % L.iNumRep;
     const bool bMeasured = doc.bGetMeasured(i) != 0;
-    const std::string value = sFixedCell(doc.GetValue(i).y, L.Py);
+    const std::string value = sFixedCell(doc.GetValue(i).y, L.iReadingDecimals);
     // A cell of an unmeasured point stays empty; every cell keeps its column.
     auto vMeasuredCell = [&](const std::string& text) {
         if (bMeasured) {
@@ -260,35 +260,36 @@ void CUVUnknownList::vWriteResultCells(const CLayout& L, int iRow, int c, int i,
         }
         ++c;
     };
-    if (bIsSpectrumQuant(L.Q)) {
+    if (bIsSpectrumQuant(L.iQuantType)) {
         vMeasuredCell(value);
     } else {
-        for (int w = 0; w < L.W; ++w) {
-            const double dReading = bStage ? doc.dGetAbsXY(s, i % L.K, w) : doc.dGetAbs(s, r, w);
-            vMeasuredCell(sFixedCell(dReading, L.Py));
+        for (int w = 0; w < L.iNumWaves; ++w) {
+            const double dReading =
+                bStage ? doc.dGetAbsXY(s, i % L.iNumCoord, w) : doc.dGetAbs(s, r, w);
+            vMeasuredCell(sFixedCell(dReading, L.iReadingDecimals));
         }
-        if (L.T == kConcResult && L.W > 1) {
+        if (L.iResultType == kConcResult && L.iNumWaves > 1) {
             vMeasuredCell(value);
         }
     }
-    if (L.T != kConcResult && L.T != kRatioResult) {
+    if (L.iResultType != kConcResult && L.iResultType != kRatioResult) {
         return;
     }
-    if (L.T == kConcResult) {
+    if (L.iResultType == kConcResult) {
         vMeasuredCell(sConcText(L, i, s));
     } else {
         const double dRatio = doc.dGetRatio(s, r);
         vMeasuredCell(bIsUsable(dRatio) ? UVDATASTR(dRatio) : kUnusableText);
     }
     const double dSD = doc.dGetSD(s);
-    if (!L.bStatisticalMode || !(dSD >= 0.0) || r != L.R - 1) {
+    if (!L.bStatisticalMode || !(dSD >= 0.0) || r != L.iNumRep - 1) {
         return;
     }
     const double dMean = doc.dGetMeanConc(s);
     vSetCell(iRow, c,
-             L.T == kConcResult
-                 ? sAverageConcText(dMean, dSD, L.Pc, L.dLoLimit, L.dHiLimit, bSingleRow)
-                 : sAverageRatioText(dMean, dSD, L.Pc, L.Py, bSingleRow));
+             L.iResultType == kConcResult
+                 ? sAverageConcText(dMean, dSD, L.iConcDecimals, L.dLoLimit, L.dHiLimit, bSingleRow)
+                 : sAverageRatioText(dMean, dSD, L.iConcDecimals, L.iReadingDecimals, bSingleRow));
 }
 
 std::string CUVUnknownList::sConcText(const CLayout& L, int i, int iSamp) const {
@@ -297,8 +298,9 @@ std::string CUVUnknownList::sConcText(const CLayout& L, int i, int iSamp) const 
         return kUnusableText;
     }
     // A single reading is flagged against the limits; replicates only through their mean.
-    const bool bFlagged = L.R == 1 && GetDocument()->iGetSampleNo(iSamp) != kBlankSampleNo;
-    return sFixed(dConc, L.Pc) + (bFlagged ? sFlag(dConc, L.dLoLimit, L.dHiLimit) : std::string());
+    const bool bFlagged = L.iNumRep == 1 && GetDocument()->iGetSampleNo(iSamp) != kBlankSampleNo;
+    return sFixed(dConc, L.iConcDecimals) +
+           (bFlagged ? sFlag(dConc, L.dLoLimit, L.dHiLimit) : std::string());
 }
 
 void CUVUnknownList::vAppendStatisticsRows(const CLayout& L, int iSamp) {
@@ -307,9 +309,9 @@ void CUVUnknownList::vAppendStatisticsRows(const CLayout& L, int iSamp) {
     for (const CStageStatistic& statistic : kStageStatistics) {
         const int iRow = iAppendRow("");
         vSetCell(iRow, iLabelColumn, sModuleString(statistic.label));
-        for (int w = 0; w < L.W; ++w) {
+        for (int w = 0; w < L.iNumWaves; ++w) {
             vSetCell(iRow, L.iFirstValueColumn + w,
-                     sFixedCell(dStageValue(doc, statistic, iSamp, w), L.Py));
+                     sFixedCell(dStageValue(doc, statistic, iSamp, w), L.iReadingDecimals));
         }
     }
 }
@@ -323,17 +325,17 @@ void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) 
         return;
     }
     const CLayout L = Layout();
-    if (iSamp < 0 || iSamp >= L.N || iRep < 0 || iRep >= L.R) {
+    if (iSamp < 0 || iSamp >= L.iNumSamp || iRep < 0 || iRep >= L.iNumRep) {
         return;  // a point the document or the list does not have
     }
-    const int i = iSamp * L.R + iRep;
+    const int i = iSamp * L.iNumRep + iRep;
     // The row a blank's missing replicate rows move the point to, as the host counts them.
     const int iExpectedRow =
-        iRowIndex(static_cast<long long>(i) - static_cast<long long>(L.R - 1) * nBlk);
+        iRowIndex(static_cast<long long>(i) - static_cast<long long>(L.iNumRep - 1) * nBlk);
     int iRow = -1;
     if (bNewRow != 0) {
         iRow = iInsertRow(iExpectedRow, GetDocument()->sGetUnkSampNoName(i), i);
-        if (iRow >= 0 && L.R > 1) {
+        if (iRow >= 0 && L.iNumRep > 1) {
             vSetCell(iRow, 1, std::to_string(iRep + 1));
         }
     } else {
@@ -342,7 +344,7 @@ void CUVUnknownList::vUpdateDisplay(int iSamp, int iRep, int bNewRow, int nBlk) 
     if (!bShowRow(iRow)) {
         return;
     }
-    vWriteResultCells(L, iRow, L.R > 1 ? 2 : 1, i, true);
+    vWriteResultCells(L, iRow, L.iNumRep > 1 ? 2 : 1, i, true);
 }
 
 void CUVUnknownList::vUpdateXYDisplay(int iSamp, int iCoord) {
@@ -352,16 +354,16 @@ void CUVUnknownList::vUpdateXYDisplay(int iSamp, int iCoord) {
     }
     const CLayout L = Layout();
     // A position the document does not have, or a list that shows no positions, has no row.
-    if (!L.bXY || iSamp < 0 || iSamp >= L.N || iCoord < 0 || iCoord >= L.K) {
+    if (!L.bXY || iSamp < 0 || iSamp >= L.iNumSamp || iCoord < 0 || iCoord >= L.iNumCoord) {
         return;
     }
-    const int i = iSamp * L.K + iCoord;
+    const int i = iSamp * L.iNumCoord + iCoord;
     const int iRow = iPointRow(i, i + (L.bSampleStatistics ? kStatisticsRows * iSamp : 0));
     if (!bShowRow(iRow) || pDoc->bGetMeasured(i) != 1) {
         return;
     }
-    for (int w = 0; w < L.W; ++w) {
+    for (int w = 0; w < L.iNumWaves; ++w) {
         vSetCell(iRow, L.iFirstValueColumn + w,
-                 sFixedCell(pDoc->dGetAbsXY(iSamp, iCoord, w), L.Py));
+                 sFixedCell(pDoc->dGetAbsXY(iSamp, iCoord, w), L.iReadingDecimals));
     }
 }

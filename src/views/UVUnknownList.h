@@ -9,7 +9,7 @@
 // Rows. A blank sample (number 0) is labelled "BLK" and shows its first replicate only, so the
 // rows of the samples after it move up; the other samples are numbered without the blanks
 // ("BLK blank", "1 A", "2 B"). With the instrument's replicate-row flag off there is one row per
-// sample, labelled by the document. On an XY stage (positions K > 0, shown once measurement
+// sample, labelled by the document. On an XY stage (stage positions Q > 0, shown once measurement
 // results are on or the stage is under control) every position has a row with its coordinates,
 // and with measurement results on five rows of statistics ("Average", "Max", "Min", "Range",
 // "3 sigma") follow each sample, or all samples when the stage summarises over all of them.
@@ -61,14 +61,14 @@ protected:
 private:
     // What a refresh reads from the document and the view's settings once.
     struct CLayout {
-        int N = 0;   // samples
-        int R = 1;   // replicates per sample, 1 with the replicate-row flag off
-        int W = 0;   // method wavelengths
-        int K = 0;   // stage positions per sample
-        int Q = 0;   // quantitation type
-        int T = 0;   // result type: 1 concentration, 2 ratio
-        int Pc = 0;  // concentration decimals
-        int Py = 0;  // reading decimals
+        int iNumSamp = 0;
+        int iNumRep = 1;    // replicates per sample, 1 with the replicate-row flag off
+        int iNumWaves = 0;  // method wavelengths
+        int iNumCoord = 0;  // stage positions per sample
+        int iQuantType = 0;
+        int iResultType = 0;  // concentration or ratio show their columns
+        int iConcDecimals = 0;
+        int iReadingDecimals = 0;
         double dLoLimit = 0.0;
         double dHiLimit = 0.0;
         bool bReplicateRows = true;      // one row per replicate (else one per sample)
@@ -78,14 +78,14 @@ private:
         bool bStatisticalMode = false;   // mean, SD and CV columns
         int iFirstValueColumn = 1;       // after label, replicate number and coordinates
 
-        int iDataCount() const { return N * (bXY ? K : R); }
+        int iDataCount() const { return iNumSamp * (bXY ? iNumCoord : iNumRep); }
     };
 
     CLayout Layout() const;
     void vInsertColumns(const CLayout& L);
-    // Appends the row of data index i unless it is a later replicate of a blank; B counts the
+    // Appends the row of data index i unless it is a later replicate of a blank, counting the
     // blanks met so far.
-    void vAppendDataRow(const CLayout& L, int i, int& B);
+    void vAppendDataRow(const CLayout& L, int i, int& iBlanks);
     // The concentration or ratio layout's cells of data index i from column c on.
     void vWriteResultCells(const CLayout& L, int iRow, int c, int i, bool bSingleRow);
     std::string sConcText(const CLayout& L, int i, int iSamp) const;

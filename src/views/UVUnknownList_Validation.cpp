@@ -5,8 +5,8 @@
 //   accuracy         per wavelength the rated value, difference and scope of each standard, then
 //                    the verdict
 //   reproducibility  one row: spread, scope and verdict
-//   accuracy JP      average per wavelength, the accuracy table (W + 1 rows), the reproducibility
-//                    table (F repeats per wavelength after a heading row), and both verdicts
+//   accuracy JP      average per wavelength, the accuracy table (M + 1 rows), the reproducibility
+//                    table (the repeats of each wavelength after a heading row), and both verdicts
 #include <algorithm>
 #include <string>
 
@@ -81,16 +81,16 @@ void CUVUnknownList::vWriteValidationCells(const CLayout& L, const CGLPResult& r
         return;
     }
     if (const auto* pAccuracy = pResultAs<CPhotAccuracyResult>(result, CGLPResult::kPhotAccuracy)) {
-        for (int w = 0; w < L.W; ++w) {
+        for (int w = 0; w < L.iNumWaves; ++w) {
             vSetCell(iRow, c++, pAccuracy->sGetValueText(i, w));
         }
         vSetCell(iRow, c, pAccuracy->sGetLotResultText(i));
     } else if (const auto* pRepro = pResultAs<CPhotReproducibilityResult>(
                    result, CGLPResult::kPhotReproducibility)) {
-        vSetCell(iRow, c, pRepro->sGetValueText(i % L.R));
+        vSetCell(iRow, c, pRepro->sGetValueText(i % L.iNumRep));
     } else if (const auto* pJP =
                    pResultAs<CPhotAccuracyJPResult>(result, CGLPResult::kPhotAccuracyJP)) {
-        for (int w = 0; w < L.W; ++w) {
+        for (int w = 0; w < L.iNumWaves; ++w) {
             vSetCell(iRow, c++, pJP->sGetValueText(i, w));
         }
     }
@@ -105,8 +105,8 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
     const CLayout L = Layout();
     // On a stage the position takes the replicate's place; a point the document or the list does
     // not have has no row.
-    const int iPerSample = L.bXY ? L.K : L.R;
-    if (iSamp < 0 || iSamp >= L.N || iRep < 0 || iRep >= iPerSample) {
+    const int iPerSample = L.bXY ? L.iNumCoord : L.iNumRep;
+    if (iSamp < 0 || iSamp >= L.iNumSamp || iRep < 0 || iRep >= iPerSample) {
         return;
     }
     const int i = iRowIndex(iSamp, iPerSample, iRep);
@@ -118,11 +118,11 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
     const int first = L.iFirstValueColumn;
     if (const auto* pAccuracy =
             pResultAs<CPhotAccuracyResult>(*pResult, CGLPResult::kPhotAccuracy)) {
-        if (iWave < 0 || iWave >= L.W) {
+        if (iWave < 0 || iWave >= L.iNumWaves) {
             return;
         }
         vSetCell(iRow, first + iWave, pAccuracy->sGetValueText(iSamp, iWave));
-        if (iWave == L.W - 1) {
+        if (iWave == L.iNumWaves - 1) {
             vSetCell(iRow, first + 1 + iWave, pAccuracy->sGetLotResultText(iSamp));
         }
     } else if (const auto* pRepro = pResultAs<CPhotReproducibilityResult>(
@@ -130,7 +130,7 @@ void CUVUnknownList::vUpdateGLPDisplay(int iSamp, int iRep, int iWave) {
         vSetCell(iRow, first, pRepro->sGetValueText(iRep));
     } else if (const auto* pJP =
                    pResultAs<CPhotAccuracyJPResult>(*pResult, CGLPResult::kPhotAccuracyJP)) {
-        if (iWave >= 0 && iWave < L.W) {
+        if (iWave >= 0 && iWave < L.iNumWaves) {
             vSetCell(iRow, first + iWave, pJP->sGetValueText(iSamp, iWave));
         }
     }
@@ -162,9 +162,9 @@ void CUVUnknownList::vAppendAccuracySummary(const CLayout& L, const CPhotAccurac
     vSetWidenedCell(iTitleRow, 2, result.sGetRatedTitle());
     vSetWidenedCell(iTitleRow, 3, result.sGetDiffTitle());
     vSetCell(iTitleRow, 4, result.sGetScopeTitle());
-    for (int w = 0; w < L.W; ++w) {
+    for (int w = 0; w < L.iNumWaves; ++w) {
         // The standards of a wavelength end at the first without a difference.
-        for (int s = 0; s < L.N && !result.sGetDiffText(s, w).empty(); ++s) {
+        for (int s = 0; s < L.iNumSamp && !result.sGetDiffText(s, w).empty(); ++s) {
             const int iRow = iAppendRow("");
             vSetCell(iRow, 1, s == 0 ? result.sGetWaveText(w) : std::string());
             vSetCell(iRow, 2, result.sGetRatedText(s, w));
@@ -199,18 +199,18 @@ void CUVUnknownList::vAppendAccuracyJPSummary(const CLayout& L,
 
     const int iAverageRow = iAppendRow("");
     vSetWidenedCell(iAverageRow, 0, result.sGetAverageTitle());
-    for (int w = 0; w < L.W; ++w) {
+    for (int w = 0; w < L.iNumWaves; ++w) {
         vSetWidenedCell(iAverageRow, 1 + w, result.sGetAverageText(w));
     }
     iAppendRow("");
-    for (int j = 0; j <= L.W; ++j) {
+    for (int j = 0; j <= L.iNumWaves; ++j) {
         vAppendTableRow([&](int c) { return result.sGetAccuracyText(j, c, kTitleSet); });
     }
     iAppendRow("");
-    // After the heading row the repeats run 0 ... F - 1 for each wavelength.
-    const int F = result.m_iReproRowsPerWave;
-    for (int j = 0; j <= F * L.W; ++j) {
-        const int m = j == 0 ? kHeadingRepeat : (j - 1) % F;
+    // After the heading row the repeats run 0 ... iRepeats - 1 for each wavelength.
+    const int iRepeats = result.m_iReproRowsPerWave;
+    for (int j = 0; j <= iRepeats * L.iNumWaves; ++j) {
+        const int m = j == 0 ? kHeadingRepeat : (j - 1) % iRepeats;
         vAppendTableRow([&](int c) { return result.sGetReproducibilityText(j, c, m, kTitleSet); });
     }
     iAppendRow("");

@@ -49,10 +49,10 @@ void CUnknownCalibList::vFillManualCalibration() {
 
 void CUnknownCalibList::vFillRatioSettings() {
     const CUVUnknownData& doc = *GetDocument();
-    const int W = doc.iGetNumActWave();
-    const std::string background = W == 3   ? sModuleString(kYesText)
-                                   : W == 2 ? sModuleString(kNoText)
-                                            : std::string();
+    const int iNumWaves = doc.iGetNumActWave();
+    const std::string background = iNumWaves == 3   ? sModuleString(kYesText)
+                                   : iNumWaves == 2 ? sModuleString(kNoText)
+                                                    : std::string();
     vAppendParameterRow(sModuleString(kSubtractBackgroundLabel), background);
     for (int j = 0; j < kKFactorCount; ++j) {
         vAppendParameterRow(sIndexedLabel(kKFactorLabel, j),

@@ -21,25 +21,36 @@ const CCalibSegment& Segment(CUVStandardData& doc, int i) {
     return *doc.pGetCalibList()->GetAt(i);
 }
 
-// Calibrates by a fit of the given order and checks its one segment and the blank value.
-void vExpectFit(int iOrder, int iDirection, int bForceZero, const std::vector<CStandard>& standards,
-                const std::vector<double>& coeff, double dConcLow, double dConcHigh,
-                double dBlank) {
-    SCOPED_TRACE(::testing::Message() << "order " << iOrder << " direction " << iDirection
-                                      << " force zero " << bForceZero);
-    auto doc = pMeasuredStandards(standards, iDirection);
-    vCalibrateAs(*doc, iOrder, bForceZero);
+// A fit the standards must give: the curve asked for (order, direction, through zero or not), its
+// coefficients c0 upward, the concentration range it covers and the blank value it leaves.
+struct CExpectedFit {
+    int iOrder = 1;
+    int iDirection = kReadingFromConc;
+    bool bForceZero = false;
+    std::vector<double> coeff;
+    double dConcLow = 0.0;
+    double dConcHigh = 0.0;
+    double dBlank = 0.0;
+};
+
+// Calibrates by the fit and checks its one segment and the blank value.
+void vExpectFit(const std::vector<CStandard>& standards, const CExpectedFit& expected) {
+    SCOPED_TRACE(::testing::Message()
+                 << "order " << expected.iOrder << " direction " << expected.iDirection
+                 << " force zero " << expected.bForceZero);
+    auto doc = pMeasuredStandards(standards, expected.iDirection);
+    vCalibrateAs(*doc, expected.iOrder, expected.bForceZero ? 1 : 0);
     ASSERT_EQ(doc->pGetCalibList()->GetSize(), 1);
     const CCalibSegment& fit = Segment(*doc, 0);
-    for (int i = 0; i <= iOrder; ++i) {
-        EXPECT_NEAR(fit.m_dCoeff[i], coeff[static_cast<size_t>(i)], kTol) << i;
+    for (int i = 0; i <= expected.iOrder; ++i) {
+        EXPECT_NEAR(fit.m_dCoeff[i], expected.coeff[static_cast<size_t>(i)], kTol) << i;
     }
-    EXPECT_EQ(fit.m_dXMin, dConcLow);
-    EXPECT_EQ(fit.m_dXMax, dConcHigh);
+    EXPECT_EQ(fit.m_dXMin, expected.dConcLow);
+    EXPECT_EQ(fit.m_dXMax, expected.dConcHigh);
     EXPECT_EQ(fit.m_dYMin, -kNoValue);
     EXPECT_EQ(fit.m_dYMax, kNoValue);
     EXPECT_NEAR(fit.m_dR2, 1.0, kTol);
-    EXPECT_NEAR(doc->dGetBlkData(), dBlank, kTol);
+    EXPECT_NEAR(doc->dGetBlkData(), expected.dBlank, kTol);
 }
 
 }  // namespace
@@ -47,19 +58,41 @@ void vExpectFit(int iOrder, int iDirection, int bForceZero, const std::vector<CS
 TEST(StandardData, PolynomialFitOfEachOrderAndDirection) {
     // A = 0.1 c, entered out of order: the range runs over the sorted concentrations, or from 0
     const std::vector<CStandard> line = {{3, {0.3}}, {1, {0.1}}, {2, {0.2}}};
-    vExpectFit(1, 0, 0, line, {0, 0.1}, 1, 3, 0);
-    vExpectFit(1, 0, 1, line, {0, 0.1}, 0, 3, 0);
-    vExpectFit(1, 1, 0, line, {0, 10}, 1, 3, 0);  // c = 10 A: the blank is -c0 / c1
+    vExpectFit(line, {.iOrder = 1, .coeff = {0, 0.1}, .dConcLow = 1, .dConcHigh = 3});
+    vExpectFit(line,
+               {.iOrder = 1, .bForceZero = true, .coeff = {0, 0.1}, .dConcLow = 0, .dConcHigh = 3});
+    // c = 10 A: the blank is -c0 / c1
+    vExpectFit(line, {.iOrder = 1,
+                      .iDirection = kConcFromReading,
+                      .coeff = {0, 10},
+                      .dConcLow = 1,
+                      .dConcHigh = 3});
     // A = 0.05 c + 0.05 c^2 at c = 0..3; c = 10 A + 100 A^2 at A = 0.1..0.4
-    vExpectFit(2, 0, 0, {{0, {0}}, {1, {0.1}}, {2, {0.3}}, {3, {0.6}}}, {0, 0.05, 0.05}, 0, 3, 0);
-    vExpectFit(2, 0, 1, {{1, {0.1}}, {2, {0.3}}, {3, {0.6}}}, {0, 0.05, 0.05}, 0, 3, 0);
-    vExpectFit(2, 1, 0, {{2, {0.1}}, {6, {0.2}}, {12, {0.3}}, {20, {0.4}}}, {0, 10, 100}, 2, 20, 0);
+    vExpectFit({{0, {0}}, {1, {0.1}}, {2, {0.3}}, {3, {0.6}}},
+               {.iOrder = 2, .coeff = {0, 0.05, 0.05}, .dConcLow = 0, .dConcHigh = 3});
+    vExpectFit(
+        {{1, {0.1}}, {2, {0.3}}, {3, {0.6}}},
+        {.iOrder = 2, .bForceZero = true, .coeff = {0, 0.05, 0.05}, .dConcLow = 0, .dConcHigh = 3});
+    vExpectFit({{2, {0.1}}, {6, {0.2}}, {12, {0.3}}, {20, {0.4}}}, {.iOrder = 2,
+                                                                    .iDirection = kConcFromReading,
+                                                                    .coeff = {0, 10, 100},
+                                                                    .dConcLow = 2,
+                                                                    .dConcHigh = 20});
     // A = 0.05 + 0.1 c - 0.01 c^2 + 0.001 c^3 at c = 0..4: the blank is c0
-    vExpectFit(3, 0, 0, {{0, {0.05}}, {1, {0.141}}, {2, {0.218}}, {3, {0.287}}, {4, {0.354}}},
-               {0.05, 0.1, -0.01, 0.001}, 0, 4, 0.05);
+    vExpectFit({{0, {0.05}}, {1, {0.141}}, {2, {0.218}}, {3, {0.287}}, {4, {0.354}}},
+               {.iOrder = 3,
+                .coeff = {0.05, 0.1, -0.01, 0.001},
+                .dConcLow = 0,
+                .dConcHigh = 4,
+                .dBlank = 0.05});
     // c = 10 A + 1000 A^3 at A = 0.1..0.5 through the origin: the only real root of 0 is 0
-    vExpectFit(3, 1, 1, {{2, {0.1}}, {10, {0.2}}, {30, {0.3}}, {68, {0.4}}, {130, {0.5}}},
-               {0, 10, 0, 1000}, 0, 130, 0);
+    vExpectFit({{2, {0.1}}, {10, {0.2}}, {30, {0.3}}, {68, {0.4}}, {130, {0.5}}},
+               {.iOrder = 3,
+                .iDirection = kConcFromReading,
+                .bForceZero = true,
+                .coeff = {0, 10, 0, 1000},
+                .dConcLow = 0,
+                .dConcHigh = 130});
 }
 
 TEST(StandardData, SegmentsJoinTheMeanReadingsOfNeighbouringStandards) {
@@ -193,6 +226,25 @@ TEST(StandardData, RemeasureReplacesThePointAndOnlyThePeakIntakeEndsIt) {
     peaks.iAddPeakValues(&first);  // the mode has ended: appended
     EXPECT_EQ(peaks.iGetNumPts(), 2);
     EXPECT_EQ(peaks.GetValue(1).y, 0.6);
+}
+
+TEST(StandardData, RemeasureOfAStandardOutsideTheDocumentStoresNothing) {
+    CUVStandardData doc(0, 2, 2, 1, 1);
+    for (const double t : {0.5, 0.4, 0.3, 0.2}) {
+        const CDoublePt reading(450.0, t);
+        doc.iAddValues(&reading, 1);
+    }
+    const CDoublePt remeasured(450.0, 0.9);
+    // Replicate 2 of 2 would be point 0 * 2 + 2, the first replicate of standard 1.
+    doc.vSetRemeasureMode(0, 2, -1);
+    EXPECT_EQ(doc.iAddValues(&remeasured, 1), 0);
+    EXPECT_EQ(doc.pdGetRawData()[2], 0.3);
+    // A sample number near the int limit overflowed s R + r.
+    doc.vSetRemeasureMode(INT_MAX, 1, -1);
+    EXPECT_EQ(doc.iAddValues(&remeasured, 1), 0);
+    CUVWaveData spectrum(450.0, 1.0, &remeasured.y, 1);
+    EXPECT_EQ(doc.iAddPeakValues(&spectrum), 0);
+    EXPECT_EQ(doc.pdGetRawData()[3], 0.2);
 }
 
 TEST(StandardData, CalibrationWithoutASegmentClearsTheResults) {

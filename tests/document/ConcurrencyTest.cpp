@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #include "HostHelpers.h"
@@ -114,25 +116,24 @@ TEST(Concurrency, ConcentrationsTypedDuringTheIntakeReachEveryPoint) {
     }
 }
 
-TEST(Concurrency, TwoFeedersIntoTheStandardsStoreEveryAcceptedReadingOnce) {
-    constexpr int kPerFeeder = 150;
-    CUVStandardData doc(0, kPerFeeder, 2, 1, 1);  // room for 2 * kPerFeeder points
-    int accepted[2] = {0, 0};
-    std::thread first(vFeed, std::ref(doc), 0, kPerFeeder + 10, std::ref(accepted[0]));
-    std::thread second(vFeed, std::ref(doc), 1, kPerFeeder + 10, std::ref(accepted[1]));
-    first.join();
-    second.join();
+// Both documents locate the point an intake filled after the store; the unknowns document does it
+// under the same lock, or the other feeder could move the cursor in between.
+template <class TDocument>
+class TwoFeeders : public ::testing::Test {};
 
-    EXPECT_EQ(accepted[0] + accepted[1], 2 * kPerFeeder);
-    ASSERT_EQ(doc.iGetNumPts(), 2 * kPerFeeder);
-    vExpectEveryAcceptedReadingOnce(doc, accepted);
-}
+struct CDocumentName {
+    template <class TDocument>
+    static std::string GetName(int) {
+        return std::is_same_v<TDocument, CUVStandardData> ? "Standards" : "Unknowns";
+    }
+};
 
-TEST(Concurrency, TwoFeedersIntoTheUnknownsStoreEveryAcceptedReadingOnce) {
-    // The unknowns document locates the point an intake filled after the store: under the same
-    // lock, or the other feeder could move the cursor in between.
+using FedDocuments = ::testing::Types<CUVStandardData, CUVUnknownData>;
+TYPED_TEST_SUITE(TwoFeeders, FedDocuments, CDocumentName);
+
+TYPED_TEST(TwoFeeders, StoreEveryAcceptedReadingOnce) {
     constexpr int kPerFeeder = 150;
-    CUVUnknownData doc(0, kPerFeeder, 2, 1, 1);
+    TypeParam doc(0, kPerFeeder, 2, 1, 1);  // room for 2 * kPerFeeder points
     int accepted[2] = {0, 0};
     std::thread first(vFeed, std::ref(doc), 0, kPerFeeder + 10, std::ref(accepted[0]));
     std::thread second(vFeed, std::ref(doc), 1, kPerFeeder + 10, std::ref(accepted[1]));

@@ -144,6 +144,13 @@ TEST(Dimensions, DocumentGrowsOneSampleAtATime) {
     EXPECT_EQ(pairs.iGetNumPts(), 5);  // kept points count as (S + 1) * R - 1
 }
 
+TEST(Dimensions, SampleAddedToADocumentWithoutReplicatesKeepsNoPoint) {
+    CUVPhotometryData doc(0, 0, 0, 1, 1);
+    doc.vAddSample(1);
+    EXPECT_EQ(doc.iGetNumSamp(), 1);
+    EXPECT_EQ(doc.iGetNumPts(), 0);  // (S + 1) R - 1 is -1 without replicates: held at 0
+}
+
 TEST(Dimensions, MethodWithoutStageDimensionsByReplicates) {
     CUVMethod method;
     vSetUpMethod(method, 2, {500.0, 600.0});
@@ -267,4 +274,17 @@ TEST(Dimensions, NoIndexOrCountGrowsAListOrAnArrayPastItsCeiling) {
     EXPECT_EQ(doc.bSetEmpty((1 << 27) + 1, 1, 0, 0), 0);
     EXPECT_EQ(doc.bSetEmpty(1, 1, (1 << 28) + 1, 0), 0);
     EXPECT_EQ(CUVPhotometryData(0, 1000000000, 1, 1, 1).iGetNumSamp(), 0);
+}
+
+TEST(Dimensions, SampleIndexNearTheIntLimitReadsAsOutsideTheDocument) {
+    // s R + r overflowed an int before the sample was checked.
+    CUVPhotometryData doc(0, 2, 4, 1, 1);
+    for (int p = 0; p < 8; ++p) {
+        iAdd(doc, {0.5});
+    }
+    EXPECT_EQ(doc.bDeleteData(INT_MAX - 1, 3), 0);
+    EXPECT_EQ(doc.dGetAbs(INT_MAX - 1, 3, 0), kNoValue);
+    EXPECT_EQ(doc.dGetAbsXY(INT_MAX, 0, 0), kNoValue);
+    EXPECT_EQ(doc.GetDateTime(INT_MAX / 2, 3), "");
+    EXPECT_EQ(doc.bGetMeasured(7), 1);  // nothing deleted
 }

@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "ViewsTestSupport.h"
 #include "calibration/MeasuredStandards.h"
 
@@ -77,4 +79,11 @@ TEST(StandardList, PeakHeightShowsOneValueColumn) {
     EXPECT_EQ(Headers(placed.List())[1], "Peak Height");
     EXPECT_EQ(Widths(placed.List())[1], 108);  // 66 + 42
     EXPECT_EQ(Row(placed.List(), 0)[1], "0.1234");
+}
+
+TEST(StandardList, RowUpdateWithASampleNearTheIntLimitChangesNoRow) {
+    CUVStandardData standards(0, 2, 2, 1, 1);
+    CPlaced<CUVStandardList> standardList(standards);
+    standardList.view.vUpdateDisplay(INT_MAX, 1);
+    EXPECT_EQ(standardList.List().GetItemCount(), 4);
 }

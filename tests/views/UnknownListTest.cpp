@@ -1,3 +1,5 @@
+#include <climits>
+
 #include "ViewsTestSupport.h"
 
 namespace {
@@ -203,4 +205,19 @@ TEST(UnknownList, ReadingsWithoutValueLeaveTheirCellEmpty) {
     vFeed(doc, {0.5});
     CPlaced<CUVUnknownList> placed(doc);
     EXPECT_EQ(Row(placed.List(), 0), (Texts{"1 ", "0.5000", ""}));
+}
+
+TEST(UnknownList, RowUpdatesWithIndicesNearTheIntLimitChangeNoRow) {
+    // Sample times replicates, and the rows of the blanks before a sample, overflowed an int.
+    CUVUnknownData doc(0, 2, 4, 1, 1);
+    vFeed(doc, {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8});
+    CPlaced<CUVUnknownList> placed(doc);
+    const Texts before = Row(placed.List(), 5);
+    placed.view.vUpdateDisplay(INT_MAX / 2, 1, 0, 0);
+    placed.view.vUpdateDisplay(1, 1, 0, INT_MIN);
+    placed.view.vUpdateXYDisplay(INT_MAX, 0);
+    placed.view.vUpdateGLPDisplay(INT_MAX, 0, 0);
+    placed.view.vUpdateDisplay(-2, INT_MAX, 1, 0);  // no row is inserted for it either
+    EXPECT_EQ(placed.List().GetItemCount(), 8);
+    EXPECT_EQ(Row(placed.List(), 5), before);
 }
