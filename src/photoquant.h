@@ -2,7 +2,6 @@
 // photoquant: the photometric quantitation module. A host includes this one header.
 #include "calibration/CalibOptions.h"
 #include "calibration/CalibSegment.h"
-#include "calibration/CalibWeighting.h"
 #include "calibration/CalibrationPoint.h"
 #include "calibration/UVStandardData.h"
 #include "contracts/devkit/UVInstrument.h"

@@ -5,11 +5,12 @@
 #include <cmath>
 #include <map>
 
+#include "calibration/CalibWeighting.h"
 #include "calibration/ReplicateSpread.h"
 #include "calibration/UVStandardData.h"
 #include "document/PhotometricNumbers.h"
 #include "statistics/Distributions.h"
-#include "statistics/GrubbsTest.h"
+#include "statistics/GrubbsAgainstCritical.h"
 
 namespace photoquant {
 
@@ -115,7 +116,7 @@ bool CCalibrationStatistics::bRepeatFit(const CUVStandardData& standards,
                                         const std::vector<CCalibrationPoint>& points) {
     const CCalibList& list = *standards.pGetCalibList();
     m_Segment = *list.GetAt(0);
-    m_Weights.emplace(points, m_iWeighting);
+    m_Weights = std::make_shared<const detail::CCalibWeights>(points, m_iWeighting);
     if (list.GetSize() != 1 || m_Segment.m_iOrder != m_iOrder ||
         m_Segment.m_iDirection != m_iDirection || m_Weights->iGetRefusal() != kRefusalNone) {
         return false;

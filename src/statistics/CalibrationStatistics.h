@@ -54,20 +54,25 @@
 // correction scale x0, its standard error and both bounds, as they scale the result; the blank
 // reading itself is taken as exact. All of this holds for independent, normally distributed
 // readings whose variance the weighting describes.
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "PhotoquantExport.h"
 #include "calibration/CalibSegment.h"
-#include "calibration/CalibWeighting.h"
 #include "calibration/CalibrationPoint.h"
 #include "contracts/numkit/LeastSquaresFit.h"
+#include "document/QuantitationCodes.h"
 #include "statistics/StatisticsTypes.h"
 
 class CUVStandardData;
 class CUVUnknownData;
 
 namespace photoquant {
+
+namespace detail {
+class CCalibWeights;
+}
 
 class PQ_EXPORT CCalibrationStatistics {
 public:
@@ -159,7 +164,8 @@ private:
     CDetectionLimits m_Limits;
     CCalibSegment m_Segment;  // a copy of the document's curve: results come from it
     std::optional<CLeastSquaresFit> m_Fit;
-    std::optional<detail::CCalibWeights> m_Weights;
+    // Shared, never changed after the fit: copies of the statistics read the same weights.
+    std::shared_ptr<const detail::CCalibWeights> m_Weights;
 };
 
 }  // namespace photoquant

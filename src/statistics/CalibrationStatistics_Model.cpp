@@ -2,6 +2,7 @@
 // quantification.
 #include <cmath>
 
+#include "calibration/CalibWeighting.h"
 #include "document/PhotometricNumbers.h"
 #include "statistics/CalibrationStatistics.h"
 #include "statistics/Distributions.h"

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calibration/CalibWeighting.h"
 #include "document/PhotometricNumbers.h"
 #include "statistics/CalibrationStatistics.h"
-#include "statistics/GrubbsTest.h"
+#include "statistics/GrubbsAgainstCritical.h"
 #include "unknowns/UVUnknownData.h"
 
 namespace photoquant {

@@ -6,6 +6,7 @@
 #include "calibration/ReplicateSpread.h"
 #include "document/PhotometricNumbers.h"
 #include "statistics/Distributions.h"
+#include "statistics/GrubbsAgainstCritical.h"
 
 namespace photoquant {
 

@@ -21,12 +21,4 @@ PQ_EXPORT CGrubbsResult GrubbsTest(const std::vector<double>& values, double dAl
 // G_crit for n values at level dAlpha; kNoValue for n < 3.
 PQ_EXPORT double dGrubbsCritical(int n, double dAlpha = 0.05);
 
-namespace detail {
-
-// The test against a critical value already known for this number of values (many samples of
-// as many replicates share one).
-CGrubbsResult GrubbsTestAgainst(const std::vector<double>& values, double dCritical);
-
-}  // namespace detail
-
 }  // namespace photoquant

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -35,9 +36,17 @@ TEST_F(CalibOptions, ValueIsReadAtConstructionAndWrittenOnlyBySave) {
     EXPECT_EQ(CCalibOptions().m_iValue, 5);
 }
 
-TEST_F(CalibOptions, ValueSurvivesInTheIniFileProfile) {
-    const auto path = std::filesystem::temp_directory_path() / "photoquant-calib-options.ini";
+TEST_F(CalibOptions, ValueSurvivesInTheIniFileProfileWrittenWhole) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("photoquant-profile-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path path = folder / "calib-options.ini";
+    const fs::path victim = folder / "victim.txt";
     std::ofstream(path) << "[Default]\nPhotometry Calibration Type=0\n";
+    std::ofstream(victim) << "keep";
+    // A link planted at the name a careless writer would use for its temporary.
+    fs::create_symlink(victim, fs::path(path.string() + ".tmp"));
     ASSERT_TRUE(AfxGetApp()->SetProfileFile(path.string()));
     CCalibOptions options;
     EXPECT_EQ(options.m_iValue, 0);
@@ -46,5 +55,9 @@ TEST_F(CalibOptions, ValueSurvivesInTheIniFileProfile) {
     CWinApp reader;  // another process reading the same file
     ASSERT_TRUE(reader.SetProfileFile(path.string()));
     EXPECT_EQ(reader.GetProfileInt("Default", "Photometry Calibration Type", 7), 1);
-    std::filesystem::remove(path);
+    std::string kept;
+    std::ifstream(victim) >> kept;
+    EXPECT_EQ(kept, "keep");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
+    fs::remove_all(folder);
 }

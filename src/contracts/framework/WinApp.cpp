@@ -1,9 +1,14 @@
 #include "contracts/framework/WinApp.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -17,6 +22,51 @@ std::string sTrimmed(const std::string& text) {
     }
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
+}
+
+// A new temporary beside the profile under a name nobody can foresee: O_EXCL and O_NOFOLLOW refuse
+// whatever is already at the name, a link planted there included, so the write never lands in
+// another file.
+int iCreateTemporary(const std::string& sBeside, std::string& name) {
+    static std::mt19937_64 s_random{std::random_device{}()};
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = sBeside + ".tmp-" + std::to_string(s_random());
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+bool bWriteAll(int fd, const std::string& content) {
+    for (size_t done = 0; done < content.size();) {
+        const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
+        if (written < 0 && errno != EINTR) {
+            return false;
+        }
+        done += written > 0 ? static_cast<size_t>(written) : 0;
+    }
+    return true;
+}
+
+// The file at sPath replaced by content as a whole: written to a temporary beside it, flushed to
+// the disk and renamed over it, so a failed write never leaves half a profile. The rename
+// replaces a link at sPath itself rather than writing through it.
+bool bReplaceWhole(const std::string& sPath, const std::string& content) {
+    std::string temporary;
+    const int fd = iCreateTemporary(sPath, temporary);
+    if (fd < 0) {
+        return false;
+    }
+    const bool bWritten = bWriteAll(fd, content) && ::fsync(fd) == 0;
+    const bool bClosed = ::close(fd) == 0;
+    if (!bWritten || !bClosed || std::rename(temporary.c_str(), sPath.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -86,18 +136,7 @@ bool CWinApp::bSaveFile() const {
             text << entry << '=' << value << '\n';
         }
     }
-    // Written beside the profile and renamed over it, so a failed write never leaves half a file.
-    const std::string temp = m_sProfileFile + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::trunc);
-        out << text.str();
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    return std::rename(temp.c_str(), m_sProfileFile.c_str()) == 0;
+    return bReplaceWhole(m_sProfileFile, text.str());
 }
 
 CWinApp* AfxGetApp() {
