@@ -1,7 +1,7 @@
 #include "serve/Serve.h"
 
-#include <csignal>
 #include <pthread.h>
+#include <csignal>
 
 #include <atomic>
 #include <iomanip>
@@ -193,23 +193,32 @@ void CServer::vPost(const std::string& path, std::function<json(const json&)> wo
 
 std::optional<CServeSession::EList> ListNamed(const std::string& name) {
     using E = CServeSession::EList;
-    if (name == "standards") return E::kStandards;
-    if (name == "standardCalib") return E::kStandardCalib;
-    if (name == "unknowns") return E::kUnknowns;
-    if (name == "unknownCalib") return E::kUnknownCalib;
+    if (name == "standards")
+        return E::kStandards;
+    if (name == "standardCalib")
+        return E::kStandardCalib;
+    if (name == "unknowns")
+        return E::kUnknowns;
+    if (name == "unknownCalib")
+        return E::kUnknownCalib;
     return std::nullopt;
 }
 
 std::optional<CServeSession::EDocument> DocumentNamed(const std::string& name) {
-    if (name == "standards") return CServeSession::EDocument::kStandards;
-    if (name == "unknowns") return CServeSession::EDocument::kUnknowns;
+    if (name == "standards")
+        return CServeSession::EDocument::kStandards;
+    if (name == "unknowns")
+        return CServeSession::EDocument::kUnknowns;
     return std::nullopt;
 }
 
 std::optional<CServeSession::EPage> PageNamed(const std::string& name) {
-    if (name == "info") return CServeSession::EPage::kInfo;
-    if (name == "instrument") return CServeSession::EPage::kInstrument;
-    if (name == "option") return CServeSession::EPage::kOption;
+    if (name == "info")
+        return CServeSession::EPage::kInfo;
+    if (name == "instrument")
+        return CServeSession::EPage::kInstrument;
+    if (name == "option")
+        return CServeSession::EPage::kOption;
     return std::nullopt;
 }
 
@@ -248,8 +257,8 @@ void CServer::vRoutes() {
         vAnswer(res, [this] { return m_Session.State(); });
     });
     m_Server.Get("/api/plot", [this](const httplib::Request&, httplib::Response& res) {
-        std::optional<std::string> svg = m_Ui.Call([this] { return m_Session.sPlotSvg(); },
-                                                   kUiTimeout);
+        std::optional<std::string> svg =
+            m_Ui.Call([this] { return m_Session.sPlotSvg(); }, kUiTimeout);
         if (!svg) {
             vRefuse(res, 503, "busy");
         } else if (svg->empty()) {
@@ -286,8 +295,8 @@ void CServer::vRoutes() {
             vRefuse(res, 503, "busy");
             return;
         }
-        res.set_content(*copy, format == "csv" ? "text/csv; charset=utf-8"
-                                               : "text/plain; charset=utf-8");
+        res.set_content(*copy,
+                        format == "csv" ? "text/csv; charset=utf-8" : "text/plain; charset=utf-8");
     });
     m_Server.Get("/api/page", [this](const httplib::Request& req, httplib::Response& res) {
         const auto doc = DocumentNamed(req.get_param_value("doc"));
@@ -471,6 +480,11 @@ int iServe(const CServeOptions& options, std::ostream& out, std::ostream& err) {
             stopper.join();
         }
     }
-    ui.Call([&] { pSession.reset(); return true; }, std::chrono::hours(1));
+    ui.Call(
+        [&] {
+            pSession.reset();
+            return true;
+        },
+        std::chrono::hours(1));
     return status;
 }

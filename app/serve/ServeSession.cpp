@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "host/CalibrationPlotBuilder.h"
-#include "host/RunDocuments.h"
 #include "host/ReportWriters.h"
+#include "host/RunDocuments.h"
 #include "pages/PhotDataInfoProp.h"
 #include "pages/PhotDataInstProp.h"
 #include "pages/PhotDataOptProp.h"
@@ -247,12 +247,14 @@ bool CServeSession::bLoad(std::string& problem) {
     return true;
 }
 
-// Fresh documents with their views: the standards named and given their concentrations, the
-// unknowns named, no reading yet.
+// Fresh documents: the standards named and given their concentrations, the unknowns named, no
+// reading yet. The views stay and show the new documents, so a column the user has sized keeps its
+// width from one measurement to the next.
 void CServeSession::vPrepareDocuments() {
     m_pSheets[0].reset();
     m_pSheets[1].reset();
-    m_pWindows.reset();
+    m_pStandards.reset();
+    m_pUnknowns.reset();
     const CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
     m_pStandards = std::make_unique<CUVStandardData>(
         pQuant->m_iQuantType, static_cast<int>(m_run.m_vStandards.size()), pQuant->m_iNumRep,
@@ -265,6 +267,34 @@ void CServeSession::vPrepareDocuments() {
     m_bCalibrated = false;
     m_iStepsTaken = 0;
 
+    const bool bFirst = !m_pWindows;
+    if (bFirst) {
+        vCreateWindows();
+    }
+    CWindows& w = *m_pWindows;
+    m_pStandards->AddView(&w.m_StandardList);
+    m_pStandards->AddView(&w.m_StandardCalibList);
+    m_pStandards->AddView(&w.m_StandardsFeed);
+    m_pUnknowns->AddView(&w.m_UnknownList);
+    m_pUnknowns->AddView(&w.m_UnknownCalibList);
+    m_pUnknowns->AddView(&w.m_UnknownsFeed);
+    CXYStageParam::vSetCalcSampunit(m_run.m_Settings.m_iStageCalcUnit);
+    w.m_UnknownList.vSetMeasResult(m_pUnknowns->iGetNumCoord() > 0 ? 1 : 0);
+    if (bFirst) {
+        for (CPhotometryListView* pView :
+             {static_cast<CPhotometryListView*>(&w.m_StandardList),
+              static_cast<CPhotometryListView*>(&w.m_StandardCalibList),
+              static_cast<CPhotometryListView*>(&w.m_UnknownList),
+              static_cast<CPhotometryListView*>(&w.m_UnknownCalibList)}) {
+            pView->OnInitialUpdate();
+        }
+    }
+    m_pStandards->UpdateAllViews(nullptr);
+    m_pUnknowns->UpdateAllViews(nullptr);
+}
+
+// The host's window with the four lists in the view they hand their right-clicks to.
+void CServeSession::vCreateWindows() {
     m_pWindows = std::make_unique<CWindows>(*this);
     CWindows& w = *m_pWindows;
     w.m_Frame.Create("", m_run.m_sTitle, WS_POPUP,
@@ -282,21 +312,6 @@ void CServeSession::vPrepareDocuments() {
         w.View(lists[i]).Create("", "", WS_CHILD | WS_VISIBLE | LVS_REPORT, places[i], &w.m_Host,
                                 static_cast<UINT>(i + 2));
     }
-    m_pStandards->AddView(&w.m_StandardList);
-    m_pStandards->AddView(&w.m_StandardCalibList);
-    m_pStandards->AddView(&w.m_StandardsFeed);
-    m_pUnknowns->AddView(&w.m_UnknownList);
-    m_pUnknowns->AddView(&w.m_UnknownCalibList);
-    m_pUnknowns->AddView(&w.m_UnknownsFeed);
-    CXYStageParam::vSetCalcSampunit(m_run.m_Settings.m_iStageCalcUnit);
-    w.m_UnknownList.vSetMeasResult(m_pUnknowns->iGetNumCoord() > 0 ? 1 : 0);
-    for (EList list : lists) {
-        w.View(list).OnInitialUpdate();
-    }
-    vPublishList(EList::kStandards);
-    vPublishList(EList::kStandardCalib);
-    vPublishList(EList::kUnknowns);
-    vPublishList(EList::kUnknownCalib);
 }
 
 // Every point of the standards, the calibration, every point of the unknowns, the end.
@@ -306,8 +321,8 @@ std::vector<CMeasureStep> CServeSession::Steps() {
     for (size_t s = 0; s < m_run.m_vStandards.size(); ++s) {
         const auto& points = m_run.m_vStandards[s].m_vPoints;
         for (int r = 0; r < R; ++r) {
-            steps.push_back({m_pStandards.get(), &points[static_cast<size_t>(r)],
-                             static_cast<int>(s) * R + r});
+            steps.push_back(
+                {m_pStandards.get(), &points[static_cast<size_t>(r)], static_cast<int>(s) * R + r});
         }
     }
     steps.push_back({});
@@ -395,19 +410,19 @@ bool CServeSession::bMeasure(double dPointsPerSecond) {
     m_vSteps = Steps();
     m_bMeasuring = true;
     vPublishState();
-    m_Instrument.vStart(m_vSteps, dPointsPerSecond, [this, pGeneration = m_pGeneration,
-                                                          iGeneration](size_t iStep) {
-        m_Ui.bPost([this, pGeneration, iGeneration, iStep] {
-            if (*pGeneration != iGeneration) {
-                return;
-            }
-            {
-                std::scoped_lock lock(m_pStandards->GetLock(), m_pUnknowns->GetLock());
-                vTakeIn(iStep);
-            }
-            m_Instrument.vTakenIn();
+    m_Instrument.vStart(
+        m_vSteps, dPointsPerSecond, [this, pGeneration = m_pGeneration, iGeneration](size_t iStep) {
+            m_Ui.bPost([this, pGeneration, iGeneration, iStep] {
+                if (*pGeneration != iGeneration) {
+                    return;
+                }
+                {
+                    std::scoped_lock lock(m_pStandards->GetLock(), m_pUnknowns->GetLock());
+                    vTakeIn(iStep);
+                }
+                m_Instrument.vTakenIn();
+            });
         });
-    });
     return true;
 }
 
@@ -485,18 +500,19 @@ void CServeSession::vPublishState() const {
 }
 
 json CServeSession::State() const {
-    return {{"title", m_run.m_sTitle},
-            {"source", m_run.m_sSource},
-            {"measuring", m_bMeasuring},
-            {"paused", m_bMeasuring && m_Instrument.bPaused()},
-            {"calibrated", m_bCalibrated},
-            {"stepsTaken", m_iStepsTaken},
-            {"steps", m_vSteps.size()},
-            {"standards", {{"samples", m_pStandards->iGetNumSamp()},
-                           {"replicates", m_pStandards->iGetNumRep()}}},
-            {"unknowns", {{"samples", m_pUnknowns->iGetNumSamp()},
-                          {"replicates", m_pUnknowns->iGetNumRep()}}},
-            {"plot", !sPlotSvg().empty()}};
+    return {
+        {"title", m_run.m_sTitle},
+        {"source", m_run.m_sSource},
+        {"measuring", m_bMeasuring},
+        {"paused", m_bMeasuring && m_Instrument.bPaused()},
+        {"calibrated", m_bCalibrated},
+        {"stepsTaken", m_iStepsTaken},
+        {"steps", m_vSteps.size()},
+        {"standards",
+         {{"samples", m_pStandards->iGetNumSamp()}, {"replicates", m_pStandards->iGetNumRep()}}},
+        {"unknowns",
+         {{"samples", m_pUnknowns->iGetNumSamp()}, {"replicates", m_pUnknowns->iGetNumRep()}}},
+        {"plot", !sPlotSvg().empty()}};
 }
 
 json CServeSession::ListContent(EList list, int iFrom, int iCount) const {
@@ -609,8 +625,9 @@ json CServeSession::Page(EDocument doc, EPage which) {
         controls.push_back(place);
     }
     dialog["controls"] = controls;
-    dialog["page"] = which == EPage::kInfo ? "info" : which == EPage::kInstrument ? "instrument"
-                                                                                  : "option";
+    dialog["page"] = which == EPage::kInfo         ? "info"
+                     : which == EPage::kInstrument ? "instrument"
+                                                   : "option";
     dialog["applyEnabled"] = sheet.m_Sheet.IsApplyEnabled() != FALSE;
     return dialog;
 }

@@ -76,6 +76,7 @@ private:
     class CHostView;
 
     void vPrepareDocuments();
+    void vCreateWindows();
     std::vector<CMeasureStep> Steps();
     // What the host does once the instrument has handed over step i.
     void vTakeIn(size_t iStep);
