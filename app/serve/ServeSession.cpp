@@ -502,6 +502,7 @@ void CServeSession::vPublishState() const {
 json CServeSession::State() const {
     return {
         {"title", m_run.m_sTitle},
+        {"measurement", *m_pGeneration},
         {"source", m_run.m_sSource},
         {"measuring", m_bMeasuring},
         {"paused", m_bMeasuring && m_Instrument.bPaused()},

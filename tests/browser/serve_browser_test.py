@@ -18,6 +18,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.common.exceptions import StaleElementReferenceException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
@@ -66,9 +67,17 @@ class ServeInBrowser(unittest.TestCase):
         cls.server.wait(timeout=10)
         cls.server.stdout.close()
 
+    def wait(self):
+        # The page redraws what changes; an element found a moment ago may have been replaced.
+        return WebDriverWait(self.driver, WAIT,
+                             ignored_exceptions=[StaleElementReferenceException])
+
+    def js(self, expression):
+        return self.driver.execute_script("return " + expression)
+
     def open(self, tab="standards"):
         self.driver.get(self.url)
-        WebDriverWait(self.driver, WAIT).until(
+        self.wait().until(
             lambda d: d.find_element(By.TAG_NAME, "body").get_attribute("data-ready") == "true")
         self.driver.find_element(By.CSS_SELECTOR, f"#tabs [data-tab={tab}]").click()
 
@@ -95,11 +104,10 @@ class ServeInBrowser(unittest.TestCase):
 
     def test_2_rename_on_the_info_page_shows_in_the_standards_list(self):
         self.open("properties")
-        wait = WebDriverWait(self.driver, WAIT)
+        wait = self.wait()
         sample = wait.until(lambda d: d.find_element(By.CSS_SELECTOR, "#page select"))
         Select(sample).select_by_index(1)
-        wait.until(lambda d: d.find_element(By.CSS_SELECTOR, "#page input").get_attribute("value")
-                   == "Fe 1")
+        wait.until(lambda d: self.js("document.querySelector('#page input')?.value") == "Fe 1")
         name = self.driver.find_element(By.CSS_SELECTOR, "#page input")
         name.clear()
         name.send_keys("Fe 1 (lot 7)")
@@ -111,19 +119,20 @@ class ServeInBrowser(unittest.TestCase):
 
     def test_3_dragged_first_column_keeps_its_width_and_measure_fills_every_row(self):
         self.open("standards")
-        wait = WebDriverWait(self.driver, WAIT)
-        head = "#list-standards .head"
-        before = self.driver.find_element(By.CSS_SELECTOR, head).size["width"]
+        wait = self.wait()
+        width = "document.querySelector('#list-standards .head').getBoundingClientRect().width"
+        before = self.js(width)
         divider = self.driver.find_element(By.CSS_SELECTOR, "#list-standards .divider")
         ActionChains(self.driver).click_and_hold(divider).move_by_offset(60, 0).release().perform()
-        wait.until(lambda d: d.find_element(By.CSS_SELECTOR, head).size["width"] == before + 60)
+        wait.until(lambda d: self.js(width) == before + 60)
         rate = self.driver.find_element(By.ID, "rate")
         rate.clear()
         rate.send_keys("200")
-        self.driver.find_element(By.ID, "measure").click()
         body = self.driver.find_element(By.TAG_NAME, "body")
-        wait.until(lambda d: body.get_attribute("data-measuring") == "true")
-        wait.until(lambda d: body.get_attribute("data-measuring") == "false"
+        measurement = int(body.get_attribute("data-measurement")) + 1
+        self.driver.find_element(By.ID, "measure").click()
+        wait.until(lambda d: body.get_attribute("data-measurement") == str(measurement)
+                   and body.get_attribute("data-measuring") == "false"
                    and body.get_attribute("data-calibrated") == "true")
         wait.until(lambda d: len(self.shown_rows("standardCalib")) > 0)
         self.assertTrue(self.driver.find_elements(By.CSS_SELECTOR, "#plot-standards svg"))
@@ -131,8 +140,7 @@ class ServeInBrowser(unittest.TestCase):
         expected = report_table(self.report, "Samp No. / Name")
         wait.until(lambda d: self.shown_rows("unknowns") == expected)
         self.open("standards")
-        self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, head).size["width"],
-                         before + 60)
+        self.assertEqual(self.js(width), before + 60)
 
     def test_4_requests_without_the_token_or_from_a_foreign_host_are_refused(self):
         self.assertEqual(self.request("/api/state"), 200)

@@ -220,6 +220,7 @@ function showState(s) {
       : (s.stepsTaken === s.steps ? "Measured" : `Stopped at step ${s.stepsTaken} of ${s.steps}`);
   document.body.dataset.calibrated = s.calibrated;
   document.body.dataset.measuring = s.measuring;
+  document.body.dataset.measurement = s.measurement;
   selectionChanged();
   showPlot(s.plot);
 }
