@@ -38,6 +38,10 @@
 #include "contracts/framework/Array.h"
 #include "document/UVPhotometryData.h"
 
+namespace photoquant::detail {
+class CSegmentSearch;
+}  // namespace photoquant::detail
+
 class PQ_EXPORT CUVUnknownData : public CUVPhotometryData {
     DECLARE_DYNAMIC(CUVUnknownData)
     DECLARE_MESSAGE_MAP()
@@ -203,6 +207,10 @@ private:
     void vStoreConc(int iPoint, double dConc, double dEvaluatedReading);
     // Concentrations of the measured points among iNumPoints from iFirstPoint, no statistics.
     void vCalcConcRange(int iFirstPoint, int iNumPoints, const CCalibList& list);
+    // The segment of the list that evaluates a reading (the search made once for the list).
+    const CCalibSegment* pChooseSegment(const CCalibList& list,
+                                        const photoquant::detail::CSegmentSearch& search,
+                                        double dReading) const;
     // The ratio of point p when it is measured and has two or three readings.
     void vCalcPointRatio(int iPoint);
     // Ratios or manual-calibration concentrations of the measured points iFirst .. iEnd - 1.

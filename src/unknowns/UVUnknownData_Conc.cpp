@@ -6,8 +6,8 @@
 // scales it, and it becomes the X of the point. Walking the points in order, each blank sample's
 // reading becomes the blank value for the samples after it, up to the next blank.
 #include <algorithm>
-#include <vector>
 
+#include "calibration/SegmentSearch.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
 #include "document/QuantitationCodes.h"
@@ -22,54 +22,6 @@ namespace {
 double dCorrection(const std::vector<double>& values, int iSamp) {
     return tReadChecked(values, iSamp, static_cast<long>(values.size()), 1.0);
 }
-
-// The calibration segment that evaluates a reading: the first in curve order whose reading range
-// holds it, bounds included; off the curve, the end segment that lies on the reading's side, the
-// lower end deciding when both apply; none in a gap between segments or for a reading that is not a
-// number. The ranges and the end segments are read from the list once, so that a block of readings
-// is matched against them without going back to the list for each.
-class CSegmentChoice {
-public:
-    explicit CSegmentChoice(const CCalibList& list) {
-        m_vRanges.reserve(static_cast<size_t>(list.GetSize()));
-        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
-            if (const CCalibSegment* pSegment = list.GetAt(i)) {
-                m_vRanges.push_back({pSegment->m_dYMin, pSegment->m_dYMax, pSegment});
-            }
-        }
-        const CCalibSegment* pFirst = list.GetAt(0);
-        const CCalibSegment* pLast = list.GetAt(list.GetUpperBound());
-        if (pFirst != nullptr && pLast != nullptr) {
-            m_pAbove = pFirst->m_dYMax < pLast->m_dYMax ? pLast : pFirst;
-            m_pBelow = pLast->m_dYMin <= pFirst->m_dYMin ? pLast : pFirst;
-        }
-    }
-
-    const CCalibSegment* pFor(double dReading) const {
-        for (const CRange& range : m_vRanges) {
-            if (dReading >= range.dYMin && dReading <= range.dYMax) {
-                return range.pSegment;
-            }
-        }
-        if (m_pAbove == nullptr) {
-            return nullptr;
-        }
-        if (m_pBelow->m_dYMin > dReading) {
-            return m_pBelow;
-        }
-        return m_pAbove->m_dYMax < dReading ? m_pAbove : nullptr;
-    }
-
-private:
-    struct CRange {
-        double dYMin;
-        double dYMax;
-        const CCalibSegment* pSegment;
-    };
-    std::vector<CRange> m_vRanges;
-    const CCalibSegment* m_pAbove = nullptr;  // the end segment above the curve's top
-    const CCalibSegment* m_pBelow = nullptr;  // the end segment below its bottom
-};
 
 }  // namespace
 
@@ -141,6 +93,37 @@ void CUVUnknownData::vCalcConcBlk(int iPoint, const CCalibSegment* pSegment) {
     vStoreConc(iPoint, dAmountCorrected(iSamp, dConc), dEvaluated);
 }
 
+const CCalibSegment* CUVUnknownData::pChooseSegment(const CCalibList& list,
+                                                    const CSegmentSearch& search,
+                                                    double dReading) const {
+    if (const CCalibSegment* pSegment = search.pFirstCovering(dReading)) {
+        return pSegment;
+    }
+    // Off the curve: the end segment that lies on the reading's side, the lower end deciding when
+    // both apply. A gap between segments, or a reading that is not a number, has none.
+    const CCalibSegment* pFirst = list.GetAt(0);
+    const CCalibSegment* pLast = list.GetAt(list.GetUpperBound());
+    if (pFirst == nullptr || pLast == nullptr) {
+        return nullptr;
+    }
+    const CCalibSegment* pChosen = nullptr;
+    if (pFirst->m_dYMax < pLast->m_dYMax) {
+        if (pLast->m_dYMax < dReading) {
+            pChosen = pLast;
+        }
+    } else if (pFirst->m_dYMax < dReading) {
+        pChosen = pFirst;
+    }
+    if (pLast->m_dYMin <= pFirst->m_dYMin) {
+        if (pLast->m_dYMin > dReading) {
+            pChosen = pLast;
+        }
+    } else if (pFirst->m_dYMin > dReading) {
+        pChosen = pFirst;
+    }
+    return pChosen;
+}
+
 void CUVUnknownData::vCalcConc(int iSamp, int iRep, const CCalibList* pCalibList) {
     if (pCalibList == nullptr || pCalibList->IsEmpty() || !bHasPointIndex(iSamp, iRep)) {
         return;
@@ -170,10 +153,11 @@ void CUVUnknownData::vCalcConcBlock(int iFirstPoint, int iNumPoints, const CCali
 }
 
 void CUVUnknownData::vCalcConcRange(int iFirstPoint, int iNumPoints, const CCalibList& list) {
-    const CSegmentChoice choice(list);
+    // The order of the segments' ranges is read once for the whole range of points.
+    const CSegmentSearch search(list);
     for (int p = iFirstPoint; p < iFirstPoint + iNumPoints; ++p) {
         if (bGetMeasured(p) != 0) {
-            vCalcConcBlk(p, choice.pFor(dCorrectConcBlk(p)));
+            vCalcConcBlk(p, pChooseSegment(list, search, dCorrectConcBlk(p)));
         }
     }
 }
