@@ -43,6 +43,9 @@ td.right, th.right { text-align: right; }
 tbody tr:nth-child(even) td { background: #f8fafc; }
 p.note { font-size: 13px; margin: 4px 0; max-width: 60em; }
 div.plots { display: flex; flex-wrap: wrap; gap: 12px; }
+)css";
+
+constexpr const char* kPlotStyle = R"css(
 svg { background: #ffffff; border: 1px solid #d3dae1; }
 svg text { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 12px; fill: #1d2733; }
 svg .grid { stroke: #e6ebf0; stroke-width: 1; }
@@ -130,11 +133,15 @@ std::string sSection(const CReportSection& section, const CReport& report) {
 
 }  // namespace
 
+std::string sPlotStyle() {
+    return kPlotStyle;
+}
+
 std::string sHtmlReport(const CReport& report) {
     std::string html =
         "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n"
         "<meta charset=\"utf-8\"/>\n<title>" +
-        sXmlEscaped(report.m_sTitle) + "</title>\n<style>" + kStyle +
+        sXmlEscaped(report.m_sTitle) + "</title>\n<style>" + kStyle + kPlotStyle +
         "</style>\n</head>\n<body>\n" + "<h1>" + sXmlEscaped(report.m_sTitle) +
         "</h1>\n<p class=\"source\">Run file: " + sXmlEscaped(report.m_sSource) + "</p>\n";
     for (const CReportSection& section : report.m_vSections) {

@@ -10,6 +10,7 @@
 #include "host/QuantitationRun.h"
 #include "host/ReportWriters.h"
 #include "host/RunFile.h"
+#include "serve/Serve.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ constexpr const char* kExamples =
     "  photoquant run my-run.json --csv lists --html report.html\n"
     "                                               with CSV lists and an HTML page\n"
     "  photoquant --profile lab.ini run my-run.json the calibration option of lab.ini\n"
+    "  photoquant serve                             the built-in example in a browser\n"
     "\n"
     "Exit status: 0 success, 1 the run failed or an output could not be written, 2 bad usage,\n"
     "a bad run file or profile, or an output that would replace an input.";
@@ -170,6 +172,14 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
     CLI::App* pRun = app.add_subcommand("run", "Run the quantitation described by a run file");
     pRun->add_option("FILE", options.m_sRunFile, "The run file (JSON)")->required();
     pRun->fallthrough();
+    CServeOptions serve;
+    CLI::App* pServe = app.add_subcommand(
+        "serve", "Show the run in a browser, live while a simulated instrument measures it");
+    pServe->add_option("RUN_FILE", serve.m_sRunFile, "The run file (the built-in example without)")
+        ->check(named);
+    pServe->add_option("--port", serve.m_iPort, "Port on 127.0.0.1 (a free one without)")
+        ->check(CLI::Range(0, 65535));
+    pServe->fallthrough();
     app.require_subcommand(0, 1);
     try {
         app.parse(argc, argv);
@@ -182,6 +192,13 @@ int iRunProgram(int argc, const char* const* argv, std::ostream& out, std::ostre
             err << sPrintable(line) << "\n";
         }
         return code == 0 ? kExitOk : kExitBadInput;
+    }
+    if (pServe->parsed()) {
+        std::string problem;
+        if (!options.m_sProfile.empty() && !bLoadProfile(options.m_sProfile, problem)) {
+            return iComplain(err, problem, kExitBadInput);
+        }
+        return iServe(serve, out, err);
     }
     options.m_bRun = pRun->parsed();
     return iRun(options, out, err);

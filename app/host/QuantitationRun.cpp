@@ -5,6 +5,7 @@
 #include <ctime>
 #include <set>
 
+#include "host/RunDocuments.h"
 #include "views/StandardCalibList.h"
 #include "views/UVStandardList.h"
 #include "views/UVUnknownList.h"
@@ -62,22 +63,7 @@ struct CQuantitationRun::CViews {
     CUnknownCalibList m_UnknownCalibList;
 };
 
-CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {
-    auto takeSpectra = [this](const std::vector<CPointEntry>& points) {
-        for (const CPointEntry& point : points) {
-            if (point.m_pSpectrum) {
-                m_iSpectrumPoints = std::max(
-                    m_iSpectrumPoints, static_cast<int>(point.m_pSpectrum->m_vdValues.size()));
-            }
-        }
-    };
-    for (const auto& standard : m_run.m_vStandards) {
-        takeSpectra(standard.m_vPoints);
-    }
-    for (const auto& unknown : m_run.m_vUnknowns) {
-        takeSpectra(unknown.m_vPoints);
-    }
-}
+CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {}
 
 CQuantitationRun::~CQuantitationRun() = default;
 
@@ -146,79 +132,15 @@ void CQuantitationRun::vDefaultLimitsToStandards() {
 
 // ---- documents ---------------------------------------------------------------------------------
 
-void CQuantitationRun::vSizeDocument(CUVPhotometryData& doc, int iNumSamp) {
-    doc.vSetEmpty(&m_run.m_Method, iNumSamp);
-    if (m_run.bIsSpectral()) {
-        // A point of a spectra analysis holds the whole spectrum.
-        doc.bSetEmpty(iNumSamp, doc.iGetNumRep(), std::max(m_iSpectrumPoints, 1), 1);
-    }
-    vApplySpectrumSettings(doc);
-}
-
-void CQuantitationRun::vApplySpectrumSettings(CUVPhotometryData& doc) const {
-    const CAnalysisSettings& settings = m_run.m_Settings;
-    doc.vSetPeakApex(settings.m_dPeakApex);
-    doc.vSetPeakRange(settings.m_dPeakRange);
-    doc.vSetThreshold(settings.m_dThreshold);
-    doc.vSetSensitivity(settings.m_iSensitivity);
-    doc.vSetIntegMethod(settings.m_iIntegMethod);
-    doc.vSetPhotomDiffWL(settings.m_dDerivWL);
-    doc.vSetDerivOrder(settings.m_iDerivOrder);
-    doc.vSetDerivSmoothOrder(settings.m_iDerivSmoothOrder);
-    doc.vSetDerivWindow(settings.m_iDerivWindow);
-}
-
-void CQuantitationRun::vFeedPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint) {
-    switch (point.m_eKind) {
-        case CPointEntry::EKind::kMeasured: {
-            std::vector<CDoublePt> readings;
-            for (size_t k = 0; k < point.m_vdTransmittance.size(); ++k) {
-                readings.emplace_back(doc.dGetWavelength(static_cast<int>(k)),
-                                      point.m_vdTransmittance[k]);
-            }
-            doc.iAddValues(readings.data(), static_cast<int>(readings.size()));
-            break;
-        }
-        case CPointEntry::EKind::kSpectrum: {
-            const CSpectrum& spectrum = *point.m_pSpectrum;
-            CUVWaveData wave(spectrum.m_dStartWL, spectrum.m_dInterval, spectrum.m_vdValues.data(),
-                             static_cast<int>(spectrum.m_vdValues.size()));
-            doc.iAddPeakValues(&wave);
-            break;
-        }
-        case CPointEntry::EKind::kSkipped:
-            doc.vSkipData();
-            break;
-        case CPointEntry::EKind::kManual: {
-            // The user skips the measurement and types the value in its place.
-            doc.vSkipData();
-            const CDoublePt typed(0.0, point.m_dManualValue);
-            doc.iMChangeValues(&typed, iPoint);
-            break;
-        }
-    }
-}
-
 void CQuantitationRun::vMeasureStandards() {
     CUVStandardData& standards = *m_pStandards;
+    vSetUpRunStandards(standards, m_run);
     const int iNumSamp = static_cast<int>(m_run.m_vStandards.size());
-    vSizeDocument(standards, iNumSamp);
-    const CAnalysisSettings& settings = m_run.m_Settings;
-    standards.vSetCalibType(settings.m_iCalibType);
-    standards.vSetForceZero(settings.m_bForceZero);
-    standards.vSetWeighting(settings.m_iWeighting);
-    if (settings.m_iDirection) {
-        standards.vSetCalibOpt(*settings.m_iDirection);
-    }
-    for (int s = 0; s < iNumSamp; ++s) {
-        standards.vSetSampName(m_run.m_vStandards[static_cast<size_t>(s)].m_sName, s);
-        standards.vChangeConcVal(m_run.m_vStandards[static_cast<size_t>(s)].m_dConc, s);
-    }
     const int R = standards.iGetNumRep();
     for (int s = 0; s < iNumSamp; ++s) {
         const auto& points = m_run.m_vStandards[static_cast<size_t>(s)].m_vPoints;
         for (int r = 0; r < R; ++r) {
-            vFeedPoint(standards, points[static_cast<size_t>(r)], s * R + r);
+            vFeedRunPoint(standards, points[static_cast<size_t>(r)], s * R + r);
         }
     }
 }
@@ -327,46 +249,8 @@ std::string CQuantitationRun::sCalibrationFault() const {
 }
 
 void CQuantitationRun::vPrepareUnknowns() {
-    CUVUnknownData& unknowns = *m_pUnknowns;
-    const int iNumSamp = static_cast<int>(m_run.m_vUnknowns.size());
-    vSizeDocument(unknowns, iNumSamp);
-    unknowns.vSetEmptyConcCorrectInfo(iNumSamp);
-    if (unknowns.iGetNumCoord() > 0) {
-        unknowns.vInitDistribution();
-    }
-    for (int s = 0; s < iNumSamp; ++s) {
-        const CUnknownEntry& entry = m_run.m_vUnknowns[static_cast<size_t>(s)];
-        unknowns.vSetSampleNo(s, entry.m_iSampleNo);
-        unknowns.vSetSampName(entry.m_sName, s);
-        unknowns.vSetUnkSampName(entry.m_sName, s);
-        unknowns.vSetWeightSetting(s, entry.m_dWeight);
-        unknowns.vSetSolvent(s, entry.m_dSolvent);
-        unknowns.vSetDilutionRatio(s, entry.m_dDilution);
-        unknowns.vSetRevisionCoef(s, entry.m_dRevision);
-    }
-    const CAnalysisSettings& settings = m_run.m_Settings;
-    unknowns.vSetConcRevision(settings.m_bAmountCorrection ? 1 : 0);
-    unknowns.vSetResultType(settings.m_iResultType);
-    unknowns.vSetRatioOperand(settings.m_iRatioOperand);
-    for (int i = 0; i < kKFactorCount; ++i) {
-        unknowns.vSetKFactor(i, settings.m_dKFactor[static_cast<size_t>(i)]);
-    }
-    if (settings.m_bManualCalib) {
-        unknowns.vSetManualCalib(1);
-        unknowns.vSetManualCalibOrder(settings.m_iManualOrder);
-        for (int i = 0; i <= settings.m_iManualOrder; ++i) {
-            unknowns.vSetCoeff(i, settings.m_dManualCoeff[static_cast<size_t>(i)]);
-        }
-        if (settings.m_iDirection) {
-            unknowns.pGetCalibSeg()->m_iDirection = *settings.m_iDirection;
-        }
-        unknowns.vCalcConc0Data();
-    } else if (bUsesStandardsCalibration()) {
-        unknowns.vSetConc0Data(m_pStandards->dGetBlkData());
-    }
-    // Until a blank sample is measured the blank is the curve's own reading at zero, so that the
-    // correction y - blank + y0 leaves the readings of a run without blanks as they are.
-    unknowns.vSetBlkData(unknowns.dGetConc0Data());
+    vSetUpRunUnknowns(*m_pUnknowns, m_run, bUsesStandardsCalibration(),
+                      m_pStandards->dGetBlkData());
 }
 
 void CQuantitationRun::vMeasureUnknowns() {
@@ -381,7 +265,7 @@ void CQuantitationRun::vMeasureUnknowns() {
     for (int s = 0; s < iNumSamp; ++s) {
         const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
         for (int c = 0; c < iPointsPerSample; ++c) {
-            vFeedPoint(unknowns, points[static_cast<size_t>(c)], s * iPointsPerSample + c);
+            vFeedRunPoint(unknowns, points[static_cast<size_t>(c)], s * iPointsPerSample + c);
             if (pList != nullptr && !bStage) {
                 unknowns.vCalcConc(s, c, pList);
             }

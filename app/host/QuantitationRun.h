@@ -91,8 +91,6 @@ public:
 private:
     struct CViews;
 
-    void vSizeDocument(CUVPhotometryData& doc, int iNumSamp);
-    void vApplySpectrumSettings(CUVPhotometryData& doc) const;
     void vMeasureStandards();
     bool bCalibrate(std::string& problem);
     std::string sCalibrationFault() const;
@@ -103,7 +101,6 @@ private:
     static std::string sCalibrationRefusal(int iRefusal);
     void vPrepareUnknowns();
     void vMeasureUnknowns();
-    void vFeedPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint);
     void vAttachValidation();
     void vShow();
     void vRecordBlankUse(int iSamp, int iPointsPerSample);
@@ -116,7 +113,6 @@ private:
     std::unique_ptr<photoquant::CCalibrationStatistics> m_pStatistics;
     std::vector<CRemovedPoint> m_vRemoved;
     bool m_bOutliersKept = false;
-    int m_iSpectrumPoints = 0;  // readings per point of a spectra analysis
     std::string m_sProfile;
     std::string m_sRunTime;
     std::vector<double> m_vdUsedReading;      // by unknown point

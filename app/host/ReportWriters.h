@@ -15,6 +15,8 @@ std::string sHtmlReport(const CReport& report);
 // The calibration plot and the residual plot as SVG elements, sized width x height pixels.
 std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height);
 std::string sSvgResidualPlot(const CResidualPlot& residuals, int width, int height);
+// The style sheet the plots' classes need.
+std::string sPlotStyle();
 // Text with the characters XML reserves written as entities.
 std::string sXmlEscaped(const std::string& text);
 

@@ -7,6 +7,7 @@
 
 #include "calibration/CalibOptions.h"
 #include "calibration/CalibWeighting.h"
+#include "calibration/SegmentSearch.h"
 #include "contracts/numkit/LeastSquaresFit.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
@@ -21,22 +22,21 @@ using namespace photoquant::detail;
 
 namespace {
 
-// Sorts by concentration, exchanging neighbours only when the later one is smaller: standards of
-// equal concentration keep the order in which they were measured.
+// Sorts by concentration; standards of equal concentration keep the order in which they were
+// measured. A concentration that is not a number sorts last, so that the order stays a strict one.
 template <class T, class Conc>
 void vSortByConcentration(std::vector<T>& items, Conc dConcOf) {
-    for (size_t pass = 0; pass + 1 < items.size(); ++pass) {
-        bool bSwapped = false;
-        for (size_t i = 0; i + 1 < items.size() - pass; ++i) {
-            if (dConcOf(items[i + 1]) < dConcOf(items[i])) {
-                std::swap(items[i], items[i + 1]);
-                bSwapped = true;
-            }
-        }
-        if (!bSwapped) {
-            return;
-        }
-    }
+    std::stable_sort(items.begin(), items.end(), [&dConcOf](const T& a, const T& b) {
+        const double dA = dConcOf(a);
+        const double dB = dConcOf(b);
+        return std::isnan(dB) ? !std::isnan(dA) : dA < dB;
+    });
+}
+
+// A reading that is not a number, infinite or the no-value marker says nothing about the curve:
+// such a point is left out of the calibration as an unmeasured one is.
+bool bCalibrationReading(double dReading) {
+    return bHasValue(dReading) && std::isfinite(dReading);
 }
 
 }  // namespace
@@ -147,8 +147,8 @@ std::vector<CCalibrationPoint> CUVStandardData::GetCalibrationPoints() const {
     // Every measured replicate enters the fit on its own; nothing is averaged.
     std::vector<CCalibrationPoint> points;
     for (int p = 0; p < m_iNumPts && bHasPoint(p); ++p) {
-        if (bGetMeasured(p) != 0) {
-            const CDoublePt& point = m_vPoints[static_cast<size_t>(p)];
+        const CDoublePt& point = m_vPoints[static_cast<size_t>(p)];
+        if (bGetMeasured(p) != 0 && bCalibrationReading(point.y)) {
             points.push_back({p, m_iNumRep > 0 ? p / m_iNumRep : 0, point.x, point.y});
         }
     }
@@ -193,7 +193,8 @@ bool CUVStandardData::bMeanReading(int iSamp, double& dMean) const {
     int iCount = 0;
     for (int r = 0; r < m_iNumRep; ++r) {
         const int p = iSamp * m_iNumRep + r;
-        if (bHasPoint(p) && bGetMeasured(p) != 0) {
+        if (bHasPoint(p) && bGetMeasured(p) != 0 &&
+            bCalibrationReading(m_vPoints[static_cast<size_t>(p)].y)) {
             dSum += m_vPoints[static_cast<size_t>(p)].y;
             ++iCount;
         }
@@ -252,12 +253,10 @@ void CUVStandardData::vBuildSegments() {
     }
 }
 
-const CCalibSegment* CUVStandardData::pSegmentForReading(double dReading) const {
-    for (INT_PTR i = 0; i < m_CalibList.GetSize(); ++i) {
-        const CCalibSegment* pSegment = m_CalibList.GetAt(i);
-        if (dReading >= pSegment->m_dYMin && dReading <= pSegment->m_dYMax) {
-            return pSegment;
-        }
+const CCalibSegment* CUVStandardData::pSegmentForReading(const CSegmentSearch& search,
+                                                         double dReading) const {
+    if (const CCalibSegment* pSegment = search.pFirstCovering(dReading)) {
+        return pSegment;
     }
     // Off the curve: the end segment that reaches furthest in that direction.
     const CCalibSegment* pFirst = m_CalibList.GetAt(0);
@@ -282,6 +281,7 @@ void CUVStandardData::vCalcStandardResults() {
     }
     double dSumY = 0.0;
     double dSumD2 = 0.0;
+    const CSegmentSearch search(m_CalibList);
     for (int s = 0; s < m_iNumSamp; ++s) {
         const auto i = static_cast<size_t>(s);
         m_vdPredictedConc[i] = m_vdDiff[i] = m_vdRelDiff[i] = m_vdTStat[i] = kNoStandardResult;
@@ -290,7 +290,7 @@ void CUVStandardData::vCalcStandardResults() {
             continue;
         }
         dSumY += dMean;
-        const CCalibSegment* pSegment = pSegmentForReading(dMean);
+        const CCalibSegment* pSegment = pSegmentForReading(search, dMean);
         if (pSegment == nullptr) {
             continue;
         }

@@ -23,6 +23,10 @@
 #include "calibration/CalibrationPoint.h"
 #include "document/UVPhotometryData.h"
 
+namespace photoquant::detail {
+class CSegmentSearch;
+}  // namespace photoquant::detail
+
 class PQ_EXPORT CUVStandardData : public CUVPhotometryData {
     DECLARE_DYNAMIC(CUVStandardData)
     DECLARE_MESSAGE_MAP()
@@ -85,7 +89,10 @@ private:
     void vCalcStandardResults();
     // Mean display Y of the measured replicates of a standard; false when none is measured.
     bool bMeanReading(int iSamp, double& dMean) const;
-    const CCalibSegment* pSegmentForReading(double dReading) const;
+    // The segment that turns a standard's mean reading into its predicted concentration: the first
+    // covering it, else, off the curve, the end segment that reaches furthest that way.
+    const CCalibSegment* pSegmentForReading(const photoquant::detail::CSegmentSearch& search,
+                                            double dReading) const;
     CCalibSegment* pNewSegment(int iOrder) const;
     void vWriteCalibration(std::ostream& out, bool bWithFitRange) const;
 

@@ -7,6 +7,7 @@
 // reading becomes the blank value for the samples after it, up to the next blank.
 #include <algorithm>
 
+#include "calibration/SegmentSearch.h"
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
 #include "document/QuantitationCodes.h"
@@ -20,10 +21,6 @@ namespace {
 // A correction the host never sized for the sample leaves the concentration as it is.
 double dCorrection(const std::vector<double>& values, int iSamp) {
     return tReadChecked(values, iSamp, static_cast<long>(values.size()), 1.0);
-}
-
-bool bCoversReading(const CCalibSegment& segment, double dReading) {
-    return dReading >= segment.m_dYMin && dReading <= segment.m_dYMax;
 }
 
 }  // namespace
@@ -97,11 +94,8 @@ void CUVUnknownData::vCalcConcBlk(int iPoint, const CCalibSegment* pSegment) {
 }
 
 const CCalibSegment* CUVUnknownData::pChooseSegment(const CCalibList& list, double dReading) const {
-    for (INT_PTR i = 0; i < list.GetSize(); ++i) {
-        const CCalibSegment* pSegment = list.GetAt(i);
-        if (pSegment != nullptr && bCoversReading(*pSegment, dReading)) {
-            return pSegment;
-        }
+    if (const CCalibSegment* pSegment = CSegmentSearch(list).pFirstCovering(dReading)) {
+        return pSegment;
     }
     // Off the curve: the end segment that lies on the reading's side, the lower end deciding when
     // both apply. A gap between segments, or a reading that is not a number, has none.

@@ -265,6 +265,74 @@ TEST(StandardData, CalibrationWithoutASegmentClearsTheResults) {
     }
 }
 
+TEST(StandardData, FlatStandardsAndReadingsThatAreNoNumbersBuildNoCurveFromThem) {
+    // Every standard reads the same: no slope can be told, so no curve rather than R = 1.
+    auto flat = pMeasuredStandards({{1, {0.2}}, {2, {0.2}}, {3, {0.2}}}, 0);
+    vCalibrateAs(*flat, 1, 0);
+    EXPECT_TRUE(flat->pGetCalibList()->IsEmpty());
+    EXPECT_EQ(flat->iGetCalibRefusal(), kRefusalFitFailed);
+
+    // A = 0.1 c at 1, 3 and 5; the standards at 2 and 4 sent a transmittance of NaN and of +inf
+    // (absorbance -inf). Both are left out, of the fit and of the segments alike.
+    CUVStandardData doc(0, 5, 1, 1, 1);
+    doc.vSetCalibOpt(kReadingFromConc);
+    const double transmittance[] = {std::pow(10.0, -0.1), kNaN, std::pow(10.0, -0.3),
+                                    std::numeric_limits<double>::infinity(), std::pow(10.0, -0.5)};
+    for (int s = 0; s < 5; ++s) {
+        doc.vChangeConcVal(s + 1.0, s);
+        const CDoublePt reading(450.0, transmittance[s]);
+        doc.iAddValues(&reading, 1);
+    }
+    vCalibrateAs(doc, 1, 0);
+    ASSERT_EQ(doc.pGetCalibList()->GetSize(), 1);
+    EXPECT_NEAR(Segment(doc, 0).m_dCoeff[1], 0.1, kTol);
+    EXPECT_NEAR(Segment(doc, 0).m_dCoeff[0], 0.0, kTol);
+    vCalibrateAs(doc, 4, 0);
+    ASSERT_EQ(doc.pGetCalibList()->GetSize(), 2);  // 1-3 and 3-5
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NEAR(Segment(doc, i).m_dCoeff[1], 0.1, kTol) << i;
+        EXPECT_NEAR(Segment(doc, i).m_dCoeff[0], 0.0, kTol) << i;
+        EXPECT_NEAR(Segment(doc, i).m_dYMax - Segment(doc, i).m_dYMin, 0.2, kTol) << i;
+    }
+    EXPECT_NEAR(doc.dGetPredictedConc(4), 5.0, kTol);
+    EXPECT_EQ(doc.dGetPredictedConc(1), kNoStandardResult);
+}
+
+TEST(StandardData, ManyStandardsInAnyOrderFindTheirOwnSegment) {
+    // Standards of equal concentration keep their measuring order.
+    auto tied = pMeasuredStandards({{2, {0.3}}, {1, {0.1}}, {2, {0.2}}}, 0);
+    const std::vector<CCalibrationPoint> points = tied->GetCalibrationPoints();
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_EQ(points[0].iStandard, 1);
+    EXPECT_EQ(points[1].iStandard, 0);
+    EXPECT_EQ(points[2].iStandard, 2);
+
+    // 3,000 standards entered from the highest concentration down, A = 0.001 c, each measured
+    // twice: every standard's mean lies on the joint of its two segments.
+    std::vector<CStandard> standards;
+    for (int c = 3000; c >= 1; --c) {
+        standards.push_back({static_cast<double>(c), {0.001 * c, 0.001 * c}});
+    }
+    auto doc = pMeasuredStandards(standards, 0);
+    vCalibrateAs(*doc, 4, 0);
+    ASSERT_EQ(doc->pGetCalibList()->GetSize(), 2999);
+    for (int s = 0; s < 3000; s += 7) {
+        EXPECT_NEAR(doc->dGetPredictedConc(s), doc->dGetConc(s), 1e-6) << s;
+    }
+    // Read the other way (concentration from reading), readings fall along the list once the
+    // direction reverses the slope: the same standards still find their own segment.
+    for (CStandard& standard : standards) {
+        for (double& dAbs : standard.vdAbs) {
+            dAbs = 3.5 - dAbs;
+        }
+    }
+    auto falling = pMeasuredStandards(standards, 1);
+    vCalibrateAs(*falling, 4, 0);
+    for (int s = 0; s < 3000; s += 7) {
+        EXPECT_NEAR(falling->dGetPredictedConc(s), falling->dGetConc(s), 1e-6) << s;
+    }
+}
+
 TEST(StandardData, ResultsCoverEveryStandardAfterRedimensioningToMore) {
     CUVStandardData doc(0, 2, 1, 1, 1);
     doc.bSetEmpty(4, 1, 1, 1);

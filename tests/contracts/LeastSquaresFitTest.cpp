@@ -19,8 +19,19 @@ TEST(LeastSquaresFit, TextbookLineGivesItsSlopeInterceptAndR2) {
     EXPECT_EQ(origin.dGetCoeff(0), 0.0);
     EXPECT_NEAR(origin.dGetCoeff(1), 1.2, 1e-14);
     EXPECT_NEAR(origin.dGetR2(), 1.0 - 6.8 / 86.0, 1e-14);
+    // Readings that do not vary tell nothing about a slope: no fit, rather than a perfect one.
     const CDoublePt constant[] = {{1, 0.1}, {2, 0.1}, {3, 0.1}};
-    EXPECT_EQ(CLeastSquaresFit(constant, 3, 1, 0).dGetR2(), 1.0);  // SS_tot = SS_res = 0
+    const CDoublePt zeros[] = {{1, 0.0}, {2, 0.0}, {3, 0.0}};
+    for (const CLeastSquaresFit& flat :
+         {CLeastSquaresFit(constant, 3, 1, 0), CLeastSquaresFit(constant, 3, 2, 0),
+          CLeastSquaresFit(zeros, 3, 1, 1), CLeastSquaresFit(zeros, 3, 1, 0)}) {
+        EXPECT_EQ(flat.bIsValid(), 0);
+        EXPECT_EQ(flat.dGetR(), 0.0);
+        EXPECT_EQ(flat.dGetR2(), 0.0);
+        EXPECT_EQ(flat.dGetCoeff(1), 0.0);
+    }
+    // Through the origin flat non-zero readings still say how far the line is from them.
+    EXPECT_EQ(CLeastSquaresFit(constant, 3, 1, 1).bIsValid(), 1);
 }
 
 TEST(LeastSquaresFit, CubicFarFromTheOriginKeepsItsCoefficients) {

@@ -107,12 +107,17 @@ CSumsOfSquares WeightedSums(const Eigen::VectorXd& scaled, const Eigen::VectorXd
             dRoundingLevel((w.array() * scaled.array().square()).sum())};
 }
 
-// R^2 = 1 - SS_res / SS_tot; pWeights null for the unweighted form.
+// Readings that do not vary (SS_tot zero at rounding level) carry no information on the curve: any
+// slope fits them, so the fit is not a perfect one but none at all.
+constexpr double kNoInformation = std::numeric_limits<double>::quiet_NaN();
+
+// R^2 = 1 - SS_res / SS_tot; pWeights null for the unweighted form; kNoInformation for readings
+// that do not vary.
 double dCoefficientOfDetermination(const Eigen::VectorXd& y, const Eigen::VectorXd& fitted,
                                    const Eigen::VectorXd* pWeights, bool bAboutMean) {
     const double yScale = y.cwiseAbs().maxCoeff();
     if (yScale == 0.0) {
-        return 1.0;  // all readings zero, and so is the fit
+        return kNoInformation;
     }
     const Eigen::VectorXd scaled = y / yScale;
     const Eigen::VectorXd fittedScaled = fitted / yScale;
@@ -120,7 +125,7 @@ double dCoefficientOfDetermination(const Eigen::VectorXd& y, const Eigen::Vector
                                     ? UnweightedSums(scaled, fittedScaled, bAboutMean)
                                     : WeightedSums(scaled, fittedScaled, *pWeights, bAboutMean);
     if (sums.dTotal <= sums.dRoundingLevel) {
-        return sums.dResidual <= sums.dRoundingLevel ? 1.0 : 0.0;
+        return kNoInformation;
     }
     return 1.0 - sums.dResidual / sums.dTotal;
 }

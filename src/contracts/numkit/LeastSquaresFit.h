@@ -10,6 +10,9 @@
 //                                  or sum w_i y_i^2 through the origin,
 //     R   = sqrt(max(R^2, 0)).
 //
+// Readings that do not vary (SS_tot zero at rounding level: flat standards, or all readings zero
+// through the origin) tell nothing about the curve, and the fit is invalid.
+//
 // The standards document builds one per calibration and reads the coefficients, R and R^2 back;
 // the calibration statistics read the rest. With p = k + 1 coefficients (k through the origin),
 // X the n x p matrix of the powers of x and W = diag(w):
@@ -33,7 +36,8 @@ public:
     static constexpr int kResultSize = kMaxOrder + 3;
 
     // Fits the n points. Unusable input (fewer points than unknowns, an order outside 1..3, a
-    // non-finite coordinate, or abscissae that cannot tell the powers apart) leaves an invalid fit
+    // non-finite coordinate, abscissae that cannot tell the powers apart, or readings that do not
+    // vary) leaves an invalid fit
     // whose coefficients, R and R^2 all read 0.
     CLeastSquaresFit(const CDoublePt* pPoints, int n, int order, int bForceZero);
     // The weighted fit, one weight per point; a weight that is not finite and positive leaves the

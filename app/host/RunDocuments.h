@@ -1,0 +1,20 @@
+#pragma once
+// How a host readies the two documents of a run and hands them a point, shared by the batch run
+// and by the live measurement of the web front end, so both measure alike:
+//   sizing      vSetEmpty from the method; a point of a spectra analysis holds the whole spectrum;
+//   standards   names, concentrations and the calibration settings, before any reading;
+//   unknowns    names, sample numbers, amount corrections, result type, K-factors and the manual
+//               calibration, after the standards' calibration (whose blank they take);
+//   a point     the intake an instrument uses: readings, a spectrum, a skip, or a value typed in
+//               after the skip.
+#include "host/RunFile.h"
+
+// Readings per point of a spectra analysis: the longest spectrum of the run (0 without spectra).
+int iRunSpectrumPoints(const CRunFile& run);
+void vSizeRunDocument(CUVPhotometryData& doc, const CRunFile& run, int iNumSamp);
+void vSetUpRunStandards(CUVStandardData& standards, const CRunFile& run);
+// bStandardsCurve: the concentrations come from the standards' calibration, whose reading at
+// concentration zero is dStandardsBlank.
+void vSetUpRunUnknowns(CUVUnknownData& unknowns, const CRunFile& run, bool bStandardsCurve,
+                       double dStandardsBlank);
+void vFeedRunPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint);
