@@ -248,6 +248,8 @@ CResidualPlot ResidualPlot(const CQuantitationRun& run, const CCalibrationPlot& 
     residuals.m_sYLabel = "Reading \u2212 curve (" + sReadingUnit(run) + ")";
     residuals.m_dXMin = plot.m_Window.m_dXMin;
     residuals.m_dXMax = plot.m_Window.m_dXMax;
+    residuals.m_dReadingStep =
+        std::pow(10.0, -std::clamp(curveDoc.iGetYPrecision(), 0, kMaxDecimalPlaces));
     auto residual = [&curveDoc](double x, double y, CDoublePt& point) {
         const double curve = curveDoc.GetPointFromX(x, nullptr).y;
         point = {x, y - curve};
