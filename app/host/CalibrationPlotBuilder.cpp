@@ -70,12 +70,12 @@ std::string sOrdinal(int n) {
 
 // The standards' measured points, and their means when a standard has replicates.
 void vTakeStandards(const CUVStandardData& standards, CCalibrationPlot& plot) {
-    const int R = standards.iGetNumRep();
+    const int iReplicates = standards.iGetNumRep();
     for (int s = 0; s < standards.iGetNumSamp(); ++s) {
         double sum = 0.0;
         int count = 0;
-        for (int r = 0; r < R; ++r) {
-            const int p = s * R + r;
+        for (int r = 0; r < iReplicates; ++r) {
+            const int p = s * iReplicates + r;
             const CDoublePt point = standards.GetValue(p);
             if (standards.bGetMeasured(p) != 0 && bIsUsable(point.y)) {
                 plot.m_vReplicates.push_back(point);
@@ -83,7 +83,7 @@ void vTakeStandards(const CUVStandardData& standards, CCalibrationPlot& plot) {
                 ++count;
             }
         }
-        if (R > 1 && count > 0) {
+        if (iReplicates > 1 && count > 0) {
             plot.m_vMeans.emplace_back(standards.dGetConc(s), sum / count);
         }
     }
@@ -248,10 +248,12 @@ CResidualPlot ResidualPlot(const CQuantitationRun& run, const CCalibrationPlot& 
     residuals.m_sYLabel = "Reading \u2212 curve (" + sReadingUnit(run) + ")";
     residuals.m_dXMin = plot.m_Window.m_dXMin;
     residuals.m_dXMax = plot.m_Window.m_dXMax;
+    residuals.m_dReadingStep =
+        std::pow(10.0, -std::clamp(curveDoc.iGetYPrecision(), 0, kMaxDecimalPlaces));
     auto residual = [&curveDoc](double x, double y, CDoublePt& point) {
         const double curve = curveDoc.GetPointFromX(x, nullptr).y;
         point = {x, y - curve};
-        return bIsUsable(curve) && std::isfinite(curve);
+        return bIsUsable(curve);
     };
     CDoublePt point;
     for (const CDoublePt& replicate : plot.m_vReplicates) {

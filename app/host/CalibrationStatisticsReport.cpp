@@ -205,7 +205,7 @@ struct CFlaggedRow {
 std::vector<CFlaggedRow> FlaggedRows(const CReportInput& in,
                                      const CCalibrationStatistics& statistics) {
     const CUVStandardData& standards = in.m_run.Standards();
-    const int Py = standards.iGetYPrecision();
+    const int iYDecimals = standards.iGetYPrecision();
     std::map<int, const CPointDiagnostics*> diagnostics;
     for (const CPointDiagnostics& point : statistics.GetPoints()) {
         diagnostics[point.iPoint] = &point;
@@ -214,7 +214,7 @@ std::vector<CFlaggedRow> FlaggedRows(const CReportInput& in,
     for (const auto& [p, why] : FlaggedStandardPoints(statistics)) {
         CFlaggedRow row;
         row.m_sPoint = sStandardPointLabel(standards, p);
-        row.m_sReading = sFixed(standards.GetValue(p).y, Py);
+        row.m_sReading = sFixed(standards.GetValue(p).y, iYDecimals);
         const auto found = diagnostics.find(p);
         if (found != diagnostics.end()) {
             row.m_sResidual = sSignificant(found->second->dResidual, kSpreadDigits);
@@ -362,13 +362,14 @@ std::string sNoStatisticsReason(const CReportInput& in) {
 }  // namespace
 
 std::string sStandardPointLabel(const CUVStandardData& standards, int iPoint) {
-    const int R = standards.iGetNumRep();
-    const int s = iPoint / R;
+    const int iReplicates = standards.iGetNumRep();
+    const int s = iPoint / iReplicates;
     std::string label = std::to_string(s + 1);
     if (!standards.GetSampName(s).empty()) {
         label += " " + standards.GetSampName(s);
     }
-    return R > 1 ? label + ", replicate " + std::to_string(iPoint % R + 1) : label;
+    return iReplicates > 1 ? label + ", replicate " + std::to_string(iPoint % iReplicates + 1)
+                           : label;
 }
 
 std::map<int, std::string> FlaggedStandardPoints(const CCalibrationStatistics& statistics) {

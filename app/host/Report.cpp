@@ -6,7 +6,7 @@
 using namespace photoquant;
 
 void CPlotWindow::vTake(double x, double y) {
-    if (!std::isfinite(x) || !std::isfinite(y) || !bIsUsable(x) || !bIsUsable(y)) {
+    if (!bIsUsable(x) || !bIsUsable(y)) {
         return;
     }
     if (m_bEmpty) {

@@ -102,6 +102,9 @@ struct CResidualPlot {
     std::string m_sYLabel;
     double m_dXMin = 0.0;
     double m_dXMax = 1.0;
+    // The last decimal the readings show: residuals below it are rounding, and the axis spans at
+    // least one such step either side of zero rather than magnifying the rounding noise.
+    double m_dReadingStep = 1e-3;
     std::vector<CDoublePt> m_vPoints;
     std::vector<CPlotMarker> m_vFlagged;
     std::vector<CPlotMarker> m_vRemoved;

@@ -21,10 +21,6 @@ constexpr double kNoiseShare = 1e-12;
 constexpr int kMostDecimals = 12;
 constexpr int kLeastNearOneDecimals = 4;
 
-bool bPrintable(double value) {
-    return std::isfinite(value) && bIsUsable(value);
-}
-
 // Decimal exponent of the value after rounding to the digits (9.96 to 2 digits is 10, exponent 1).
 int iRoundedExponent(double value, int digits) {
     char text[64];
@@ -36,7 +32,7 @@ int iRoundedExponent(double value, int digits) {
 }  // namespace
 
 std::string sSignificant(double value, int digits) {
-    if (!bPrintable(value)) {
+    if (!bIsUsable(value)) {
         return {};
     }
     if (value == 0.0) {
@@ -58,10 +54,10 @@ std::string sSignificant(double value, int digits) {
 }
 
 std::string sToPrecisionOf(double value, double spread, int digits) {
-    if (!bPrintable(value)) {
+    if (!bIsUsable(value)) {
         return {};
     }
-    if (!bPrintable(spread) || spread == 0.0) {
+    if (!bIsUsable(spread) || spread == 0.0) {
         return sSignificant(value, kCoefficientDigits);
     }
     const int decimals = digits - 1 - iRoundedExponent(std::abs(spread), digits);
@@ -70,14 +66,14 @@ std::string sToPrecisionOf(double value, double spread, int digits) {
 
 std::string sPValue(double p) {
     constexpr double kSmallestP = 1e-4;
-    if (!bPrintable(p)) {
+    if (!bIsUsable(p)) {
         return {};
     }
     return p < kSmallestP ? "< 0.0001" : sSignificant(p, kSpreadDigits);
 }
 
 std::string sSignificantBeside(double value, double magnitude, int digits) {
-    if (bPrintable(value) && bPrintable(magnitude) &&
+    if (bIsUsable(value) && bIsUsable(magnitude) &&
         std::abs(value) < kNoiseShare * std::abs(magnitude)) {
         return "0";
     }
@@ -85,7 +81,7 @@ std::string sSignificantBeside(double value, double magnitude, int digits) {
 }
 
 std::string sNearOne(double value) {
-    if (!bPrintable(value)) {
+    if (!bIsUsable(value)) {
         return {};
     }
     const double distance = 1.0 - std::abs(value);
@@ -99,7 +95,7 @@ std::string sNearOne(double value) {
 }
 
 std::string sRoundTrip(double value) {
-    if (!bPrintable(value)) {
+    if (!bIsUsable(value)) {
         return {};
     }
     char text[64];

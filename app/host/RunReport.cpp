@@ -198,10 +198,10 @@ CTableBlock EquationBlock(const CReportInput& in) {
         rows.push_back(
             {"Direction", sDirectionWords(first.m_iDirection) + ", from " + sDirectionSource(in)});
     }
-    const int Pc = unknowns.iGetConcPrecision();
-    rows.push_back({"Limits", sFixed(unknowns.dGetLoLimit(), Pc) + " to " +
-                                  sFixed(unknowns.dGetHiLimit(), Pc) + " " + unit + ", from " +
-                                  sLimitsSource(in)});
+    const int iConcDecimals = unknowns.iGetConcPrecision();
+    rows.push_back({"Limits", sFixed(unknowns.dGetLoLimit(), iConcDecimals) + " to " +
+                                  sFixed(unknowns.dGetHiLimit(), iConcDecimals) + " " + unit +
+                                  ", from " + sLimitsSource(in)});
     return LabelledRows(rows);
 }
 
@@ -326,7 +326,7 @@ std::string sBasis(const CUVUnknownData& unknowns, int s) {
 }
 
 std::string sMeanText(const CReportInput& in, double mean) {
-    if (!bIsUsable(mean) || !std::isfinite(mean)) {
+    if (!bIsUsable(mean)) {
         return "";
     }
     const CUVUnknownData& unknowns = in.m_run.Unknowns();

@@ -106,8 +106,7 @@ CSampleOutcome SampleOutcome(const CQuantitationRun& run, int iSamp, bool bAmoun
     }
     sample.m_dMean = dMeanOf(results);
     sample.m_dMeanUsedReading = dMeanOf(used);
-    if (bIsUsable(sample.m_dMean) && std::isfinite(sample.m_dMean) &&
-        unknowns.iGetResultType() == kConcResult) {
+    if (bIsUsable(sample.m_dMean) && unknowns.iGetResultType() == kConcResult) {
         sample.m_dCurveConc = sample.m_dMean / sample.m_dAmountFactor;
         if (!sample.bIsBlank()) {
             sample.m_sFlag = sLimitFlag(sample.m_dMean, unknowns);
@@ -120,17 +119,17 @@ CSampleOutcome SampleOutcome(const CQuantitationRun& run, int iSamp, bool bAmoun
 // are not counted) and stores mean and SD at the group's last sample; a trailing group of fewer
 // than N samples stores nothing.
 void vGroupStatistics(const CUVUnknownData& unknowns, CUnknownOutcomes& outcomes) {
-    const int N = unknowns.iGetStatisticsNum();
+    const int iStatisticsCount = unknowns.iGetStatisticsNum();
     std::vector<int> open;
     for (CSampleOutcome& sample : outcomes.m_vSamples) {
         if (sample.m_iSampleNo <= 0) {
             continue;
         }
         open.push_back(sample.m_iSample);
-        if (static_cast<int>(open.size()) < N) {
+        if (static_cast<int>(open.size()) < iStatisticsCount) {
             continue;
         }
-        if (N == 1) {
+        if (iStatisticsCount == 1) {
             vTakeStatistics(unknowns, sample);
         } else {
             CStatisticsGroup group;

@@ -542,12 +542,9 @@ std::string sSvgPlot(const CCalibrationPlot& plot, int width, int height) {
 }
 
 std::string sSvgResidualPlot(const CResidualPlot& residuals, int width, int height) {
-    double largest = 0.0;
+    double largest = residuals.m_dReadingStep;
     for (const CDoublePt& point : residuals.m_vPoints) {
         largest = std::max(largest, std::abs(point.y));
-    }
-    if (!(largest > 0.0)) {
-        largest = 1e-3;  // every point on the curve: a small band around zero
     }
     const CAxis xAxis = NiceAxis(residuals.m_dXMin, residuals.m_dXMax);
     const CAxis yAxis = NiceAxis(-largest, largest);

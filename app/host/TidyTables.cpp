@@ -15,10 +15,7 @@ namespace {
 // A bound the curve does not have (a fitted segment's reading range) or a result that was not
 // computed is an empty cell.
 std::string sNumber(double value) {
-    if (value == kNoStandardResult || std::abs(value) >= kNoValue) {
-        return {};
-    }
-    return sRoundTrip(value);
+    return value == kNoStandardResult ? std::string() : sRoundTrip(value);
 }
 
 std::string sWithUnit(const std::string& what, const std::string& unit) {
@@ -151,7 +148,7 @@ private:
 
 CNamedList StandardPointsTable(const CQuantitationRun& run) {
     const CUVStandardData& standards = run.Standards();
-    const int R = standards.iGetNumRep();
+    const int iReplicates = standards.iGetNumRep();
     const bool bSpectral = run.RunFile().bIsSpectral();
     const std::string reading = sReadingAxisLabel(run, false);
     CTableBlock table;
@@ -168,8 +165,8 @@ CNamedList StandardPointsTable(const CQuantitationRun& run) {
     judgements.vAddHeaders(table);
     CUVPhotometryData* pCurve = run.bHasCurve() ? &run.CurveDocument() : nullptr;
     for (int s = 0; s < standards.iGetNumSamp(); ++s) {
-        for (int r = 0; r < R; ++r) {
-            const int p = s * R + r;
+        for (int r = 0; r < iReplicates; ++r) {
+            const int p = s * iReplicates + r;
             if (standards.bGetMeasured(p) == 0 && !judgements.bRemoved(p)) {
                 continue;
             }
@@ -190,7 +187,7 @@ CNamedList StandardPointsTable(const CQuantitationRun& run) {
             row.push_back(bTyped ? "yes" : "");
             const double curve =
                 pCurve != nullptr ? pCurve->GetPointFromX(point.x, nullptr).y : kNoValue;
-            row.push_back(bIsUsable(curve) && std::isfinite(curve) ? sNumber(point.y - curve) : "");
+            row.push_back(bIsUsable(curve) ? sNumber(point.y - curve) : "");
             judgements.vAddCells(p, row);
             table.m_vvsRows.push_back(std::move(row));
         }
@@ -201,7 +198,7 @@ CNamedList StandardPointsTable(const CQuantitationRun& run) {
 CNamedList StandardsTable(const CQuantitationRun& run) {
     const CUVStandardData& standards = run.Standards();
     const std::string unit = standards.GetConcUnit();
-    const int R = standards.iGetNumRep();
+    const int iReplicates = standards.iGetNumRep();
     CTableBlock table;
     table.m_vsHeaders = {"Standard",
                          "Name",
@@ -215,9 +212,9 @@ CNamedList StandardsTable(const CQuantitationRun& run) {
     for (int s = 0; s < standards.iGetNumSamp(); ++s) {
         int count = 0;
         double sum = 0.0;
-        for (int r = 0; r < R; ++r) {
-            if (standards.bGetMeasured(s * R + r) != 0) {
-                sum += standards.GetValue(s * R + r).y;
+        for (int r = 0; r < iReplicates; ++r) {
+            if (standards.bGetMeasured(s * iReplicates + r) != 0) {
+                sum += standards.GetValue(s * iReplicates + r).y;
                 ++count;
             }
         }
@@ -342,14 +339,15 @@ CNamedList SamplesTable(const CQuantitationRun& run, const CUnknownOutcomes& out
         if (bIntervals) {
             const CSampleInterval& interval = sample.m_Interval;
             const bool bReady = interval.iStatus == kIntervalReady;
-            const int R = unknowns.iGetNumRep();
+            const int iReplicates = unknowns.iGetNumRep();
             row.insert(
                 row.end(),
                 {bReady ? std::to_string(interval.iReplicates) : "",
                  bReady ? sNumber(interval.dConc) : "", bReady ? sNumber(interval.dStdError) : "",
                  bReady ? sNumber(interval.dLower) : "", bReady ? sNumber(interval.dUpper) : "",
-                 interval.grubbs.bOutlier != 0 ? std::to_string(interval.grubbs.iSuspect % R + 1)
-                                               : ""});
+                 interval.grubbs.bOutlier != 0
+                     ? std::to_string(interval.grubbs.iSuspect % iReplicates + 1)
+                     : ""});
         }
         table.m_vvsRows.push_back(std::move(row));
     }

@@ -69,7 +69,7 @@ inline constexpr int kRefusalZeroReading = 3;          // a zero reading under 1
 inline constexpr int kRefusalTooFewReplicates = 4;     // a standard with one replicate, 1/s^2
 inline constexpr int kRefusalIdenticalReplicates = 5;  // a standard without spread, 1/s^2
 inline constexpr int kRefusalUnknownWeighting = 6;     // a weighting code outside 0..5
-inline constexpr int kRefusalFitFailed = 7;            // the points cannot tell the powers apart
+inline constexpr int kRefusalFitFailed = 7;            // no usable fit (flat readings, say)
 
 // Conversion direction of a calibration segment (CCalibSegment::m_iDirection) and of the stored
 // calibration option: which of concentration and reading the polynomial gives.
