@@ -68,6 +68,14 @@ CQuantitationRun::CQuantitationRun(CRunFile& run) : m_run(run) {}
 CQuantitationRun::~CQuantitationRun() = default;
 
 bool CQuantitationRun::bExecute(std::string& problem) {
+    if (!bCompute(problem)) {
+        return false;
+    }
+    vShow();
+    return true;
+}
+
+bool CQuantitationRun::bCompute(std::string& problem) {
     m_sRunTime = sIsoLocalTime(std::time(nullptr));
     vDefaultLimitsToStandards();
     const CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
@@ -86,7 +94,6 @@ bool CQuantitationRun::bExecute(std::string& problem) {
     vPrepareUnknowns();
     vMeasureUnknowns();
     vAttachValidation();
-    vShow();
     return true;
 }
 

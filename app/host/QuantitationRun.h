@@ -39,6 +39,10 @@ public:
     // Measures, calibrates, calculates and shows. False, with the problem, when the run cannot be
     // completed (a concentration result whose standards give no calibration).
     bool bExecute(std::string& problem);
+    // The same without the views: the documents, the statistics and the record of the blank
+    // correction, for a host that reads the results as numbers. The lists and Report() need
+    // bExecute.
+    bool bCompute(std::string& problem);
 
     const CUVStandardData& Standards() const { return *m_pStandards; }
     const CUVUnknownData& Unknowns() const { return *m_pUnknowns; }

@@ -124,6 +124,10 @@ struct CRunFile {
     bool bHasStage() const { return m_Method.pGetXYStageParam()->iGetCoordNum() > 0; }
 };
 
+// The transmittance fraction of a reading in %T (kTransmittanceMode: T = %T / 100) or absorbance
+// (kAbsorbanceMode: T = 10^-A), the form the documents store.
+double dTransmittanceOf(double reading, int iReadingUnit);
+
 // Reads the run file at path. Spectrum files are named relative to the run file's folder and must
 // lie inside it, links resolved: a run file cannot make the program read a file elsewhere.
 bool bReadRunFile(const std::filesystem::path& path, CRunFile& run, CRunError& error);

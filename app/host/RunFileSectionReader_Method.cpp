@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "host/RunFileSectionReader.h"
+#include "host/SettingNames.h"
 
 using namespace photoquant;
 
@@ -11,20 +12,20 @@ constexpr int kMaxReplicates = 100;
 constexpr int kMaxDecimals = 10;
 
 // Coded settings by the words the run file uses for them, in code order.
+const std::vector<std::string> kOperandNames = {"plus", "minus", "times"};
+const std::vector<std::string> kIntegrationNames = {"rectangular", "trapezoid", "romberg"};
+const std::vector<std::string> kStageUnitNames = {"per sample", "all samples"};
+
+}  // namespace
+
 const std::vector<std::string> kQuantNames = {"wavelength", "peak area", "peak height",
                                               "derivative", "ratio"};
 const std::vector<std::string> kCalibNames = {"none", "1st order", "2nd order", "3rd order",
                                               "segmented"};
 const std::vector<std::string> kDirectionNames = {"reading from concentration",
                                                   "concentration from reading"};
-// In the order of the weighting codes (kWeightNone to kWeightInverseVariance).
 const std::vector<std::string> kWeightingNames = {"none", "1/x", "1/x^2", "1/y", "1/y^2", "1/s^2"};
 const std::vector<std::string> kResultNames = {"readings", "concentration", "ratio"};
-const std::vector<std::string> kOperandNames = {"plus", "minus", "times"};
-const std::vector<std::string> kIntegrationNames = {"rectangular", "trapezoid", "romberg"};
-const std::vector<std::string> kStageUnitNames = {"per sample", "all samples"};
-
-}  // namespace
 
 bool CRunFileSectionReader::bMethod(const json& root, CRunFile& run) {
     const json* pMethod = pField(root, "", "method", true);

@@ -4,15 +4,16 @@
 
 #include "host/MessageText.h"
 #include "host/RunFileSectionReader.h"
+#include "host/SettingNames.h"
 #include "host/SpectrumCsv.h"
 
 using namespace photoquant;
 
-namespace {
-
 const std::vector<std::string> kReadingUnitNames = {"%T", "Abs"};
 
-}  // namespace
+double dTransmittanceOf(double reading, int iReadingUnit) {
+    return iReadingUnit == kAbsorbanceMode ? std::pow(10.0, -reading) : reading / 100.0;
+}
 
 bool CRunFileSectionReader::bReadingUnit(const json& root, CRunFile& run) {
     const bool bTakesReadings = !run.bIsSpectral();

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "host/MessageText.h"
+#include "host/RunFile.h"
 #include "host/RunFileFields.h"
 #include "photoquant.h"
 
@@ -226,7 +227,7 @@ bool CRunFileValueReader::bReading(const json& value, const std::string& where, 
                          "an absorbance beyond \u00b110 Abs is no photometer's reading, found " +
                              value.dump() + " Abs");
         }
-        transmittance = std::pow(10.0, -reading);
+        transmittance = dTransmittanceOf(reading, iReadingUnit);
         return true;
     }
     if (reading < 0.0) {
@@ -236,7 +237,7 @@ bool CRunFileValueReader::bReading(const json& value, const std::string& where, 
         return bFail(where, "a transmittance above 200 %T is no photometer's reading, found " +
                                 value.dump() + " %T");
     }
-    transmittance = reading / 100.0;
+    transmittance = dTransmittanceOf(reading, iReadingUnit);
     return true;
 }
 
