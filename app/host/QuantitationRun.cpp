@@ -255,27 +255,82 @@ void CQuantitationRun::vPrepareUnknowns() {
 
 void CQuantitationRun::vMeasureUnknowns() {
     CUVUnknownData& unknowns = *m_pUnknowns;
-    const CCalibList* pList = bUsesStandardsCalibration() ? m_pStandards->pGetCalibList() : nullptr;
     const bool bStage = unknowns.iGetNumCoord() > 0;
     const int iPointsPerSample = bStage ? unknowns.iGetNumCoord() : unknowns.iGetNumRep();
     const int iNumSamp = static_cast<int>(m_run.m_vUnknowns.size());
     m_vdUsedReading.assign(static_cast<size_t>(iNumSamp * iPointsPerSample), kNoValue);
     m_vdBlankInForce.assign(static_cast<size_t>(iNumSamp), kNoValue);
     m_viBlankSampleInForce.assign(static_cast<size_t>(iNumSamp), -1);
-    for (int s = 0; s < iNumSamp; ++s) {
-        const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
-        for (int c = 0; c < iPointsPerSample; ++c) {
-            vFeedRunPoint(unknowns, points[static_cast<size_t>(c)], s * iPointsPerSample + c);
-            if (pList != nullptr && !bStage) {
-                unknowns.vCalcConc(s, c, pList);
+    if (bStage) {
+        for (int s = 0; s < iNumSamp; ++s) {
+            const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
+            for (int c = 0; c < iPointsPerSample; ++c) {
+                vFeedRunPoint(unknowns, points[static_cast<size_t>(c)], s * iPointsPerSample + c);
             }
         }
-        if (!bStage) {
-            vRecordBlankUse(s, iPointsPerSample);
-        }
-    }
-    if (bStage) {
         unknowns.vCalculateDistribution();
+        return;
+    }
+    vMeasureUnknownsInBlocks();
+}
+
+// Each sample's readings go in as one block, its concentrations follow as one block, and the
+// statistics run once at the end, where a host feeding point by point would run them after every
+// sample's last replicate: the same numbers, without walking every sample once per sample. The
+// blank in force is recorded after each sample, as the readings of the samples after it are
+// corrected with it.
+void CQuantitationRun::vMeasureUnknownsInBlocks() {
+    CUVUnknownData& unknowns = *m_pUnknowns;
+    const CCalibList* pList = bUsesStandardsCalibration() ? m_pStandards->pGetCalibList() : nullptr;
+    const int R = unknowns.iGetNumRep();
+    const int W = unknowns.iGetNumActWave();
+    const int iNumSamp = static_cast<int>(m_run.m_vUnknowns.size());
+    std::vector<double> readings;
+    std::vector<int> skipped;
+    auto feedBlock = [&] {
+        unknowns.iAddValuesBlock(readings.data(), skipped.data(), static_cast<int>(skipped.size()));
+        readings.clear();
+        skipped.clear();
+    };
+    // Whether the last point went in through a block, whose statistics are still to run.
+    bool bStatisticsPending = false;
+    for (int s = 0; s < iNumSamp; ++s) {
+        const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
+        for (int r = 0; r < R; ++r) {
+            const CPointEntry& point = points[static_cast<size_t>(r)];
+            const bool bMeasured = point.m_eKind == CPointEntry::EKind::kMeasured &&
+                                   point.m_vdTransmittance.size() == static_cast<size_t>(W);
+            bStatisticsPending = bMeasured || point.m_eKind == CPointEntry::EKind::kSkipped;
+            if (bMeasured) {
+                readings.insert(readings.end(), point.m_vdTransmittance.begin(),
+                                point.m_vdTransmittance.end());
+                skipped.push_back(0);
+            } else if (bStatisticsPending) {
+                readings.resize(readings.size() + static_cast<size_t>(W), 0.0);
+                skipped.push_back(1);
+            } else {
+                // Typed values and spectra go through the single intake, in their place.
+                feedBlock();
+                vFeedRunPoint(unknowns, point, s * R + r);
+            }
+        }
+        feedBlock();
+        if (pList != nullptr) {
+            unknowns.vCalcConcBlock(s * R, R, pList);
+        }
+        vRecordBlankUse(s, R);
+    }
+    // With the standards' list every point's concentration ends in the statistics; the intake's
+    // own calculations (ratios, a manual calibration) ran them already when the last point went in
+    // on its own.
+    const CAnalysisSettings& settings = m_run.m_Settings;
+    if (pList != nullptr) {
+        unknowns.vCalcStatistics();
+    } else if (bStatisticsPending && settings.m_iResultType == kRatioResult) {
+        unknowns.vCalcStatisticsRatio();
+    } else if (bStatisticsPending && settings.m_iResultType == kConcResult &&
+               settings.m_bManualCalib) {
+        unknowns.vCalcStatistics();
     }
 }
 

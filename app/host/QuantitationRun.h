@@ -7,8 +7,9 @@
 //      calibration statistics judge it, and when the run file asks for it the points the outlier
 //      tests flag are taken out (vSetMeasured(p, 0)) and the curve is fitted once more;
 //   3. the unknowns get the calibration list and the reading at concentration zero, then their
-//      readings arrive, each followed by its concentration (vCalcConc); statistics follow the
-//      last replicate of each sample, ratios and manual calibrations are computed on intake;
+//      readings arrive a sample at a time through the block intake, each sample's followed by its
+//      concentrations (vCalcConcBlock); ratios and manual calibrations are computed on intake,
+//      and the statistics once at the end, as a point-by-point feed would leave them;
 //   4. an in-plane distribution is summarised, a validation result attached;
 //   5. the four list views are attached to the documents and updated; their lists, with the
 //      measurement conditions and the calibration texts, are the report.
@@ -101,6 +102,7 @@ private:
     static std::string sCalibrationRefusal(int iRefusal);
     void vPrepareUnknowns();
     void vMeasureUnknowns();
+    void vMeasureUnknownsInBlocks();
     void vAttachValidation();
     void vShow();
     void vRecordBlankUse(int iSamp, int iPointsPerSample);

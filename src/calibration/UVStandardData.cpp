@@ -101,14 +101,14 @@ void CUVStandardData::vCopyCalibration(CPhotParamsObj* pParams) {
 }
 
 int CUVStandardData::iAddValues(const CDoublePt* pReadings, int n) {
-    if (m_iRemeasureSamp >= 0 && m_iRemeasureRep >= 0) {
+    if (bRemeasurePending()) {
         return CUVPhotometryData::iSetValues(pReadings, n, iRemeasurePoint());
     }
     return CUVPhotometryData::iAddValues(pReadings, n);
 }
 
 int CUVStandardData::iAddPeakValues(CUVWaveData* pWaveData) {
-    if (m_iRemeasureSamp >= 0 && m_iRemeasureRep >= 0) {
+    if (bRemeasurePending()) {
         const int iResult = CUVPhotometryData::iSetPeakValues(pWaveData, iRemeasurePoint());
         m_iRemeasureSamp = -1;
         m_iRemeasureRep = -1;

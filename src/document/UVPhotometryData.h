@@ -79,6 +79,17 @@ public:
     virtual void vSkipData();
     virtual int iAddPeakValues(CUVWaveData* pWaveData);
     virtual int iSetPeakValues(CUVWaveData* pWaveData, int iPoint);
+    // Block intake, for readings that arrive many points at a time (a plate reader's export, a
+    // file of earlier results) rather than one point per call as the instrument delivers them.
+    // pdReadings holds iNumPoints points of W readings each, point after point, as transmittance
+    // fractions (the y of the readings iAddValues takes); a point whose entry in pbSkipped is
+    // non-zero was not measured and is skipped as vSkipData skips it, its W readings unread
+    // (pbSkipped may be null: every point measured). Every stored value is, to the last bit, what
+    // the same points fed one by one through iAddValues and vSkipData store, and what does not fit
+    // is cut off the same way; the lock is taken once for the block. Returns the XY points added
+    // for measured points (the sum of what iAddValues would have returned).
+    //   doc.iAddValuesBlock(transmittances.data(), skipped.data(), iNumPoints);
+    virtual int iAddValuesBlock(const double* pdReadings, const int* pbSkipped, int iNumPoints);
 
     // Overrides of the data set.
     int iSetYMode(int mode) override;
@@ -281,6 +292,19 @@ protected:
     void vRebuildPoints(bool bUseManual);
     // Stores the readings at the cursor and marks the point they complete (lock held).
     int iStoreAtCursor(const CDoublePt* pReadings, int n);
+    // Point p measured, not typed in.
+    void vMarkMeasured(int iPoint);
+    // Appends the XY point of point p, whose readings are stored: X its sample's concentration,
+    // Y its photometric value for wavelength quantitation, else 0 (lock held).
+    int iAppendMeasuredPoint(int iPoint);
+    // Skips the point at the cursor (lock held).
+    void vSkipAtCursor();
+    // Whether the intake can take whole points from here on: the cursor at the start of a point
+    // and the room left a whole number of points.
+    bool bTakesWholePoints() const;
+    bool bRemeasurePending() const;
+    // The block taken point by point through the document's own iAddValues and vSkipData.
+    int iAddValuesOneByOne(const double* pdReadings, const int* pbSkipped, int iNumPoints);
     double dRawAt(int iPoint, int iReading, int iPointsPerSample) const;
     // Axis ranges of the points: X over every point, Y over the measured ones; a range that
     // collapses to one value (or, for Y, holds a value that is not usable) opens to start at 0.

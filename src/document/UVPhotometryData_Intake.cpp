@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <vector>
 
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
@@ -30,18 +31,16 @@ int CUVPhotometryData::iStoreAtCursor(const CDoublePt* pReadings, int n) {
     m_iCursor += n;
     // The point the cursor has just completed (or entered, for a partial point).
     const int m = iRoundHalfAway(static_cast<double>(m_iCursor) / m_iNumActWave);
-    const int iPoint = m <= 1 ? 0 : m - 1;
-    vSetMeasured(iPoint, 1);
-    vSetManualStd(iPoint, 0);
+    vMarkMeasured(m <= 1 ? 0 : m - 1);
     return n;
 }
 
-int CUVPhotometryData::iAddValues(const CDoublePt* pReadings, int n) {
-    const Lock lock(GetLock());
-    if (iStoreAtCursor(pReadings, n) == 0 || m_iNumRep <= 0) {
-        return 0;
-    }
-    const int iPoint = std::max(m_iCursor / m_iNumActWave - 1, 0);
+void CUVPhotometryData::vMarkMeasured(int iPoint) {
+    vSetMeasured(iPoint, 1);
+    vSetManualStd(iPoint, 0);
+}
+
+int CUVPhotometryData::iAppendMeasuredPoint(int iPoint) {
     const int iSamp = iPoint / m_iNumRep;
     if (!bHasSample(iSamp)) {
         return 0;
@@ -50,7 +49,72 @@ int CUVPhotometryData::iAddValues(const CDoublePt* pReadings, int n) {
     if (m_iQuantType == kWavelengthQuant) {
         point.y = dStoredPointValue(iPoint, false);
     }
-    return CDataXY::iAddValue(point);
+    return iAppendValue(point);
+}
+
+int CUVPhotometryData::iAddValues(const CDoublePt* pReadings, int n) {
+    const Lock lock(GetLock());
+    if (iStoreAtCursor(pReadings, n) == 0 || m_iNumRep <= 0) {
+        return 0;
+    }
+    return iAppendMeasuredPoint(std::max(m_iCursor / m_iNumActWave - 1, 0));
+}
+
+bool CUVPhotometryData::bTakesWholePoints() const {
+    return m_iNumActWave > 0 && m_iNumRep > 0 && m_iCursor % m_iNumActWave == 0 &&
+           iIntakeCapacity() % m_iNumActWave == 0;
+}
+
+bool CUVPhotometryData::bRemeasurePending() const {
+    return m_iRemeasureSamp >= 0 && m_iRemeasureRep >= 0;
+}
+
+int CUVPhotometryData::iAddValuesOneByOne(const double* pdReadings, const int* pbSkipped,
+                                          int iNumPoints) {
+    const int W = std::max(m_iNumActWave, 0);
+    std::vector<CDoublePt> readings(static_cast<size_t>(W));
+    int iAdded = 0;
+    for (int i = 0; i < iNumPoints; ++i) {
+        if (pbSkipped != nullptr && pbSkipped[i] != 0) {
+            vSkipData();
+            continue;
+        }
+        for (int k = 0; k < W; ++k) {
+            readings[static_cast<size_t>(k)].y = pdReadings[static_cast<size_t>(i) * W + k];
+        }
+        iAdded += iAddValues(readings.data(), W);
+    }
+    return iAdded;
+}
+
+int CUVPhotometryData::iAddValuesBlock(const double* pdReadings, const int* pbSkipped,
+                                       int iNumPoints) {
+    const Lock lock(GetLock());
+    if (pdReadings == nullptr || iNumPoints <= 0) {
+        return 0;
+    }
+    if (!bTakesWholePoints() || bRemeasurePending()) {
+        // A cursor inside a point, room for part of a point only, or a point to be measured again
+        // first: the document's own intake takes the points, so that its clipping and routing
+        // hold.
+        return iAddValuesOneByOne(pdReadings, pbSkipped, iNumPoints);
+    }
+    const int W = m_iNumActWave;
+    const int n = std::min(iNumPoints, (iIntakeCapacity() - m_iCursor) / W);
+    int iAdded = 0;
+    for (int i = 0; i < n; ++i) {
+        if (pbSkipped != nullptr && pbSkipped[i] != 0) {
+            vSkipAtCursor();
+            continue;
+        }
+        const int iPoint = m_iCursor / W;
+        std::copy_n(pdReadings + static_cast<size_t>(i) * W, W,
+                    m_vdRawData.data() + static_cast<size_t>(m_iCursor));
+        m_iCursor += W;
+        vMarkMeasured(iPoint);
+        iAdded += iAppendMeasuredPoint(iPoint);
+    }
+    return iAdded;
 }
 
 int CUVPhotometryData::iSetValues(const CDoublePt* pReadings, int n, int iPoint) {
@@ -128,6 +192,10 @@ int CUVPhotometryData::iMChangeValues(const CDoublePt* pReadings, int iPoint) {
 
 void CUVPhotometryData::vSkipData() {
     const Lock lock(GetLock());
+    vSkipAtCursor();
+}
+
+void CUVPhotometryData::vSkipAtCursor() {
     if (m_iNumActWave <= 0 || m_iCursor >= iIntakeCapacity()) {
         return;
     }
@@ -138,7 +206,7 @@ void CUVPhotometryData::vSkipData() {
     const CDoublePt point = bHasSample(iSamp)
                                 ? CDoublePt(m_vdConc[static_cast<size_t>(iSamp)], kSkipMarker)
                                 : CDoublePt(0.0, 0.0);
-    CDataXY::iAddValue(point);
+    iAppendValue(point);
     m_iCursor = std::min(m_iCursor + m_iNumActWave, iIntakeCapacity());
 }
 

@@ -198,7 +198,7 @@ int CUVUnknownData::iAddValues(const CDoublePt* pReadings, int n) {
     }
     int iResult = 0;
     int iPoint = -1;
-    if (m_iRemeasureSamp < 0 || m_iRemeasureRep < 0) {
+    if (!bRemeasurePending()) {
         iResult = CUVPhotometryData::iAddValues(pReadings, n);
         iPoint = iLastPoint();
     } else {
@@ -209,11 +209,41 @@ int CUVUnknownData::iAddValues(const CDoublePt* pReadings, int n) {
     return iResult;
 }
 
+int CUVUnknownData::iAddValuesBlock(const double* pdReadings, const int* pbSkipped,
+                                    int iNumPoints) {
+    const IntakeLock lock(GetLock());
+    if (m_iNumCoord >= 1 || !bTakesWholePoints() || bRemeasurePending()) {
+        return iAddValuesOneByOne(pdReadings, pbSkipped, iNumPoints);
+    }
+    const int iFirst = m_iCursor / m_iNumActWave;
+    const int iAdded = CUVPhotometryData::iAddValuesBlock(pdReadings, pbSkipped, iNumPoints);
+    vCalcBlockOnIntake(iFirst, m_iCursor / m_iNumActWave);
+    return iAdded;
+}
+
+void CUVUnknownData::vCalcBlockOnIntake(int iFirst, int iEnd) {
+    // A skipped point has nothing to calculate: the single intake's calculation looks at measured
+    // points only.
+    if (m_iResultType == kRatioResult) {
+        for (int p = iFirst; p < iEnd; ++p) {
+            if (bGetMeasured(p) != 0) {
+                vCalcPointRatio(p);
+            }
+        }
+    } else if (m_iResultType == kConcResult && m_bManualCalib != 0) {
+        for (int p = iFirst; p < iEnd; ++p) {
+            if (bGetMeasured(p) != 0) {
+                vCalcConcBlk(p, &m_ManualSeg);
+            }
+        }
+    }
+}
+
 int CUVUnknownData::iAddPeakValues(CUVWaveData* pWaveData) {
     const IntakeLock lock(GetLock());
     int iResult = 0;
     int iPoint = -1;
-    if (m_iRemeasureSamp < 0 || m_iRemeasureRep < 0) {
+    if (!bRemeasurePending()) {
         iResult = CUVPhotometryData::iAddPeakValues(pWaveData);
         iPoint = iLastPoint();
     } else {

@@ -38,6 +38,10 @@
 #include "contracts/framework/Array.h"
 #include "document/UVPhotometryData.h"
 
+namespace photoquant::detail {
+class CSegmentSearch;
+}  // namespace photoquant::detail
+
 class PQ_EXPORT CUVUnknownData : public CUVPhotometryData {
     DECLARE_DYNAMIC(CUVUnknownData)
     DECLARE_MESSAGE_MAP()
@@ -65,6 +69,15 @@ public:
     int iAddValues(const CDoublePt* pReadings, int n) override;
     int iAddPeakValues(CUVWaveData* pWaveData) override;
     void vSkipData() override;
+    // Block intake (see CUVPhotometryData): the points are stored, and their ratios or
+    // manual-calibration concentrations computed in point order, exactly as the single intake
+    // would, but the statistics are left to the caller, to run once after the last block:
+    // vCalcStatistics for concentrations, vCalcStatisticsRatio for ratios. In the stage layout, in
+    // the middle of a point or with a remeasurement pending the points go one by one through
+    // iAddValues and vSkipData, statistics included.
+    //   doc.iAddValuesBlock(transmittances.data(), nullptr, iNumPoints);
+    //   doc.vCalcStatistics();
+    int iAddValuesBlock(const double* pdReadings, const int* pbSkipped, int iNumPoints) override;
 
     // Axis ranges of the points, widened by the manual curve when it is on.
     void vSetRangesFromData() override;
@@ -121,6 +134,15 @@ public:
     // replicate of a sample, and once after a recomputation of all points.
     void vCalcConc(int iSamp, int iRep, const CCalibList* pCalibList);
     void vCalcConc(const CCalibList* pCalibList);
+    // Block concentrations: those of the measured points iFirstPoint .. iFirstPoint + iNumPoints -
+    // 1 (kept within the document's S*R points), in point order, with the standards' calibration
+    // list, each to the last bit what vCalcConc(s, r, list) gives it, blanks taking effect for the
+    // points after them as they do there. The segment ranges are read from the list once for the
+    // block, and no statistics run: call vCalcStatistics once after the last block.
+    //   doc.iAddValuesBlock(transmittances.data(), nullptr, iNumPoints);
+    //   doc.vCalcConcBlock(0, iNumPoints, standards.pGetCalibList());
+    //   doc.vCalcStatistics();
+    void vCalcConcBlock(int iFirstPoint, int iNumPoints, const CCalibList* pCalibList);
     void vCalcConc(int iSamp, int iRep);
     void vCalcConc();
     // Concentration of point p from the segment (none for a reading no segment covers); a blank
@@ -183,7 +205,16 @@ private:
     void vCalcOnIntake(int iPoint, bool bWithRatio);
     double dReading(int iPoint) const;
     void vStoreConc(int iPoint, double dConc, double dEvaluatedReading);
-    const CCalibSegment* pChooseSegment(const CCalibList& list, double dReading) const;
+    // Concentrations of the measured points among iNumPoints from iFirstPoint, no statistics.
+    void vCalcConcRange(int iFirstPoint, int iNumPoints, const CCalibList& list);
+    // The segment of the list that evaluates a reading (the search made once for the list).
+    const CCalibSegment* pChooseSegment(const CCalibList& list,
+                                        const photoquant::detail::CSegmentSearch& search,
+                                        double dReading) const;
+    // The ratio of point p when it is measured and has two or three readings.
+    void vCalcPointRatio(int iPoint);
+    // Ratios or manual-calibration concentrations of the measured points iFirst .. iEnd - 1.
+    void vCalcBlockOnIntake(int iFirst, int iEnd);
     // Per-sample means and group statistics over a value of each point (concentration or ratio).
     template <class PointValue>
     void vCalcGroupStatistics(PointValue dValueOf);

@@ -93,8 +93,10 @@ void CUVUnknownData::vCalcConcBlk(int iPoint, const CCalibSegment* pSegment) {
     vStoreConc(iPoint, dAmountCorrected(iSamp, dConc), dEvaluated);
 }
 
-const CCalibSegment* CUVUnknownData::pChooseSegment(const CCalibList& list, double dReading) const {
-    if (const CCalibSegment* pSegment = CSegmentSearch(list).pFirstCovering(dReading)) {
+const CCalibSegment* CUVUnknownData::pChooseSegment(const CCalibList& list,
+                                                    const CSegmentSearch& search,
+                                                    double dReading) const {
+    if (const CCalibSegment* pSegment = search.pFirstCovering(dReading)) {
         return pSegment;
     }
     // Off the curve: the end segment that lies on the reading's side, the lower end deciding when
@@ -126,10 +128,7 @@ void CUVUnknownData::vCalcConc(int iSamp, int iRep, const CCalibList* pCalibList
     if (pCalibList == nullptr || pCalibList->IsEmpty() || !bHasPointIndex(iSamp, iRep)) {
         return;
     }
-    const int iPoint = iSamp * m_iNumRep + iRep;
-    if (bGetMeasured(iPoint) != 0) {
-        vCalcConcBlk(iPoint, pChooseSegment(*pCalibList, dCorrectConcBlk(iPoint)));
-    }
+    vCalcConcRange(iSamp * m_iNumRep + iRep, 1, *pCalibList);
     if (iRep == m_iNumRep - 1) {
         vCalcStatistics();
     }
@@ -139,12 +138,28 @@ void CUVUnknownData::vCalcConc(const CCalibList* pCalibList) {
     if (pCalibList == nullptr || pCalibList->IsEmpty()) {
         return;
     }
-    for (int p = 0; p < m_iNumPts; ++p) {
+    vCalcConcRange(0, m_iNumPts, *pCalibList);
+    vCalcStatistics();
+}
+
+void CUVUnknownData::vCalcConcBlock(int iFirstPoint, int iNumPoints, const CCalibList* pCalibList) {
+    if (pCalibList == nullptr || pCalibList->IsEmpty() || iFirstPoint < 0 || iNumPoints <= 0 ||
+        m_iNumRep <= 0) {
+        return;
+    }
+    const long iEnd = std::min(static_cast<long>(iFirstPoint) + iNumPoints,
+                               static_cast<long>(m_iNumSamp) * m_iNumRep);
+    vCalcConcRange(iFirstPoint, static_cast<int>(std::max(iEnd - iFirstPoint, 0L)), *pCalibList);
+}
+
+void CUVUnknownData::vCalcConcRange(int iFirstPoint, int iNumPoints, const CCalibList& list) {
+    // The order of the segments' ranges is read once for the whole range of points.
+    const CSegmentSearch search(list);
+    for (int p = iFirstPoint; p < iFirstPoint + iNumPoints; ++p) {
         if (bGetMeasured(p) != 0) {
-            vCalcConcBlk(p, pChooseSegment(*pCalibList, dCorrectConcBlk(p)));
+            vCalcConcBlk(p, pChooseSegment(list, search, dCorrectConcBlk(p)));
         }
     }
-    vCalcStatistics();
 }
 
 void CUVUnknownData::vCalcConc(int iSamp, int iRep) {

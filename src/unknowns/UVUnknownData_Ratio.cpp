@@ -71,7 +71,13 @@ void CUVUnknownData::vCalcRatio(int iSamp, int iRep) {
     if (!bHasPointIndex(iSamp, iRep)) {
         return;
     }
-    const int p = iSamp * m_iNumRep + iRep;
+    vCalcPointRatio(iSamp * m_iNumRep + iRep);
+    if (iRep == m_iNumRep - 1) {
+        vCalcStatisticsRatio();
+    }
+}
+
+void CUVUnknownData::vCalcPointRatio(int p) {
     const int iNumReadings = m_iNumActWave;
     const auto first =
         static_cast<size_t>(p) * static_cast<size_t>(iNumReadings > 0 ? iNumReadings : 0);
@@ -103,9 +109,6 @@ void CUVUnknownData::vCalcRatio(int iSamp, int iRep) {
                 break;
         }
         m_vdRatio[static_cast<size_t>(p)] = dRatio;
-    }
-    if (iRep == m_iNumRep - 1) {
-        vCalcStatisticsRatio();
     }
 }
 

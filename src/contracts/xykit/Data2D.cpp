@@ -119,6 +119,10 @@ int CData2D::iAddValue(const CDoublePt* pPoint) {
 
 int CData2D::iAddValue(const CDoublePt& point) {
     std::lock_guard<std::recursive_mutex> guard(m_csData);
+    return iAppendValue(point);
+}
+
+int CData2D::iAppendValue(const CDoublePt& point) {
     if (m_iNumPts < 0 || m_iNumPts >= m_iMaxPts) {
         return 0;
     }

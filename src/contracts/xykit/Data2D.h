@@ -87,6 +87,9 @@ protected:
     // geometrically underneath, so growing a set point by point costs linear time.
     void vResizePoints(int n);
     void vFillDisplayPoint(int i);
+    // iAddValue for a caller that already holds the lock: a block of points appended under one
+    // hold of it.
+    int iAppendValue(const CDoublePt& point);
     bool bHasPoint(int i) const { return i >= 0 && i < m_iMaxPts; }
 
     std::vector<double> m_vdX;         // X of each point
