@@ -678,31 +678,30 @@ curve.)")
 
     py::class_<CUnknowns>(m, "Unknowns",
                           R"(Unknown samples and their readings: the unknowns of a run file.)")
-        .def(
-            py::init([](const py::object& readings, const std::string& reading_unit,
-                        const py::object& blanks, const py::object& weights,
-                        const py::object& solvents, const py::object& dilutions,
-                        const py::object& revisions, const py::object& names, int statistics_group,
-                        const py::object& lower_limit, const py::object& upper_limit) {
-                CUnknownsInput input;
-                input.readings = readings;
-                input.sReadingUnit = reading_unit;
-                input.blanks = blanks;
-                input.weights = weights;
-                input.solvents = solvents;
-                input.dilutions = dilutions;
-                input.revisions = revisions;
-                input.names = names;
-                input.iStatisticsGroup = statistics_group;
-                input.lowerLimit = lower_limit;
-                input.upperLimit = upper_limit;
-                return CUnknowns(input);
-            }),
-            "readings"_a, py::kw_only(), "reading_unit"_a = "Abs", "blanks"_a = py::none(),
-            "weights"_a = py::none(), "solvents"_a = py::none(), "dilutions"_a = py::none(),
-            "revisions"_a = py::none(), "names"_a = py::none(), "statistics_group"_a = 1,
-            "lower_limit"_a = py::none(), "upper_limit"_a = py::none(),
-            R"(readings: S x R or S x R x W as for Standards (with the calibration's R and W).
+        .def(py::init([](const py::object& readings, const std::string& reading_unit,
+                         const py::object& blanks, const py::object& weights,
+                         const py::object& solvents, const py::object& dilutions,
+                         const py::object& revisions, const py::object& names, int statistics_group,
+                         const py::object& lower_limit, const py::object& upper_limit) {
+                 CUnknownsInput input;
+                 input.readings = readings;
+                 input.sReadingUnit = reading_unit;
+                 input.blanks = blanks;
+                 input.weights = weights;
+                 input.solvents = solvents;
+                 input.dilutions = dilutions;
+                 input.revisions = revisions;
+                 input.names = names;
+                 input.iStatisticsGroup = statistics_group;
+                 input.lowerLimit = lower_limit;
+                 input.upperLimit = upper_limit;
+                 return CUnknowns(input);
+             }),
+             "readings"_a, py::kw_only(), "reading_unit"_a = "Abs", "blanks"_a = py::none(),
+             "weights"_a = py::none(), "solvents"_a = py::none(), "dilutions"_a = py::none(),
+             "revisions"_a = py::none(), "names"_a = py::none(), "statistics_group"_a = 1,
+             "lower_limit"_a = py::none(), "upper_limit"_a = py::none(),
+             R"(readings: S x R or S x R x W as for Standards (with the calibration's R and W).
 blanks: one flag per sample; a blank's reading corrects the samples measured after it.
 weights, solvents, dilutions, revisions: one per sample, above 0; the result is
     solvent / weight * c * dilution * revision (any of them given turns the correction on).

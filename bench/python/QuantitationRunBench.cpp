@@ -1,11 +1,14 @@
 // The quantitation the Python module runs for 100,000 unknown points, timed in C++: the program's
 // runner over a run file made of arrays (what photoquant.Unknowns.quantify does once the arrays
-// are copied in), and the outcomes the module reads its arrays from. quantitation.py beside this
-// file times the same work from Python and prints both.
+// are copied in) with the outcomes the module reads its arrays from; and the documents' block path
+// alone on the same readings (the whole array in one intake, its concentrations in one call, the
+// statistics once), the least a host can do. quantitation.py beside this file times the same work
+// from Python and prints all three.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "host/QuantitationRun.h"
 #include "host/SampleOutcome.h"
@@ -74,6 +77,33 @@ void BM_RunQuantitation(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0) * kReplicates);
 }
+// The documents alone: the run's standards calibrated, the unknowns sized from the same method.
+void BM_DocumentBlockPath(benchmark::State& state) {
+    const int S = static_cast<int>(state.range(0));
+    CRunFile file = IronRun(0);
+    CQuantitationRun calibration(file);
+    std::string problem;
+    calibration.bCompute(problem);
+    const CUVStandardData& standards = calibration.Standards();
+    std::vector<double> transmittances;
+    for (int p = 0; p < S * kReplicates; ++p) {
+        transmittances.push_back(dTransmittanceOf(dUnknownAbsorbance(p), kAbsorbanceMode));
+    }
+    for (auto _ : state) {
+        CUVUnknownData unknowns;
+        unknowns.vSetEmpty(&file.m_Method, S);
+        unknowns.vSetResultType(kConcResult);
+        unknowns.vSetConc0Data(standards.dGetBlkData());
+        unknowns.vSetBlkData(unknowns.dGetConc0Data());
+        unknowns.iAddValuesBlock(transmittances.data(), nullptr, S * kReplicates);
+        unknowns.vCalcConcBlock(0, S * kReplicates, standards.pGetCalibList());
+        unknowns.vCalcStatistics();
+        benchmark::DoNotOptimize(unknowns.dGetMeanConc(S - 1));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0) * kReplicates);
+}
+BENCHMARK(BM_DocumentBlockPath)->Arg(250)->Arg(2500)->Arg(kSamples)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_RunQuantitation)->Arg(250)->Arg(2500)->Arg(kSamples)->Unit(benchmark::kMillisecond);
 
 }  // namespace
