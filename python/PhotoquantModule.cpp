@@ -873,13 +873,17 @@ blank_reading in force and amount_factor.)")
 
     m.def(
         "run",
-        [](const std::optional<std::string>& path) {
-            CRunPtr held = ProgramRun(path.value_or(std::string()));
+        [](const py::object& path) {
+            const std::string file =
+                path.is_none() ? std::string()
+                               : py::module_::import("os").attr("fspath")(path).cast<std::string>();
+            CRunPtr held = ProgramRun(file);
             CReport report = held->Run().Report();
             return CRunResult{held, std::move(report)};
         },
         "path"_a = py::none(),
-        R"(Runs a run file exactly as the program does (the built-in example, iron(II) with
-1,10-phenanthroline at 510 nm, without a path): a RunResult. Raises ValueError for a run file
-that cannot be read, RuntimeError for a run that cannot be completed.)");
+        R"(path: str | os.PathLike | None -> RunResult. Runs a run file exactly as the program
+does (the built-in example, iron(II) with 1,10-phenanthroline at 510 nm, without a path): a
+RunResult. Raises ValueError for a run file that cannot be read, RuntimeError for a run that cannot
+be completed.)");
 }
