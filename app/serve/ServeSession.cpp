@@ -422,6 +422,7 @@ void CServeSession::vFinish() {
     if (m_pUnknowns->iGetNumCoord() > 0) {
         m_pUnknowns->vCalculateDistribution();
     }
+    vAttachRunValidation(*m_pUnknowns, m_run);
     m_bMeasuring = false;
     m_pStandards->UpdateAllViews(nullptr);
     m_pUnknowns->UpdateAllViews(nullptr);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 #include "serve/ServeSession.h"
@@ -22,9 +23,11 @@ struct Served {
     CUiThread ui;
     std::unique_ptr<CServeSession> pSession;
 
-    Served() {
+    // The built-in example, or the run file at path.
+    explicit Served(const std::string& path = "") {
         CRunError error;
-        EXPECT_TRUE(bReadBuiltinExample(run, error));
+        EXPECT_TRUE(path.empty() ? bReadBuiltinExample(run, error) : bReadRunFile(path, run, error))
+            << error.sMessage();
         EXPECT_EQ(ui.Call(
                       [this] {
                           pSession = std::make_unique<CServeSession>(run, feed, ui);
@@ -86,6 +89,38 @@ TEST(ServeSession, LiveMeasurementEndsWithTheListsOfTheLoadAndEveryUnknownRowArr
     EXPECT_EQ(served.Lists(), loaded);
     // 4 unknowns of 3 replicates; the blank shows its first replicate only: 10 rows.
     EXPECT_EQ(unknownRows, 10);
+}
+
+TEST(ServeSession, EveryExampleShowsTheListsOfItsReport) {
+    for (const auto& entry : std::filesystem::directory_iterator(PHOTOQUANT_EXAMPLES)) {
+        if (entry.path().extension() != ".json") {
+            continue;
+        }
+        SCOPED_TRACE(entry.path().filename().string());
+        CRunFile batchRun;
+        CRunError error;
+        ASSERT_TRUE(bReadRunFile(entry.path(), batchRun, error));
+        CQuantitationRun batch(batchRun);
+        std::string problem;
+        ASSERT_TRUE(batch.bExecute(problem)) << problem;
+        const CListCtrl* reported[] = {&batch.StandardList(), &batch.StandardCalibList(),
+                                       &batch.UnknownList(), &batch.UnknownCalibList()};
+        Served served(entry.path().string());
+        const nlohmann::json lists = served.Lists();
+        for (int i = 0; i < 4; ++i) {
+            const CTableBlock table = ListTable(*reported[i]);
+            std::vector<std::string> headers;
+            for (const auto& column : lists[i]["columns"]) {
+                headers.push_back(column["text"]);
+            }
+            std::vector<std::vector<std::string>> rows;
+            for (const auto& row : lists[i]["rows"]) {
+                rows.push_back(row["cells"]);
+            }
+            EXPECT_EQ(headers, table.m_vsHeaders) << "list " << i;
+            EXPECT_EQ(rows, table.m_vvsRows) << "list " << i;
+        }
+    }
 }
 
 TEST(ServeSession, PauseHoldsTheInstrumentResumeGoesOnStopEndsIt) {
