@@ -409,60 +409,60 @@ raises ValueError whose message begins with the argument's name.)";
 
     py::class_<CStatisticsView>(
         m, "CalibrationStatistics",
-        R"(The statistics of a polynomial calibration: how well the curve is known, whether its model
-fits, where detection and quantification begin, which points look suspect. Weighted least squares
-with the calibration's weights; s_y/x on n - p degrees of freedom; intervals at the calibration's
-confidence level.)")
+        R"(The statistics of a polynomial calibration: how well the curve is known, whether its
+model fits, where detection and quantification begin, which points look suspect. Weighted least
+squares with the calibration's weights; s_y/x on n - p degrees of freedom; intervals at the
+calibration's confidence level.)")
         .def_property_readonly(
             "residual_sd",
             [](const CStatisticsView& v) { return dNumber(v.Get().dGetResidualSD()); },
-            "s_y/x, the residual standard deviation of the fit.")
+            "float: s_y/x, the residual standard deviation of the fit.")
         .def_property_readonly(
             "degrees_of_freedom",
             [](const CStatisticsView& v) { return v.Get().iGetDegreesOfFreedom(); },
-            "n - p: points less coefficients.")
+            "int: n - p: points less coefficients.")
         .def_property_readonly(
             "r_squared", [](const CStatisticsView& v) { return dNumber(v.Get().dGetRSquared()); },
-            "R^2 of the (weighted) fit.")
+            "float: R^2 of the (weighted) fit.")
         .def_property_readonly(
             "adjusted_r_squared",
             [](const CStatisticsView& v) { return dNumber(v.Get().dGetAdjustedRSquared()); },
-            "R^2 adjusted for the coefficients fitted.")
+            "float: R^2 adjusted for the coefficients fitted.")
         .def_property_readonly(
             "powers",
             [](const CStatisticsView& v) {
                 return IntsOf(v.Get().GetCoefficients(),
                               [](const CCoefficient& c) { return c.iPower; });
             },
-            "The powers fitted, lowest first (from 1 through zero).")
+            "numpy.ndarray of int (p,): The powers fitted, lowest first (from 1 through zero).")
         .def_property_readonly(
             "coefficients",
             [](const CStatisticsView& v) {
                 return ArrayOf(v.Get().GetCoefficients(),
                                [](const CCoefficient& c) { return c.dValue; });
             },
-            "The coefficients of the fitted powers.")
+            "numpy.ndarray (p,): The coefficients of the fitted powers.")
         .def_property_readonly(
             "standard_errors",
             [](const CStatisticsView& v) {
                 return ArrayOf(v.Get().GetCoefficients(),
                                [](const CCoefficient& c) { return c.dStdError; });
             },
-            "The standard error of each coefficient.")
+            "numpy.ndarray (p,): The standard error of each coefficient.")
         .def_property_readonly(
             "lower",
             [](const CStatisticsView& v) {
                 return ArrayOf(v.Get().GetCoefficients(),
                                [](const CCoefficient& c) { return c.dLower; });
             },
-            "Lower bound of each coefficient's interval: c - t se.")
+            "numpy.ndarray (p,): Lower bound of each coefficient's interval: c - t se.")
         .def_property_readonly(
             "upper",
             [](const CStatisticsView& v) {
                 return ArrayOf(v.Get().GetCoefficients(),
                                [](const CCoefficient& c) { return c.dUpper; });
             },
-            "Upper bound of each coefficient's interval: c + t se.")
+            "numpy.ndarray (p,): Upper bound of each coefficient's interval: c + t se.")
         .def_property_readonly(
             "covariance",
             [](const CStatisticsView& v) {
@@ -471,43 +471,44 @@ confidence level.)")
                     return v.Get().dGetCovariance(c[i].iPower, c[j].iPower);
                 });
             },
-            "Cov(c_i, c_j) of the fitted powers, s^2 (X'WX)^-1.")
+            "numpy.ndarray (p, p): Cov(c_i, c_j) of the fitted powers, s^2 (X'WX)^-1.")
         .def_property_readonly(
             "points",
             [](const CStatisticsView& v) { return PointDiagnostics(v.Get().GetPoints()); },
-            R"(Every point of the fit, in the fit's order, as columns: point, standard, concentration,
-reading, weight, fitted, residual, leverage, studentized (externally), cooks_distance and outlier
-(1: studentised residual beyond the Bonferroni limit, 2: Cook's distance above 4/n).)")
+            R"(dict[str, numpy.ndarray]: Every point of the fit, in the fit's order, as columns:
+point, standard, concentration, reading, weight, fitted, residual, leverage, studentized
+(externally), cooks_distance and outlier (1: studentised residual beyond the Bonferroni limit, 2:
+Cook's distance above 4/n).)")
         .def_property_readonly(
             "studentized_limit",
             [](const CStatisticsView& v) { return dNumber(v.Get().dGetStudentizedLimit()); },
-            "The Bonferroni limit of the studentised residuals.")
+            "float: The Bonferroni limit of the studentised residuals.")
         .def_property_readonly(
             "cook_limit", [](const CStatisticsView& v) { return dNumber(v.Get().dGetCookLimit()); },
-            "The limit of Cook's distance, 4/n.")
+            "float: The limit of Cook's distance, 4/n.")
         .def_property_readonly(
             "standards",
             [](const CStatisticsView& v) { return StandardSummaries(v.Get().GetStandards()); },
-            R"(Every standard with a measured replicate, as columns: standard, concentration, replicates,
-mean_reading, sd, mean_residual and Grubbs' test of its replicates (grubbs_statistic,
-grubbs_critical, grubbs_suspect point, grubbs_outlier).)")
+            R"(dict[str, numpy.ndarray]: Every standard with a measured replicate, as columns:
+standard, concentration, replicates, mean_reading, sd, mean_residual and Grubbs' test of its
+replicates (grubbs_statistic, grubbs_critical, grubbs_suspect point, grubbs_outlier).)")
         .def_property_readonly(
             "lack_of_fit",
             [](const CStatisticsView& v) { return ModelTest(v.Get().GetLackOfFit()); },
-            "The lack-of-fit F test: verdict, statistic, critical, p_value, df1, df2.")
+            "dict: The lack-of-fit F test: verdict, statistic, critical, p_value, df1, df2.")
         .def_property_readonly(
             "mandel", [](const CStatisticsView& v) { return ModelTest(v.Get().GetMandel()); },
-            "Mandel's test of a straight line against order 2 (order 1 only), as lack_of_fit.")
+            "dict: Mandel's test of a straight line against order 2 (order 1 only), as "
+            "lack_of_fit.")
         .def_property_readonly(
             "limits", [](const CStatisticsView& v) { return Limits(v.Get().GetLimits()); },
-            R"(Limits of detection and quantification in concentration units: DIN 32645 critical_value,
-detection_limit and quantification_limit, ICH Q2 ich_detection_limit and
+            R"(dict: Limits of detection and quantification in concentration units: DIN 32645
+critical_value, detection_limit and quantification_limit, ICH Q2 ich_detection_limit and
 ich_quantification_limit, with the slope and sigma they come from.)")
-        .def(
-            "concentration_at", &ConcentrationAt, "mean_reading"_a, "replicates"_a = 1,
-            R"(The concentration the calibration gives for mean readings (blank-corrected) of m replicates,
-with its standard error and interval: a tuple (concentration, standard_error, lower, upper) of
-arrays shaped as mean_reading.)");
+        .def("concentration_at", &ConcentrationAt, "mean_reading"_a, "replicates"_a = 1,
+             R"(The concentration the calibration gives for mean readings (blank-corrected) of m
+replicates, with its standard error and interval: a tuple (concentration, standard_error, lower,
+upper) of arrays shaped as mean_reading.)");
 
     py::class_<CCalibrationView>(
         m, "Calibration",
@@ -519,84 +520,90 @@ In a notebook it shows the program's calibration plot and the residuals.)")
             [](const CCalibrationView& c) {
                 return sWord(kCalibNames, c.held->Given().m_Settings.m_iCalibType);
             },
-            "The calibration type: \"1st order\", \"2nd order\", \"3rd order\" or \"segmented\".")
+            "str: The calibration type: \"1st order\", \"2nd order\", \"3rd order\" or "
+            "\"segmented\".")
         .def_property_readonly(
             "order", [](const CCalibrationView& c) { return CurveList(c.held).GetAt(0)->m_iOrder; },
-            "Order of the polynomial (1 for the straight segments of a segmented calibration).")
+            "int: Order of the polynomial (1 for the straight segments of a segmented "
+            "calibration).")
         .def_property_readonly(
             "through_zero",
             [](const CCalibrationView& c) { return Standards(c.held).bGetForceZero() != 0; },
-            "Whether the curve is forced through the origin.")
+            "bool: Whether the curve is forced through the origin.")
         .def_property_readonly(
             "direction",
             [](const CCalibrationView& c) {
                 return sWord(kDirectionNames, CurveList(c.held).GetAt(0)->m_iDirection);
             },
-            "\"reading from concentration\" or \"concentration from reading\".")
+            "str: \"reading from concentration\" or \"concentration from reading\".")
         .def_property_readonly(
             "weighting",
             [](const CCalibrationView& c) {
                 return sWord(kWeightingNames, Standards(c.held).iGetWeighting());
             },
-            "The weighting of the polynomial fit.")
+            "str: The weighting of the polynomial fit.")
         .def_property_readonly(
             "coefficients", [](const CCalibrationView& c) { return Coefficients(c.held); },
-            R"(c0 ... ck of the polynomial, lowest power first; for a segmented calibration one row
-(c0, c1) per segment.)")
+            R"(numpy.ndarray (k+1,) or (segments, 2): c0 ... ck of the polynomial, lowest power
+first; for a segmented calibration one row (c0, c1) per segment.)")
         .def_property_readonly(
             "r",
             [](const CCalibrationView& c) { return dNumber(CurveList(c.held).GetAt(0)->m_dR); },
-            "R of the least-squares fit (0 for a segmented calibration).")
+            "float: R of the least-squares fit (0 for a segmented calibration).")
         .def_property_readonly(
             "r_squared",
             [](const CCalibrationView& c) { return dNumber(CurveList(c.held).GetAt(0)->m_dR2); },
-            "R^2 of the least-squares fit.")
+            "float: R^2 of the least-squares fit.")
         .def_property_readonly(
             "blank_reading",
             [](const CCalibrationView& c) { return dNumber(Standards(c.held).dGetBlkData()); },
-            "The curve's reading at concentration 0.")
+            "float: The curve's reading at concentration 0.")
         .def_property_readonly(
             "concentrations",
             [](const CCalibrationView& c) {
                 return PerStandardArray(
                     c.held, [](const CUVStandardData& d, int s) { return d.dGetConc(s); });
             },
-            "The standards' concentrations.")
+            "numpy.ndarray (S,): The standards' concentrations.")
         .def_property_readonly(
             "readings", [](const CCalibrationView& c) { return StandardReadings(c.held); },
-            R"(Standards x replicates: the photometric values the curve was fitted to (absorbance), NaN
-where a point was not measured or was taken out as an outlier.)")
+            R"(numpy.ndarray (S, R): Standards x replicates: the photometric values the curve was
+fitted to (absorbance), NaN where a point was not measured or was taken out as an outlier.)")
         .def_property_readonly(
             "predicted",
             [](const CCalibrationView& c) {
                 return PerStandardArray(
                     c.held, [](const CUVStandardData& d, int s) { return d.dGetPredictedConc(s); });
             },
-            "Per standard: the concentration the curve gives for its mean reading.")
+            "numpy.ndarray (S,): Per standard: the concentration the curve gives for its mean "
+            "reading.")
         .def_property_readonly(
             "difference",
             [](const CCalibrationView& c) {
                 return PerStandardArray(
                     c.held, [](const CUVStandardData& d, int s) { return d.dGetDiff(s); });
             },
-            "Per standard: predicted - known concentration.")
+            "numpy.ndarray (S,): Per standard: predicted - known concentration.")
         .def_property_readonly(
             "relative_difference",
             [](const CCalibrationView& c) {
                 return PerStandardArray(
                     c.held, [](const CUVStandardData& d, int s) { return d.dGetRelDiff(s); });
             },
-            "Per standard: the difference relative to the mean reading, in percent.")
+            "numpy.ndarray (S,): Per standard: the difference relative to the mean reading, in "
+            "percent.")
         .def_property_readonly(
             "t_value",
             [](const CCalibrationView& c) {
                 return PerStandardArray(
                     c.held, [](const CUVStandardData& d, int s) { return d.dGetTStat(s); });
             },
-            "Per standard: the difference over sqrt(sum of squared differences / (S - 1)).")
+            "numpy.ndarray (S,): Per standard: the difference over sqrt(sum of squared differences "
+            "/ (S - 1)).")
         .def_property_readonly(
             "statistics", [](const CCalibrationView& c) { return Statistics(c.held); },
-            "The calibration's statistics (CalibrationStatistics); None for a segmented "
+            "CalibrationStatistics | None: The calibration's statistics (CalibrationStatistics); "
+            "None for a segmented "
             "calibration "
             "or when there are none (no degrees of freedom).")
         .def_property_readonly(
@@ -605,7 +612,8 @@ where a point was not measured or was taken out as an outlier.)")
                 return IntsOf(c.held->Run().RemovedPoints(),
                               [](const CRemovedPoint& r) { return r.m_Point.iPoint; });
             },
-            "Points (standard x replicates + replicate) taken out as outliers "
+            "numpy.ndarray of int: Points (standard x replicates + replicate) taken out as "
+            "outliers "
             "(calibrate(remove_outliers=True)).")
         .def(
             "_repr_svg_", [](const CCalibrationView& c) { return sPlotSvg(c.held); },
@@ -655,45 +663,45 @@ unit, decimals: the concentration unit and the decimals results are judged with.
             },
             py::kw_only(), "confidence"_a = 0.95, "alpha"_a = 0.05, "k"_a = 3.0,
             "remove_outliers"_a = false,
-            R"(Fits the curve and judges it: a Calibration. confidence is the level of the intervals, alpha
-the error probability of the limits and the lack-of-fit test, k that of the quantification
-limit; with remove_outliers the points the outlier tests flag are taken out and the curve is
-fitted once more, as the program does. Raises ValueError when the standards give no curve.)")
+            R"(Fits the curve and judges it: a Calibration. confidence is the level of the
+intervals, alpha the error probability of the limits and the lack-of-fit test, k that of the
+quantification limit; with remove_outliers the points the outlier tests flag are taken out and the
+curve is fitted once more, as the program does. Raises ValueError when the standards give no
+curve.)")
         .def_property_readonly(
             "concentrations",
             [](const CStandards& s) {
                 return ArrayOf(s.File().m_vStandards,
                                [](const CStandardEntry& e) { return e.m_dConc; });
             },
-            "The standards' concentrations.");
+            "numpy.ndarray (S,): The standards' concentrations.");
 
     py::class_<CUnknowns>(m, "Unknowns",
                           R"(Unknown samples and their readings: the unknowns of a run file.)")
-        .def(
-            py::init([](const py::object& readings, const std::string& reading_unit,
-                        const py::object& blanks, const py::object& weights,
-                        const py::object& solvents, const py::object& dilutions,
-                        const py::object& revisions, const py::object& names, int statistics_group,
-                        const py::object& lower_limit, const py::object& upper_limit) {
-                CUnknownsInput input;
-                input.readings = readings;
-                input.sReadingUnit = reading_unit;
-                input.blanks = blanks;
-                input.weights = weights;
-                input.solvents = solvents;
-                input.dilutions = dilutions;
-                input.revisions = revisions;
-                input.names = names;
-                input.iStatisticsGroup = statistics_group;
-                input.lowerLimit = lower_limit;
-                input.upperLimit = upper_limit;
-                return CUnknowns(input);
-            }),
-            "readings"_a, py::kw_only(), "reading_unit"_a = "Abs", "blanks"_a = py::none(),
-            "weights"_a = py::none(), "solvents"_a = py::none(), "dilutions"_a = py::none(),
-            "revisions"_a = py::none(), "names"_a = py::none(), "statistics_group"_a = 1,
-            "lower_limit"_a = py::none(), "upper_limit"_a = py::none(),
-            R"(readings: S x R or S x R x W as for Standards (the same R and W as the calibration's).
+        .def(py::init([](const py::object& readings, const std::string& reading_unit,
+                         const py::object& blanks, const py::object& weights,
+                         const py::object& solvents, const py::object& dilutions,
+                         const py::object& revisions, const py::object& names, int statistics_group,
+                         const py::object& lower_limit, const py::object& upper_limit) {
+                 CUnknownsInput input;
+                 input.readings = readings;
+                 input.sReadingUnit = reading_unit;
+                 input.blanks = blanks;
+                 input.weights = weights;
+                 input.solvents = solvents;
+                 input.dilutions = dilutions;
+                 input.revisions = revisions;
+                 input.names = names;
+                 input.iStatisticsGroup = statistics_group;
+                 input.lowerLimit = lower_limit;
+                 input.upperLimit = upper_limit;
+                 return CUnknowns(input);
+             }),
+             "readings"_a, py::kw_only(), "reading_unit"_a = "Abs", "blanks"_a = py::none(),
+             "weights"_a = py::none(), "solvents"_a = py::none(), "dilutions"_a = py::none(),
+             "revisions"_a = py::none(), "names"_a = py::none(), "statistics_group"_a = 1,
+             "lower_limit"_a = py::none(), "upper_limit"_a = py::none(),
+             R"(readings: S x R or S x R x W as for Standards (with the calibration's R and W).
 blanks: one flag per sample; a blank's reading corrects the samples measured after it.
 weights, solvents, dilutions, revisions: one per sample, above 0; the result is
     solvent / weight * c * dilution * revision (any of them given turns the correction on).
@@ -706,8 +714,8 @@ lower_limit, upper_limit: results outside are flagged LOW or HIGH (the standards
                 return CQuantitationView{unknowns.Quantify(*calibration.held)};
             },
             "calibration"_a,
-            R"(The concentrations of the unknowns with the calibration, as the program computes them: a
-Quantitation.)");
+            R"(The concentrations of the unknowns with the calibration, as the program computes
+them: a Quantitation.)");
 
     py::class_<CRunResult>(
         m, "RunResult",
@@ -715,10 +723,10 @@ Quantitation.)");
 calibration and quantitation as arrays.)")
         .def_property_readonly(
             "text", [](const CRunResult& r) { return sTextReport(r.report); },
-            "The text report the program prints.")
+            "str: The text report the program prints.")
         .def_property_readonly(
             "html", [](const CRunResult& r) { return sHtmlReport(r.report); },
-            "The HTML page of --html.")
+            "str: The HTML page of --html.")
         .def_property_readonly(
             "csv",
             [](const CRunResult& r) {
@@ -728,7 +736,7 @@ calibration and quantitation as arrays.)")
                 }
                 return csv;
             },
-            "The files of --csv by name (without .csv), as texts.")
+            "dict[str, str]: The files of --csv by name (without .csv), as texts.")
         .def_property_readonly(
             "tables",
             [](const CRunResult& r) {
@@ -738,8 +746,9 @@ calibration and quantitation as arrays.)")
                 }
                 return tables;
             },
-            R"(The tables of --csv by name, each a dict of columns by header: numbers as float arrays
-(NaN for an empty cell), other columns as arrays of texts.)")
+            R"(dict[str, dict[str, numpy.ndarray]]: The tables of --csv by name, each a dict of
+columns by header: numbers as float arrays (NaN for an empty cell), other columns as arrays of
+texts.)")
         .def_property_readonly(
             "calibration",
             [](const CRunResult& r) -> std::optional<CCalibrationView> {
@@ -748,41 +757,43 @@ calibration and quantitation as arrays.)")
                 }
                 return CCalibrationView{r.held};
             },
-            "The standards' calibration (Calibration), None without one.")
+            "Calibration | None: The standards' calibration (Calibration), None without one.")
         .def_property_readonly(
             "quantitation", [](const CRunResult& r) { return CQuantitationView{r.held}; },
-            "The unknowns' results (Quantitation).");
+            "Quantitation: The unknowns' results (Quantitation).");
 
     py::class_<CQuantitationView>(
         m, "Quantitation",
-        R"(The results of unknown samples: per point (samples x replicates, or x stage positions) and
-per sample, as numpy arrays. NaN where the library gives no value.)")
+        R"(The results of unknown samples: per point (samples x replicates, or x stage positions)
+and per sample, as numpy arrays. NaN where the library gives no value.)")
         .def_property_readonly(
             "result_kind", [](const CQuantitationView& q) { return sResultKind(q.held); },
-            "What results are: \"concentration\", \"ratio\" or \"readings\".")
+            "str: What results are: \"concentration\", \"ratio\" or \"readings\".")
         .def_property_readonly(
             "concentrations",
             [](const CQuantitationView& q) {
                 return PointMatrix(q.held, [](const CPointOutcome& p) { return p.m_dResult; });
             },
-            R"(Samples x replicates: each point's result, amount-corrected (the ratio, or the photometric
-value, when result_kind says so); NaN for a point not measured, a blank's point, or a reading
-the curve does not cover.)")
+            R"(numpy.ndarray (S, R): Samples x replicates: each point's result, amount-corrected
+(the ratio, or the photometric value, when result_kind says so); NaN for a point not measured, a
+blank's point, or a reading the curve does not cover.)")
         .def_property_readonly(
             "readings", [](const CQuantitationView& q) { return PointReadings(q.held); },
-            "Samples x replicates x wavelengths: the readings as displayed (absorbance).")
+            "numpy.ndarray (S, R, W): Samples x replicates x wavelengths: the readings as "
+            "displayed (absorbance).")
         .def_property_readonly(
             "values",
             [](const CQuantitationView& q) {
                 return PointMatrix(q.held, [](const CPointOutcome& p) { return p.m_dValue; });
             },
-            "Samples x replicates: each point's photometric value.")
+            "numpy.ndarray (S, R): Samples x replicates: each point's photometric value.")
         .def_property_readonly(
             "used_readings",
             [](const CQuantitationView& q) {
                 return PointMatrix(q.held, [](const CPointOutcome& p) { return p.m_dUsedReading; });
             },
-            "Samples x replicates: the reading the curve was read at, reading - blank + y0.")
+            "numpy.ndarray (S, R): Samples x replicates: the reading the curve was read at, "
+            "reading - blank + y0.")
         .def_property_readonly(
             "point_flags",
             [](const CQuantitationView& q) {
@@ -795,38 +806,41 @@ the curve does not cover.)")
                 return Texts(flags).attr("reshape")(Samples(q.held).size(),
                                                     iPointsPerSample(q.held));
             },
-            "Samples x replicates: \"HIGH\", \"LOW\" or \"\" for each point's result.")
+            "numpy.ndarray of str (S, R): Samples x replicates: \"HIGH\", \"LOW\" or \"\" for each "
+            "point's result.")
         .def_property_readonly(
             "samples", [](const CQuantitationView& q) { return SampleColumns(q.held); },
-            R"(Per sample, as columns: sample_number (0 for a blank), name, n (measured replicates), mean,
-sd, cv (percent), flag, the interval of the result (interval_centre: the concentration of the
-mean reading, standard_error, lower, upper), blank_reading in force and amount_factor.)")
+            R"(dict[str, numpy.ndarray]: Per sample, as columns: sample_number (0 for a blank),
+name, n (measured replicates), mean, sd, cv (percent), flag, the interval of the result
+(interval_centre: the concentration of the mean reading, standard_error, lower, upper),
+blank_reading in force and amount_factor.)")
         .def_property_readonly(
             "mean",
             [](const CQuantitationView& q) {
                 return ArrayOf(Samples(q.held), [](const CSampleOutcome& s) { return s.m_dMean; });
             },
-            "Per sample: the mean of its measured points' results.")
+            "numpy.ndarray (S,): Per sample: the mean of its measured points' results.")
         .def_property_readonly(
             "sd",
             [](const CQuantitationView& q) {
                 return ArrayOf(Samples(q.held), [](const CSampleOutcome& s) { return s.m_dSD; });
             },
-            "Per sample: the sample SD of its replicates' results (NaN inside a larger statistics "
+            "numpy.ndarray (S,): Per sample: the sample SD of its replicates' results (NaN inside "
+            "a larger statistics "
             "group).")
         .def_property_readonly(
             "cv",
             [](const CQuantitationView& q) {
                 return ArrayOf(Samples(q.held), [](const CSampleOutcome& s) { return s.m_dCV; });
             },
-            "Per sample: the CV in percent.")
+            "numpy.ndarray (S,): Per sample: the CV in percent.")
         .def_property_readonly(
             "flags",
             [](const CQuantitationView& q) {
                 const py::dict columns = SampleColumns(q.held);
                 return py::object(columns["flag"]);
             },
-            "Per sample: \"HIGH\", \"LOW\" or \"\" for the mean.")
+            "numpy.ndarray of str (S,): Per sample: \"HIGH\", \"LOW\" or \"\" for the mean.")
         .def_property_readonly(
             "lower",
             [](const CQuantitationView& q) {
@@ -834,7 +848,8 @@ mean reading, standard_error, lower, upper), blank_reading in force and amount_f
                     return dIntervalFigure(s, &CSampleInterval::dLower);
                 });
             },
-            "Per sample: the lower bound of the result's interval (NaN without one).")
+            "numpy.ndarray (S,): Per sample: the lower bound of the result's interval (NaN without "
+            "one).")
         .def_property_readonly(
             "upper",
             [](const CQuantitationView& q) {
@@ -842,10 +857,10 @@ mean reading, standard_error, lower, upper), blank_reading in force and amount_f
                     return dIntervalFigure(s, &CSampleInterval::dUpper);
                 });
             },
-            "Per sample: the upper bound of the result's interval.")
+            "numpy.ndarray (S,): Per sample: the upper bound of the result's interval.")
         .def_property_readonly(
             "groups", [](const CQuantitationView& q) { return Groups(q.held); },
-            "Statistics groups of several samples: samples, mean, sd, cv, flag each.")
+            "list[dict]: Statistics groups of several samples: samples, mean, sd, cv, flag each.")
         .def(
             "to_frame",
             [](const CQuantitationView& q) {
@@ -858,13 +873,17 @@ mean reading, standard_error, lower, upper), blank_reading in force and amount_f
 
     m.def(
         "run",
-        [](const std::optional<std::string>& path) {
-            CRunPtr held = ProgramRun(path.value_or(std::string()));
+        [](const py::object& path) {
+            const std::string file =
+                path.is_none() ? std::string()
+                               : py::module_::import("os").attr("fspath")(path).cast<std::string>();
+            CRunPtr held = ProgramRun(file);
             CReport report = held->Run().Report();
             return CRunResult{held, std::move(report)};
         },
         "path"_a = py::none(),
-        R"(Runs a run file exactly as the program does (the built-in example, iron(II) with
-1,10-phenanthroline at 510 nm, without a path): a RunResult. Raises ValueError for a run file
-that cannot be read, RuntimeError for a run that cannot be completed.)");
+        R"(path: str | os.PathLike | None -> RunResult. Runs a run file exactly as the program
+does (the built-in example, iron(II) with 1,10-phenanthroline at 510 nm, without a path): a
+RunResult. Raises ValueError for a run file that cannot be read, RuntimeError for a run that cannot
+be completed.)");
 }

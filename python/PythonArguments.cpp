@@ -3,7 +3,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "document/DocumentLimits.h"
 #include "photoquant.h"
 
 namespace photoquant::python {

@@ -29,7 +29,11 @@ std::optional<double> OptionalLimit(const py::object& value, const char* name) {
 
 // ---- held runs ----------------------------------------------------------------------------------
 
-CHeldRun::CHeldRun(const CRunFile& given) : m_Given(given), m_File(given) {}
+CHeldRun::CHeldRun(CRunFile file) : m_File(std::move(file)) {
+    std::vector<CUnknownEntry> unknowns = std::move(m_File.m_vUnknowns);
+    m_Given = m_File;
+    m_File.m_vUnknowns = std::move(unknowns);
+}
 
 bool CHeldRun::bExecute(bool bWithReport, std::string& problem) {
     m_pRun = std::make_unique<CQuantitationRun>(m_File);
@@ -48,7 +52,7 @@ std::shared_ptr<CHeldRun> ProgramRun(const std::string& path) {
     if (!bRead) {
         throw std::invalid_argument(error.sMessage());
     }
-    auto held = std::make_shared<CHeldRun>(file);
+    auto held = std::make_shared<CHeldRun>(std::move(file));
     std::string problem;
     if (!held->bExecute(true, problem)) {
         throw std::runtime_error(problem);
@@ -142,7 +146,7 @@ std::shared_ptr<CHeldRun> CStandards::Calibrate(double dConfidence, double dAlph
     file.m_Settings.m_Statistics.dAlpha = dFraction(dAlpha, "alpha");
     file.m_Settings.m_Statistics.dK = dPositive(dK, "k");
     file.m_Settings.m_bRemoveOutliers = bRemoveOutliers;
-    auto held = std::make_shared<CHeldRun>(file);
+    auto held = std::make_shared<CHeldRun>(std::move(file));
     std::string problem;
     if (!held->bExecute(false, problem)) {
         throw std::invalid_argument(problem);
@@ -153,17 +157,15 @@ std::shared_ptr<CHeldRun> CStandards::Calibrate(double dConfidence, double dAlph
 // ---- unknowns -----------------------------------------------------------------------------------
 
 CUnknowns::CUnknowns(const CUnknownsInput& input) {
-    const int iReadingUnit = iChoice(input.sReadingUnit, "reading_unit", kReadingUnitNames);
-    const CReadingBlock block = ReadingBlock(input.readings, "readings", iReadingUnit);
-    const int S = block.iSamples;
-    m_iReplicates = block.iReplicates;
-    m_iWaves = block.iWaves;
+    m_iReadingUnit = iChoice(input.sReadingUnit, "reading_unit", kReadingUnitNames);
+    m_Readings = ReadingBlock(input.readings, "readings", m_iReadingUnit);
+    const int S = m_Readings.iSamples;
     const std::vector<bool> blanks = SampleFlags(input.blanks, "blanks", S);
-    const std::vector<double> weights = PerSample(input.weights, "weights", S, 1.0, true);
-    const std::vector<double> solvents = PerSample(input.solvents, "solvents", S, 1.0, true);
-    const std::vector<double> dilutions = PerSample(input.dilutions, "dilutions", S, 1.0, true);
-    const std::vector<double> revisions = PerSample(input.revisions, "revisions", S, 1.0, true);
-    const std::vector<std::string> names = SampleNames(input.names, "names", S);
+    m_vdWeight = PerSample(input.weights, "weights", S, 1.0, true);
+    m_vdSolvent = PerSample(input.solvents, "solvents", S, 1.0, true);
+    m_vdDilution = PerSample(input.dilutions, "dilutions", S, 1.0, true);
+    m_vdRevision = PerSample(input.revisions, "revisions", S, 1.0, true);
+    m_vsNames = SampleNames(input.names, "names", S);
     m_bAmountCorrection = !input.weights.is_none() || !input.solvents.is_none() ||
                           !input.dilutions.is_none() || !input.revisions.is_none();
     if (input.iStatisticsGroup < 1 || input.iStatisticsGroup > kMaxStatisticsGroup) {
@@ -177,19 +179,24 @@ CUnknowns::CUnknowns(const CUnknownsInput& input) {
         vRefuse("lower_limit", "the lower limit lies above the upper limit");
     }
     int iLastSampleNo = 0;
-    m_vUnknowns.reserve(static_cast<size_t>(S));
-    for (int s = 0; s < S; ++s) {
-        const auto i = static_cast<size_t>(s);
-        CUnknownEntry entry;
-        entry.m_sName = names[i];
-        entry.m_iSampleNo = blanks[i] ? kBlankSampleNo : ++iLastSampleNo;
-        entry.m_dWeight = weights[i];
-        entry.m_dSolvent = solvents[i];
-        entry.m_dDilution = dilutions[i];
-        entry.m_dRevision = revisions[i];
-        entry.m_vPoints = PointEntries(block, s, iReadingUnit);
-        m_vUnknowns.push_back(std::move(entry));
+    for (const bool bBlank : blanks) {
+        m_viSampleNo.push_back(bBlank ? kBlankSampleNo : ++iLastSampleNo);
     }
+}
+
+std::vector<CUnknownEntry> CUnknowns::Entries() const {
+    std::vector<CUnknownEntry> entries(static_cast<size_t>(m_Readings.iSamples));
+    for (size_t i = 0; i < entries.size(); ++i) {
+        CUnknownEntry& entry = entries[i];
+        entry.m_sName = m_vsNames[i];
+        entry.m_iSampleNo = m_viSampleNo[i];
+        entry.m_dWeight = m_vdWeight[i];
+        entry.m_dSolvent = m_vdSolvent[i];
+        entry.m_dDilution = m_vdDilution[i];
+        entry.m_dRevision = m_vdRevision[i];
+        entry.m_vPoints = PointEntries(m_Readings, static_cast<int>(i), m_iReadingUnit);
+    }
+    return entries;
 }
 
 std::shared_ptr<CHeldRun> CUnknowns::Quantify(const CHeldRun& calibration) const {
@@ -202,13 +209,14 @@ std::shared_ptr<CHeldRun> CUnknowns::Quantify(const CHeldRun& calibration) const
                 "unknowns given as readings take the concentrations of a "
                 "wavelength quantitation's standards");
     }
-    if (pQuant->m_iNumRep != m_iReplicates || pQuant->m_iNumWave != m_iWaves) {
-        vRefuse("readings", "the unknowns are read as the standards are: " +
-                                std::to_string(pQuant->m_iNumRep) + " replicates at " +
-                                std::to_string(pQuant->m_iNumWave) + " wavelengths, found " +
-                                std::to_string(m_iReplicates) + " at " + std::to_string(m_iWaves));
+    if (pQuant->m_iNumRep != m_Readings.iReplicates || pQuant->m_iNumWave != m_Readings.iWaves) {
+        vRefuse("readings",
+                "the unknowns are read as the standards are: " + std::to_string(pQuant->m_iNumRep) +
+                    " replicates at " + std::to_string(pQuant->m_iNumWave) +
+                    " wavelengths, found " + std::to_string(m_Readings.iReplicates) + " at " +
+                    std::to_string(m_Readings.iWaves));
     }
-    file.m_vUnknowns = m_vUnknowns;
+    file.m_vUnknowns = Entries();
     file.m_Accuracy.reset();
     file.m_Settings.m_bAmountCorrection = m_bAmountCorrection;
     pQuant->m_iStatisticsNum = m_iStatisticsGroup;
@@ -221,7 +229,7 @@ std::shared_ptr<CHeldRun> CUnknowns::Quantify(const CHeldRun& calibration) const
         pQuant->m_dHiLimit = *m_dUpperLimit;
         file.m_Settings.m_bUpperLimitGiven = true;
     }
-    auto held = std::make_shared<CHeldRun>(file);
+    auto held = std::make_shared<CHeldRun>(std::move(file));
     std::string problem;
     if (!held->bExecute(false, problem)) {
         throw std::invalid_argument(problem);

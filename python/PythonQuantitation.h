@@ -16,11 +16,12 @@
 
 namespace photoquant::python {
 
-// A run held for the objects that read it: the run file as it was given (a later quantitation
-// starts from it), the copy the run works on, the run, and what it made of the unknowns.
+// A run held for the objects that read it: the run file as it was given less its unknowns (a
+// later quantitation starts from it with unknowns of its own), the file the run works on, the run,
+// and what it made of the unknowns.
 class CHeldRun {
 public:
-    explicit CHeldRun(const CRunFile& given);
+    explicit CHeldRun(CRunFile file);
     CHeldRun(const CHeldRun&) = delete;
     CHeldRun& operator=(const CHeldRun&) = delete;
 
@@ -33,8 +34,8 @@ public:
     const CUnknownOutcomes& Outcomes() const { return m_Outcomes; }
 
 private:
-    const CRunFile m_Given;
     CRunFile m_File;
+    CRunFile m_Given;
     std::unique_ptr<CQuantitationRun> m_pRun;
     CUnknownOutcomes m_Outcomes;
 };
@@ -89,12 +90,19 @@ public:
     // The run of the calibration's standards with these unknowns. Throws std::invalid_argument
     // when the calibration's run cannot take them.
     std::shared_ptr<CHeldRun> Quantify(const CHeldRun& calibration) const;
-    int iSamples() const { return static_cast<int>(m_vUnknowns.size()); }
 
 private:
-    int m_iReplicates = 0;
-    int m_iWaves = 0;
-    std::vector<CUnknownEntry> m_vUnknowns;
+    // The unknowns of a run file, made when a quantitation needs them, straight into its file.
+    std::vector<CUnknownEntry> Entries() const;
+
+    int m_iReadingUnit = kAbsorbanceMode;
+    CReadingBlock m_Readings;
+    std::vector<int> m_viSampleNo;  // kBlankSampleNo for a blank, else counted from 1
+    std::vector<double> m_vdWeight;
+    std::vector<double> m_vdSolvent;
+    std::vector<double> m_vdDilution;
+    std::vector<double> m_vdRevision;
+    std::vector<std::string> m_vsNames;
     bool m_bAmountCorrection = false;  // some weight, solvent, dilution or revision given
     int m_iStatisticsGroup = 1;
     std::optional<double> m_dLowerLimit;

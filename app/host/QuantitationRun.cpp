@@ -18,24 +18,6 @@ namespace {
 // The host's window: wide enough that no list needs scrolling sideways in a report.
 constexpr int kWindowWidth = 1200;
 constexpr int kListHeight = 400;
-// Text of the result of an accuracy check and of each of its readings.
-constexpr const char* kPassText = "Pass";
-constexpr const char* kFailText = "Fail";
-
-// A difference with its sign always written: "+0.0008", "-0.0012".
-std::string sSigned(double value, int decimals) {
-    std::string text = sFixed(value, decimals);
-    if (value >= 0.0) {
-        text.insert(0, 1, '+');
-    }
-    return text;
-}
-
-std::string sPlusMinus(double value, int decimals) {
-    std::string text = "\u00b1";
-    text += sFixed(value, decimals);
-    return text;
-}
 
 // ISO 8601 local time with the zone's offset from UTC, hours and minutes apart: +02:00.
 std::string sIsoLocalTime(std::time_t when) {
@@ -373,74 +355,8 @@ int CQuantitationRun::iBlankSampleInForce(int iSamp) const {
     return s < m_viBlankSampleInForce.size() ? m_viBlankSampleInForce[s] : -1;
 }
 
-// The accuracy check's texts, as the parameter library would format them for the unknowns list:
-// readings with the document's decimals, differences reading - rated per standard and wavelength.
 void CQuantitationRun::vAttachValidation() {
-    if (!m_run.m_Accuracy) {
-        return;
-    }
-    const CAccuracyCheck& check = *m_run.m_Accuracy;
-    CUVUnknownData& unknowns = *m_pUnknowns;
-    const int R = unknowns.iGetNumRep();
-    const int W = unknowns.iGetNumMethodWave();
-    const int Py = unknowns.iGetYPrecision();
-    const int iWaveDecimals = unknowns.pGetInstParam()->iGetWaveDecimals();
-    auto* pResult = new CPhotAccuracyResult;
-    std::vector<std::string> titles = {sModuleString(kSampleHeader)};
-    if (R > 1) {
-        titles.push_back(sModuleString(kReplicateHeader));
-    }
-    for (int w = 0; w < W; ++w) {
-        titles.push_back(unknowns.GetYUnits() + "(" +
-                         sFixed(unknowns.dGetWavelength(w), iWaveDecimals) + ")");
-    }
-    titles.emplace_back("Lot result");
-    pResult->vSetTitles(titles);
-    pResult->vSetWaveTitle("Wavelength (nm)");
-    pResult->vSetRatedTitle("Rated (" + unknowns.GetYUnits() + ")");
-    pResult->vSetDiffTitle("Difference");
-    pResult->vSetScopeTitle("Scope");
-    pResult->vSetResultTitle("Photometric accuracy");
-    bool bAllPass = true;
-    for (int s = 0; s < unknowns.iGetNumSamp(); ++s) {
-        const auto& rated = check.m_vvdRated[static_cast<size_t>(s)];
-        for (int r = 0; r < R; ++r) {
-            const int i = s * R + r;
-            if (unknowns.bGetMeasured(i) == 0) {
-                continue;
-            }
-            bool bPass = true;
-            for (int w = 0; w < W; ++w) {
-                const double reading = unknowns.dGetAbs(s, r, w);
-                pResult->vSetValueText(i, w, sFixed(reading, Py));
-                bPass &= std::abs(reading - rated[static_cast<size_t>(w)]) <= check.m_dTolerance;
-            }
-            pResult->vSetLotResultText(i, bPass ? kPassText : kFailText);
-            bAllPass &= bPass;
-        }
-        for (int w = 0; w < W; ++w) {
-            double mean = 0.0;
-            double sum = 0.0;
-            int count = 0;
-            for (int r = 0; r < R; ++r) {
-                if (unknowns.bGetMeasured(s * R + r) != 0) {
-                    sum += unknowns.dGetAbs(s, r, w);
-                    ++count;
-                }
-            }
-            if (count == 0) {
-                continue;
-            }
-            mean = sum / count;
-            const double diff = mean - rated[static_cast<size_t>(w)];
-            pResult->vSetWaveText(w, sFixed(unknowns.dGetWavelength(w), iWaveDecimals));
-            pResult->vSetRatedText(s, w, sFixed(rated[static_cast<size_t>(w)], Py));
-            pResult->vSetDiffText(s, w, sSigned(diff, Py));
-            pResult->vSetScopeText(s, w, sPlusMinus(check.m_dTolerance, Py));
-        }
-    }
-    pResult->vSetResultText(bAllPass ? kPassText : kFailText);
-    unknowns.vSetGLPResult(pResult);
+    vAttachRunValidation(*m_pUnknowns, m_run);
 }
 
 // ---- views -------------------------------------------------------------------------------------

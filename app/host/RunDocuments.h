@@ -6,7 +6,8 @@
 //   unknowns    names, sample numbers, amount corrections, result type, K-factors and the manual
 //               calibration, after the standards' calibration (whose blank they take);
 //   a point     the intake an instrument uses: readings, a spectrum, a skip, or a value typed in
-//               after the skip.
+//               after the skip;
+//   validation  the accuracy check's result, once the unknowns are measured.
 #include "host/RunFile.h"
 
 // Readings per point of a spectra analysis: the longest spectrum of the run (0 without spectra).
@@ -18,3 +19,6 @@ void vSetUpRunStandards(CUVStandardData& standards, const CRunFile& run);
 void vSetUpRunUnknowns(CUVUnknownData& unknowns, const CRunFile& run, bool bStandardsCurve,
                        double dStandardsBlank);
 void vFeedRunPoint(CUVPhotometryData& doc, const CPointEntry& point, int iPoint);
+// The run's photometric accuracy check, when it has one, as the unknowns' validation result (the
+// list then shows the validation layout); after the unknowns are measured.
+void vAttachRunValidation(CUVUnknownData& unknowns, const CRunFile& run);

@@ -1,6 +1,8 @@
 #include "serve/ServeSession.h"
 
 #include <algorithm>
+#include <cmath>
+#include <ctime>
 #include <mutex>
 #include <sstream>
 
@@ -33,6 +35,27 @@ constexpr int kNamePerSample = 0;
 // of its width and an eighth of its height.
 constexpr int kCharWidth = 6;
 constexpr int kCharHeight = 13;
+
+// The page draws every list in 12-pixel DejaVu Sans Mono, whose characters all advance 0.602 em:
+// the lists measure their texts as the page will draw them, so a header fits its column.
+constexpr double kListCharWidth = 12 * 0.602;
+
+void vMeasureTextsAsThePageDraws() {
+    AfxSetTextMeasure([](const LOGFONT&, const std::string& text) {
+        return static_cast<int>(
+            std::ceil(static_cast<double>(iDisplayWidth(text)) * kListCharWidth));
+    });
+}
+
+// When a point is measured, as the info page shows it: 2026-12-07 14:03:07.
+std::string sLocalTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
 
 const char* sListName(CServeSession::EList list) {
     switch (list) {
@@ -228,6 +251,7 @@ CUVPhotometryData& CServeSession::Document(EDocument doc) const {
 }
 
 bool CServeSession::bLoad(std::string& problem) {
+    vMeasureTextsAsThePageDraws();
     m_pBatch = std::make_unique<CQuantitationRun>(m_run);
     if (!m_pBatch->bExecute(problem)) {
         return false;
@@ -264,6 +288,8 @@ void CServeSession::vPrepareDocuments() {
         pQuant->m_iNumWave, pQuant->m_iNumWave);
     vSetUpRunStandards(*m_pStandards, m_run);
     vSetUpRunUnknowns(*m_pUnknowns, m_run, false, 0.0);
+    m_pStandards->vSetOperator(m_run.m_sOperator);
+    m_pUnknowns->vSetOperator(m_run.m_sOperator);
     m_bCalibrated = false;
     m_iStepsTaken = 0;
 
@@ -342,6 +368,10 @@ std::vector<CMeasureStep> CServeSession::Steps() {
 void CServeSession::vTakeIn(size_t iStep) {
     m_iStepsTaken = iStep + 1;
     const CMeasureStep& step = m_vSteps[iStep];
+    if (step.m_pDoc != nullptr && step.m_pDoc->iGetNumCoord() == 0) {
+        const int R = step.m_pDoc->iGetNumRep();
+        step.m_pDoc->vSetDateTime(sLocalTimeNow(), step.m_iPoint / R, step.m_iPoint % R);
+    }
     if (step.m_pDoc == nullptr) {
         if (iStep + 1 < m_vSteps.size()) {
             vCalibrate();
@@ -392,6 +422,7 @@ void CServeSession::vFinish() {
     if (m_pUnknowns->iGetNumCoord() > 0) {
         m_pUnknowns->vCalculateDistribution();
     }
+    vAttachRunValidation(*m_pUnknowns, m_run);
     m_bMeasuring = false;
     m_pStandards->UpdateAllViews(nullptr);
     m_pUnknowns->UpdateAllViews(nullptr);
@@ -411,19 +442,25 @@ bool CServeSession::bMeasure(double dPointsPerSecond) {
     m_bMeasuring = true;
     vPublishState();
     m_Instrument.vStart(
-        m_vSteps, dPointsPerSecond, [this, pGeneration = m_pGeneration, iGeneration](size_t iStep) {
-            m_Ui.bPost([this, pGeneration, iGeneration, iStep] {
+        m_vSteps, dPointsPerSecond,
+        [this, pGeneration = m_pGeneration, iGeneration](size_t iStep, long long iIntakeMs) {
+            m_Ui.bPost([this, pGeneration, iGeneration, iStep, iIntakeMs] {
                 if (*pGeneration != iGeneration) {
                     return;
                 }
-                {
-                    std::scoped_lock lock(m_pStandards->GetLock(), m_pUnknowns->GetLock());
-                    vTakeIn(iStep);
-                }
-                m_Instrument.vTakenIn();
+                vTakeInMeasured(iStep, iIntakeMs);
             });
         });
     return true;
+}
+
+void CServeSession::vTakeInMeasured(size_t iStep, long long iIntakeMs) {
+    {
+        const auto lock = LockDocuments();
+        m_iIntakeMs = iIntakeMs;
+        vTakeIn(iStep);
+    }
+    m_Instrument.vTakenIn();
 }
 
 void CServeSession::vPause() {
@@ -443,6 +480,7 @@ void CServeSession::vStop() {
 }
 
 bool CServeSession::bRemeasure(EDocument doc, int iSamp, int iRep) {
+    const auto lock = LockDocuments();
     CUVPhotometryData& document = Document(doc);
     const int R = document.iGetNumRep();
     if (m_bMeasuring || document.iGetNumCoord() > 0 || iSamp < 0 ||
@@ -483,6 +521,9 @@ void CServeSession::vPublishRow(EList list, int iPoint) {
             json event = Row(control, i);
             event["kind"] = "row";
             event["list"] = sListName(list);
+            if (m_bMeasuring) {
+                event["intakeMs"] = m_iIntakeMs;
+            }
             m_Feed.vPublish(event.dump());
             return;
         }
@@ -589,6 +630,7 @@ CServeSession::CSheet& CServeSession::Sheet(EDocument doc) {
 }
 
 json CServeSession::Page(EDocument doc, EPage which) {
+    const auto lock = LockDocuments();
     CSheet& sheet = Sheet(doc);
     CPropertyPage& page = sheet.Page(which);
     sheet.m_Sheet.SetActivePage(&page);
@@ -634,6 +676,7 @@ json CServeSession::Page(EDocument doc, EPage which) {
 }
 
 bool CServeSession::bSelectSample(EDocument doc, int iIndex) {
+    const auto lock = LockDocuments();
     CSheet& sheet = Sheet(doc);
     sheet.m_Sheet.SetActivePage(&sheet.m_Info);
     auto* pCombo = static_cast<CComboBox*>(sheet.m_Info.GetDlgItem(kInfoSampleList));
@@ -641,6 +684,7 @@ bool CServeSession::bSelectSample(EDocument doc, int iIndex) {
 }
 
 bool CServeSession::bEditText(EDocument doc, int iControl, const std::string& text) {
+    const auto lock = LockDocuments();
     CSheet& sheet = Sheet(doc);
     sheet.m_Sheet.SetActivePage(&sheet.m_Info);
     if (iControl != kInfoNameBox && iControl != kInfoCommentBox) {
@@ -655,6 +699,7 @@ bool CServeSession::bEditText(EDocument doc, int iControl, const std::string& te
 }
 
 bool CServeSession::bApply(EDocument doc) {
+    const auto lock = LockDocuments();
     return Sheet(doc).m_Sheet.PressButton(PSBTN_APPLYNOW) != FALSE;
 }
 

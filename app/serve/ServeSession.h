@@ -11,6 +11,7 @@
 // edit's text change, and Apply and Cancel are the sheet's buttons. What changes on screen goes to
 // the change feed, a row at a time while measuring.
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -75,11 +76,18 @@ private:
     class CFeedView;
     class CHostView;
 
+    // Held by the user-interface thread whenever it reads or changes the documents, so that the
+    // instrument's intake never runs in the middle.
+    std::scoped_lock<std::recursive_mutex, std::recursive_mutex> LockDocuments() const {
+        return std::scoped_lock(m_pStandards->GetLock(), m_pUnknowns->GetLock());
+    }
     void vPrepareDocuments();
     void vCreateWindows();
     std::vector<CMeasureStep> Steps();
     // What the host does once the instrument has handed over step i.
     void vTakeIn(size_t iStep);
+    // The same for a point the instrument measured at iIntakeMs, under the documents' locks.
+    void vTakeInMeasured(size_t iStep, long long iIntakeMs);
     void vCalibrate();
     void vFinish();
     void vPublishRow(EList list, int iPoint);
@@ -103,6 +111,7 @@ private:
     // session that has ended (-1), is dropped.
     std::shared_ptr<int> m_pGeneration = std::make_shared<int>(0);
     size_t m_iStepsTaken = 0;
+    long long m_iIntakeMs = 0;  // when the instrument handed over the point being taken in
     bool m_bCalibrated = false;
     bool m_bMeasuring = false;
 };

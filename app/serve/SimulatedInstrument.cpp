@@ -82,7 +82,8 @@ void CSimulatedInstrument::vMeasure(double dPointsPerSecond) {
             std::lock_guard<std::mutex> lock(m_Mutex);
             m_bTakenIn = false;
         }
-        m_fnDone(i);
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        m_fnDone(i, std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
     }
     m_bRunning = false;
 }

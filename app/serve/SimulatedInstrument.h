@@ -24,9 +24,10 @@ struct CMeasureStep {
 
 class CSimulatedInstrument {
 public:
-    // Called on the instrument's thread after each step with its index; the host answers with
-    // vTakenIn once it has dealt with it.
-    using StepDone = std::function<void(size_t)>;
+    // Called on the instrument's thread after each step with its index and the time the intake
+    // ended (milliseconds of the system clock since 1970); the host answers with vTakenIn once it
+    // has dealt with it.
+    using StepDone = std::function<void(size_t, long long)>;
 
     CSimulatedInstrument() = default;
     ~CSimulatedInstrument() { vStop(); }

@@ -87,13 +87,15 @@ class ServeInBrowser(unittest.TestCase):
             ".sort((a, b) => a.dataset.row - b.dataset.row)"
             ".map(r => [...r.querySelectorAll('.cell')].map(c => c.textContent.trim()))", name)
 
-    def request(self, path, host=None, cookie=True):
+    def request(self, path, host=None, cookie=True, body=None, headers=None):
         connection = http.client.HTTPConnection("127.0.0.1", self.port, timeout=10)
-        headers = {"Host": host or f"127.0.0.1:{self.port}"}
+        headers = dict(headers or {})
+        headers["Host"] = host or f"127.0.0.1:{self.port}"
         if cookie:
             headers["Cookie"] = f"photoquant_token={self.token}"
         try:
-            connection.request("GET", path, headers=headers)
+            connection.request("GET" if body is None else "POST", path, body=body,
+                               headers=headers)
             return connection.getresponse().status
         finally:
             connection.close()
@@ -142,12 +144,25 @@ class ServeInBrowser(unittest.TestCase):
         self.open("standards")
         self.assertEqual(self.js(width), before + 60)
 
-    def test_4_requests_without_the_token_or_from_a_foreign_host_are_refused(self):
+    def test_4_requests_without_the_token_from_a_foreign_host_or_malformed_are_refused(self):
         self.assertEqual(self.request("/api/state"), 200)
         self.assertEqual(self.request("/api/state", cookie=False), 403)
         self.assertEqual(self.request("/", cookie=False), 403)
         self.assertEqual(self.request("/api/state", host=f"attacker.example:{self.port}"), 403)
         self.assertEqual(self.request("/api/list?name=nothing"), 400)
+        self.assertEqual(self.request("/api/list?name=unknowns&from=x"), 400)
+        json_type = {"Content-Type": "application/json"}
+        self.assertEqual(self.request("/api/stop", body="{}", headers={
+            **json_type, "Origin": "http://attacker.example"}), 403)
+        self.assertEqual(self.request("/api/stop", body="{}"), 415)
+        self.assertEqual(self.request("/api/stop", body="{not json", headers=json_type), 400)
+        self.assertEqual(self.request("/api/page/select", body='{"doc": 1}', headers=json_type),
+                         400)
+        self.assertEqual(self.request("/api/measure", body='{"rate": -5}', headers=json_type),
+                         400)
+        self.assertEqual(self.request("/api/page/edit", body="x" * 100000, headers=json_type),
+                         413)
+        self.assertEqual(self.request("/api/state"), 200)
 
 
 if __name__ == "__main__":

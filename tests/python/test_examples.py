@@ -2,6 +2,7 @@
 the program writes with --csv (every number of the text report, in full precision), and the
 arrays of its calibration and quantitation against the same tables."""
 import csv
+import importlib.util
 import math
 import subprocess
 
@@ -58,7 +59,7 @@ def check_quantitation(quantitation, expected):
 @pytest.mark.parametrize("example", EXAMPLES, ids=[e.stem for e in EXAMPLES])
 def test_run_gives_the_programs_tables_and_arrays(program, example, tmp_path):
     expected = program_tables(program, example, tmp_path)
-    result = photoquant.run(str(example))
+    result = photoquant.run(example)  # a path, or its text
     assert sorted(result.tables) == sorted(expected)
     for name, rows in expected.items():
         table = result.tables[name]
@@ -104,3 +105,21 @@ def test_bad_run_file_and_failed_run_raise(tmp_path):
                         .replace('"concentration": 1.0', '"concentration": 0.5'))
     with pytest.raises(RuntimeError, match="the standards give no calibration curve"):
         photoquant.run(str(flat))
+
+
+def public_values(item):
+    return {name: getattr(item, name) for name in dir(item) if not name.startswith("__")}
+
+
+@pytest.mark.parametrize("example", EXAMPLES, ids=[e.stem for e in EXAMPLES])
+def test_every_attribute_of_every_example_reads(example):
+    result = photoquant.run(example)
+    items = [result, result.quantitation, result.calibration]
+    if result.calibration is not None:
+        items.append(result.calibration.statistics)
+    for item in filter(None, items):
+        for name, value in public_values(item).items():
+            if name in ("_repr_svg_", "_repr_html_"):
+                assert value().count("<svg") >= 1
+    if importlib.util.find_spec("pandas"):
+        assert len(result.quantitation.to_frame()) == len(result.quantitation.mean)

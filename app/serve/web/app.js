@@ -259,6 +259,14 @@ async function remeasure() {
 
 let sheetDoc = "standards";
 let sheetPage = "info";
+// The page's requests go one after another: typed text reaches the edit in the order it was typed,
+// and Apply comes after the last keystroke.
+let pageWork = Promise.resolve();
+
+function queued(work) {
+  pageWork = pageWork.then(work, work);
+  return pageWork;
+}
 
 async function showPage() {
   const page = await api(`/api/page?doc=${sheetDoc}&page=${sheetPage}`);
@@ -297,10 +305,10 @@ function control(c) {
       });
       select.value = c.selected;
       select.disabled = !c.enabled;
-      select.addEventListener("change", async () => {
+      select.addEventListener("change", () => queued(async () => {
         await api("/api/page/select", {doc: sheetDoc, index: Number(select.value)});
-        showPage();
-      });
+        await showPage();
+      }));
       const p = place(select, c);
       p.style.height = "";
       return p;
@@ -311,9 +319,12 @@ function control(c) {
       edit.value = c.text;
       edit.readOnly = (c.style & ES_READONLY) !== 0;
       edit.disabled = !c.enabled;
-      edit.addEventListener("input", async () => {
-        const answer = await api("/api/page/edit", {doc: sheetDoc, id: c.id, text: edit.value});
-        if (answer.ok) document.getElementById("apply").disabled = false;
+      edit.addEventListener("input", () => {
+        const text = edit.value;
+        queued(async () => {
+          const answer = await api("/api/page/edit", {doc: sheetDoc, id: c.id, text});
+          if (answer.ok) document.getElementById("apply").disabled = false;
+        });
       });
       return place(edit, c);
     }
@@ -400,14 +411,14 @@ window.addEventListener("DOMContentLoaded", async () => {
         sheetDoc = r.value;
         showPage().catch(showError);
       }));
-  document.getElementById("apply").addEventListener("click", async () => {
+  document.getElementById("apply").addEventListener("click", () => queued(async () => {
     await api("/api/page/apply", {doc: sheetDoc});
-    showPage();
-  });
-  document.getElementById("cancel").addEventListener("click", async () => {
+    await showPage();
+  }));
+  document.getElementById("cancel").addEventListener("click", () => queued(async () => {
     await api("/api/page/cancel", {doc: sheetDoc});
-    showPage();
-  });
+    await showPage();
+  }));
   document.getElementById("measure").addEventListener("click", () =>
       api("/api/measure", {rate: Number(document.getElementById("rate").value)})
           .catch(showError));
