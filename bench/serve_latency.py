@@ -52,6 +52,7 @@ def browser(url):
     for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1400,1000"):
         options.add_argument(arg)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_script_timeout(300)
     driver.get(url)
     WebDriverWait(driver, 120).until(
         lambda d: d.find_element(By.TAG_NAME, "body").get_attribute("data-ready") == "true")
@@ -119,6 +120,30 @@ def scrolling(folder):
               requestAnimationFrame(check);
             };
             next();""")
+        frames = driver.execute_async_script("""
+            const done = arguments[0];
+            const body = document.querySelector('#list-unknowns .body');
+            body.scrollTop = 0;
+            const gaps = [];
+            let blank = 0;
+            let last = performance.now();
+            const step = () => {
+              const now = performance.now();
+              gaps.push(now - last);
+              last = now;
+              const top = Math.floor(body.scrollTop / 18);
+              if (!body.querySelector(`.row[data-row="${top}"]`)) ++blank;
+              if (body.scrollTop + body.clientHeight >= body.scrollHeight - 1) {
+                done({gaps: gaps.slice(1), blank});
+                return;
+              }
+              body.scrollTop += 120;
+              requestAnimationFrame(step);
+            };
+            requestAnimationFrame(step);""")
+        print(f"10,002-row list scrolled 120 px a frame from top to bottom: frame interval "
+              f"{summary(frames['gaps'])}; frames with the top row not yet drawn: "
+              f"{frames['blank']}")
         rows = driver.execute_script(
             "return document.querySelectorAll('#list-unknowns .row').length")
         print(f"10,002-row list, rows drawn after a scroll jump: {summary(times)};"

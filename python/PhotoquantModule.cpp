@@ -228,6 +228,16 @@ py::tuple ConcentrationAt(const CStatisticsView& view, const py::object& meanRea
     return py::make_tuple(conc, se, lower, upper);
 }
 
+// Why a calibration has statistics or none, in words (kStatisticsReady ... kStatisticsBadSettings).
+const char* sStatisticsStatus(const CRunPtr& held) {
+    static const std::vector<std::string> kStatuses = {
+        "ready",       "no calibration",        "not polynomial",
+        "out of date", "no degrees of freedom", "bad settings"};
+    const CCalibrationStatistics* pStatistics = held->Run().pCalibrationStatistics();
+    return pStatistics == nullptr ? kStatuses[kStatisticsNoCalibration].c_str()
+                                  : sWord(kStatuses, pStatistics->iGetStatus());
+}
+
 CCalibrationPlot Plot(const CRunPtr& held) {
     return CalibrationPlot(held->Run(), held->Outcomes());
 }
@@ -602,10 +612,13 @@ fitted to (absorbance), NaN where a point was not measured or was taken out as a
             "/ (S - 1)).")
         .def_property_readonly(
             "statistics", [](const CCalibrationView& c) { return Statistics(c.held); },
-            "CalibrationStatistics | None: The calibration's statistics (CalibrationStatistics); "
-            "None for a segmented "
-            "calibration "
-            "or when there are none (no degrees of freedom).")
+            "CalibrationStatistics | None: The calibration's statistics; None when there are "
+            "none (statistics_status says why).")
+        .def_property_readonly(
+            "statistics_status",
+            [](const CCalibrationView& c) { return sStatisticsStatus(c.held); },
+            "str: \"ready\", or why there are no statistics: \"not polynomial\" (a segmented "
+            "calibration), \"no degrees of freedom\" (no more points than coefficients).")
         .def_property_readonly(
             "removed_points",
             [](const CCalibrationView& c) {

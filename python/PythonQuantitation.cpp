@@ -18,11 +18,33 @@ std::optional<double> OptionalLimit(const py::object& value, const char* name) {
     if (value.is_none()) {
         return std::nullopt;
     }
-    const double limit = value.cast<double>();
+    double limit = 0.0;
+    try {
+        limit = value.cast<double>();
+    } catch (const py::cast_error&) {
+        vRefuse(name, "expected a concentration, found " + py::repr(value).cast<std::string>());
+    }
     if (!std::isfinite(limit)) {
         vRefuse(name, "expected a finite concentration, found " + sGeneral(limit, 6));
     }
     return limit;
+}
+
+// Points of readings as a run file holds them: skipped where NaN, else transmittances.
+std::vector<CPointEntry> PointEntries(const CReadingBlock& block, int iSample, int iReadingUnit) {
+    std::vector<CPointEntry> points(static_cast<size_t>(block.iReplicates));
+    for (int r = 0; r < block.iReplicates; ++r) {
+        const double* pdReadings = block.pdPoint(iSample, r);
+        if (std::isnan(pdReadings[0])) {
+            continue;  // skipped
+        }
+        CPointEntry& point = points[static_cast<size_t>(r)];
+        point.m_eKind = CPointEntry::EKind::kMeasured;
+        for (int k = 0; k < block.iWaves; ++k) {
+            point.m_vdTransmittance.push_back(dTransmittanceOf(pdReadings[k], iReadingUnit));
+        }
+    }
+    return points;
 }
 
 }  // namespace
@@ -58,22 +80,6 @@ std::shared_ptr<CHeldRun> ProgramRun(const std::string& path) {
         throw std::runtime_error(problem);
     }
     return held;
-}
-
-std::vector<CPointEntry> PointEntries(const CReadingBlock& block, int iSample, int iReadingUnit) {
-    std::vector<CPointEntry> points(static_cast<size_t>(block.iReplicates));
-    for (int r = 0; r < block.iReplicates; ++r) {
-        const double* pdReadings = block.pdPoint(iSample, r);
-        if (std::isnan(pdReadings[0])) {
-            continue;  // skipped
-        }
-        CPointEntry& point = points[static_cast<size_t>(r)];
-        point.m_eKind = CPointEntry::EKind::kMeasured;
-        for (int k = 0; k < block.iWaves; ++k) {
-            point.m_vdTransmittance.push_back(dTransmittanceOf(pdReadings[k], iReadingUnit));
-        }
-    }
-    return points;
 }
 
 // ---- standards ----------------------------------------------------------------------------------

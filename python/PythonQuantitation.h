@@ -114,7 +114,4 @@ private:
 // cannot be completed.
 std::shared_ptr<CHeldRun> ProgramRun(const std::string& path);
 
-// Points of readings as a run file holds them: skipped where NaN, else transmittances.
-std::vector<CPointEntry> PointEntries(const CReadingBlock& block, int iSample, int iReadingUnit);
-
 }  // namespace photoquant::python

@@ -115,18 +115,22 @@ int iNumber(const std::string& text, int base = 10) {
     }
 }
 
-json ListControl(const CListCtrl& list) {
+// The columns and the rows iFrom..iFrom + iCount - 1 of a list, as the control holds them.
+json ListRows(const CListCtrl& list, int iFrom, int iCount) {
     json columns = json::array();
     for (int c = 0; c < list.GetColumnCount(); ++c) {
         columns.push_back({{"text", list.GetColumnText(c)},
                            {"width", list.GetColumnWidth(c)},
                            {"align", sAlignment(list.GetColumnFormat(c))}});
     }
+    const int iRows = list.GetItemCount();
+    const int iBegin = std::clamp(iFrom, 0, iRows);
+    const int iEnd = std::clamp(iBegin + std::max(iCount, 0), iBegin, iRows);
     json rows = json::array();
-    for (int i = 0; i < list.GetItemCount(); ++i) {
+    for (int i = iBegin; i < iEnd; ++i) {
         rows.push_back(Row(list, i));
     }
-    return {{"columns", columns}, {"rowCount", list.GetItemCount()}, {"from", 0}, {"rows", rows}};
+    return {{"columns", columns}, {"rowCount", iRows}, {"from", iBegin}, {"rows", rows}};
 }
 
 json ControlState(const CWnd& control, const std::string& kind) {
@@ -146,7 +150,8 @@ json ControlState(const CWnd& control, const std::string& kind) {
         state["entries"] = entries;
         state["selected"] = combo.GetCurSel();
     } else if (control.IsKindOf(RUNTIME_CLASS(CListCtrl))) {
-        state["list"] = ListControl(static_cast<const CListCtrl&>(control));
+        const auto& list = static_cast<const CListCtrl&>(control);
+        state["list"] = ListRows(list, 0, list.GetItemCount());
     }
     return state;
 }
@@ -558,25 +563,9 @@ json CServeSession::State() const {
 }
 
 json CServeSession::ListContent(EList list, int iFrom, int iCount) const {
-    const CListCtrl& control = m_pWindows->View(list).GetListCtrl();
-    json columns = json::array();
-    for (int c = 0; c < control.GetColumnCount(); ++c) {
-        columns.push_back({{"text", control.GetColumnText(c)},
-                           {"width", control.GetColumnWidth(c)},
-                           {"align", sAlignment(control.GetColumnFormat(c))}});
-    }
-    const int iRows = control.GetItemCount();
-    const int iBegin = std::clamp(iFrom, 0, iRows);
-    const int iEnd = std::clamp(iBegin + std::max(iCount, 0), iBegin, iRows);
-    json rows = json::array();
-    for (int i = iBegin; i < iEnd; ++i) {
-        rows.push_back(Row(control, i));
-    }
-    return {{"list", sListName(list)},
-            {"columns", columns},
-            {"rowCount", iRows},
-            {"from", iBegin},
-            {"rows", rows}};
+    json content = ListRows(m_pWindows->View(list).GetListCtrl(), iFrom, iCount);
+    content["list"] = sListName(list);
+    return content;
 }
 
 std::string CServeSession::sListText(EList list) const {

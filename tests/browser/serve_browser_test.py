@@ -137,7 +137,8 @@ class ServeInBrowser(unittest.TestCase):
                    and body.get_attribute("data-measuring") == "false"
                    and body.get_attribute("data-calibrated") == "true")
         wait.until(lambda d: len(self.shown_rows("standardCalib")) > 0)
-        self.assertTrue(self.driver.find_elements(By.CSS_SELECTOR, "#plot-standards svg"))
+        # The plot follows the calibration list on its own request: wait for it as well.
+        wait.until(lambda d: d.find_elements(By.CSS_SELECTOR, "#plot-standards svg"))
         self.driver.find_element(By.CSS_SELECTOR, "#tabs [data-tab=unknowns]").click()
         expected = report_table(self.report, "Samp No. / Name")
         wait.until(lambda d: self.shown_rows("unknowns") == expected)

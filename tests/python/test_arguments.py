@@ -70,7 +70,7 @@ def test_bad_unknowns_arrays_are_refused_by_name(argument):
 
 
 @pytest.mark.parametrize("argument, value", [
-    ("statistics_group", 0), ("lower_limit", NAN), ("upper_limit", INF),
+    ("statistics_group", 0), ("lower_limit", NAN), ("upper_limit", INF), ("upper_limit", "8"),
     ("lower_limit", 9.0), ("names", ["x"]),
 ])
 def test_bad_unknowns_settings_are_refused_by_name(argument, value):

@@ -65,12 +65,16 @@ def test_calibration_results_and_outlier_removal():
     slope, intercept = np.polyfit(conc, calibration.readings[kept], 1)
     np.testing.assert_allclose(calibration.coefficients, [intercept, slope], rtol=1e-12)
     assert calibration.statistics.degrees_of_freedom == 14 - 2
+    assert calibration.statistics_status == "ready"
+    two_points = photoquant.Standards([1.0, 2.0], [[0.1], [0.2]]).calibrate()
+    assert (two_points.statistics, two_points.statistics_status) == (None, "no degrees of freedom")
 
 
 def test_segmented_calibration_has_a_row_per_segment_and_no_statistics():
     calibration = iron_calibration(calibration="segmented")
     assert calibration.coefficients.shape == (4, 2)
     assert calibration.statistics is None
+    assert calibration.statistics_status == "not polynomial"
     # The first segment joins the mean readings of the first two standards.
     means = np.mean(IRON_STANDARDS, axis=1)
     slope = (means[1] - means[0]) / (IRON_CONC[1] - IRON_CONC[0])

@@ -104,6 +104,11 @@ class ListView {
     const first = Math.max(0, Math.floor(this.body.scrollTop / ROW_HEIGHT) - OVERSCAN);
     const last = Math.min(this.rowCount,
         Math.ceil((this.body.scrollTop + this.body.clientHeight) / ROW_HEIGHT) + OVERSCAN);
+    // The blocks just above and below the view are fetched ahead, so scrolling finds them there.
+    for (let b = Math.max(0, first - BLOCK / 2); b < Math.min(this.rowCount, last + BLOCK / 2);
+         b += BLOCK / 2) {
+      if (!this.rows.has(b)) this.fetchBlock(Math.floor(b / BLOCK));
+    }
     const shown = [];
     for (let i = first; i < last; ++i) {
       const row = this.rows.get(i);
