@@ -99,3 +99,21 @@ TEST(SavitzkyGolay, KeptWeightsFollowEveryChangeOfTheWindow) {
     // Step 2 halves a first derivative per unit of X.
     EXPECT_DOUBLE_EQ(smooth(2, 4, 3, 1)[20].y, first[20].y / 2.0);
 }
+
+// Many spectra in one call come out as each would alone.
+TEST(SavitzkyGolay, ManySpectraInOneCallMatchEachAlone) {
+    std::vector<CDoublePt> all;
+    std::vector<std::vector<CDoublePt>> alone;
+    for (int s = 0; s < 3; ++s) {
+        auto spectrum = Sampled(41, [s](double i) { return std::sin(0.2 * i + s) + 0.01 * i; });
+        all.insert(all.end(), spectrum.begin(), spectrum.end());
+        vSmoothSGGen(spectrum.data(), 41, 1, 3, 2, 1, 0);
+        alone.push_back(spectrum);
+    }
+    vSmoothSGGenMany(all.data(), 3, 41, 1, 3, 2, 1, 0);
+    for (size_t s = 0; s < 3; ++s) {
+        for (size_t i = 0; i < 41; ++i) {
+            EXPECT_EQ(all[s * 41 + i].y, alone[s][i].y) << s << ", " << i;
+        }
+    }
+}

@@ -181,3 +181,15 @@ void vSmoothSGGen(CDoublePt* pPoints, int n, int step, int halfWidth, int polyOr
         pPoints[n - 1 - m - k].y = dApply(weights.atEnd.data() + row, size, y, n - 1 - 2 * m);
     }
 }
+
+void vSmoothSGGenMany(CDoublePt* pSpectra, int iNumSpectra, int n, int step, int halfWidth,
+                      int polyOrder, int derivOrder, int flags) {
+    if (pSpectra == nullptr || n <= 0) {
+        return;
+    }
+    // The first spectrum works the weights out; the others find them kept.
+    for (int s = 0; s < iNumSpectra; ++s) {
+        vSmoothSGGen(pSpectra + static_cast<size_t>(s) * static_cast<size_t>(n), n, step, halfWidth,
+                     polyOrder, derivOrder, flags);
+    }
+}

@@ -19,3 +19,11 @@
 // 0, step < 1 counts as 1, and n <= 0 (or no points) does nothing. flags is reserved: pass 0.
 PQ_EXPORT void vSmoothSGGen(CDoublePt* pPoints, int n, int step, int halfWidth, int polyOrder,
                             int derivOrder, int flags);
+
+// Many spectra of one scan at once, as the derivative quantitation of a plate of samples asks for
+// them: iNumSpectra spectra of n points each, one after the other in pSpectra, every one replaced
+// as vSmoothSGGen replaces it alone (to the last bit), the window's weights worked out once for
+// all of them. A count at or below 0 does nothing.
+//   vSmoothSGGenMany(points.data(), 1000, 3601, 1, 7, 3, 2, 0);
+PQ_EXPORT void vSmoothSGGenMany(CDoublePt* pSpectra, int iNumSpectra, int n, int step,
+                                int halfWidth, int polyOrder, int derivOrder, int flags);
