@@ -254,19 +254,25 @@ CReportSection BlankSection(const CReportInput& in) {
     blanks.m_vsHeaders = {"Blank", "Reading used", "Corrects"};
     std::vector<std::string> uncorrected;
     const auto& samples = in.m_outcomes.m_vSamples;
+    // The samples each blank corrected, gathered in one walk: a run of many samples and many
+    // blanks would otherwise walk every sample once per blank.
+    std::vector<std::vector<std::string>> correctedBy(samples.size());
+    for (const CSampleOutcome& sample : samples) {
+        const auto blank = static_cast<size_t>(sample.m_iBlankSample);
+        if (!sample.bIsBlank() && sample.m_iBlankSample >= 0 && blank < correctedBy.size()) {
+            correctedBy[blank].push_back(sample.m_sLabel);
+        }
+    }
     for (const CSampleOutcome& sample : samples) {
         if (!sample.bIsBlank() && sample.m_iBlankSample < 0 && sample.m_iCount > 0) {
             uncorrected.push_back(sample.m_sLabel);
         }
-        if (!sample.bIsBlank() || sample.m_iBlankSample != sample.m_iSample) {
+        const auto s = static_cast<size_t>(sample.m_iSample);
+        if (!sample.bIsBlank() || sample.m_iBlankSample != sample.m_iSample ||
+            s >= correctedBy.size()) {
             continue;
         }
-        std::vector<std::string> corrected;
-        for (const CSampleOutcome& later : samples) {
-            if (!later.bIsBlank() && later.m_iBlankSample == sample.m_iSample) {
-                corrected.push_back(later.m_sLabel);
-            }
-        }
+        const std::vector<std::string>& corrected = correctedBy[s];
         blanks.m_vvsRows.push_back({sample.m_sLabel, sReadingText(sample.m_dBlank, in.m_run),
                                     corrected.empty() ? "no sample" : sLabels(corrected)});
     }

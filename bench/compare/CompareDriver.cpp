@@ -167,8 +167,9 @@ void vPeaksAndAreas(const std::string& folder, const CSpectra& spectra) {
 }
 
 // A whole quantitation: standards measured and calibrated (2nd order, concentration from the
-// reading), then every unknown point fed as a transmittance, its concentration computed, and the
-// replicates of each sample condensed into mean and SD.
+// reading), then the unknowns' transmittances taken in as one block, their concentrations computed
+// as one block, and the replicates of each sample condensed into mean and SD in one pass: the
+// block path a host takes for imported data (an instrument's points arrive one by one instead).
 void vQuantitation(const std::string& folder) {
     const std::vector<double> stdConc = ReadDoubles(folder + "/quant_std_conc.bin");
     const std::vector<double> stdT = ReadDoubles(folder + "/quant_std_t.bin");
@@ -188,20 +189,16 @@ void vQuantitation(const std::string& folder) {
         for (int s = 0; s < iNumStd; ++s) {
             standards.vChangeConcVal(stdConc[static_cast<size_t>(s)], s);
         }
-        for (const double t : stdT) {
-            const CDoublePt reading(500.0, t);
-            standards.iAddValues(&reading, 1);
-        }
+        standards.iAddValuesBlock(stdT.data(), nullptr, static_cast<int>(stdT.size()));
         standards.vCalibrate();
 
         CUVUnknownData unknowns(0, iNumUnk, iUnkRep, 1, 1);
         unknowns.vSetResultType(1);
         unknowns.vSetStatisticalMode(1);
-        for (const double t : unkT) {
-            const CDoublePt reading(500.0, t);
-            unknowns.iAddValues(&reading, 1);
-        }
-        unknowns.vCalcConc(standards.pGetCalibList());
+        const int iNumPoints = static_cast<int>(unkT.size());
+        unknowns.iAddValuesBlock(unkT.data(), nullptr, iNumPoints);
+        unknowns.vCalcConcBlock(0, iNumPoints, standards.pGetCalibList());
+        unknowns.vCalcStatistics();
         dMean0 = unknowns.dGetMeanConc(0);
         dSD0 = unknowns.dGetSD(0);
     });

@@ -1,5 +1,7 @@
 #include "document/PhotometricNumbers.h"
 
+#include "document/RoundingBlock.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
@@ -33,6 +35,42 @@ double dRoundDecimals(double value, int n) {
     }
     return scaled;
 }
+
+namespace detail {
+
+void vRoundDecimals(double* values, size_t count, int n) {
+    n = std::clamp(n, 0, kMaxDecimalPlaces);
+    // The steps of dRoundDecimals, each over all the values before the next, so that the
+    // multiplications and divisions of neighbouring values run side by side. A value that is not
+    // usable is scaled with the others and then put back as it was.
+    constexpr size_t kChunk = 256;
+    double scaled[kChunk];
+    for (size_t first = 0; first < count; first += kChunk) {
+        const size_t m = std::min(kChunk, count - first);
+        double* chunk = values + first;
+        std::copy_n(chunk, m, scaled);
+        for (int k = 0; k < n; ++k) {
+            for (size_t i = 0; i < m; ++i) {
+                scaled[i] *= 10.0;
+            }
+        }
+        for (size_t i = 0; i < m; ++i) {
+            if (scaled[i] > -2147483647.0 && scaled[i] < 2147483646.0) {
+                scaled[i] = static_cast<double>(iRoundHalfAway(scaled[i]));
+            }
+        }
+        for (int k = 0; k < n; ++k) {
+            for (size_t i = 0; i < m; ++i) {
+                scaled[i] /= 10.0;
+            }
+        }
+        for (size_t i = 0; i < m; ++i) {
+            chunk[i] = bIsUsable(chunk[i]) ? scaled[i] : chunk[i];
+        }
+    }
+}
+
+}  // namespace detail
 
 int iRoundHalfAway(double value) {
     return static_cast<int>(value >= 0.0 ? value + kRoundingBias : value - kRoundingBias);

@@ -10,6 +10,7 @@
 #include "document/CheckedIndex.h"
 #include "document/PhotometricNumbers.h"
 #include "document/QuantitationCodes.h"
+#include "document/RoundingBlock.h"
 #include "resources/ModuleResources.h"
 #include "resources/ResourceIds.h"
 
@@ -420,25 +421,45 @@ double CUVPhotometryData::dStoredPointValue(int iPoint, bool bUseManual) const {
 }
 
 double CUVPhotometryData::dCalcY(double y) const {
+    return dRoundDecimals(dDisplayValueUnrounded(y), m_iDataDecimals);
+}
+
+double CUVPhotometryData::dDisplayValueUnrounded(double y) const {
     if (bIsSpectrumQuant(m_iQuantType)) {
-        return dRoundDecimals(y, m_iDataDecimals);
+        return y;
     }
     switch (m_iYMode) {
         case kTransmittanceMode:
         case kReflectanceMode:
-            return dRoundDecimals(100.0 * y, m_iDataDecimals);
+            return 100.0 * y;
         case kAbsorbanceMode: {
             if (std::fabs(y - kSkipMarker) < kEpsilon) {
-                return dRoundDecimals(y, m_iDataDecimals);
+                return y;
             }
             double dAbs = dAbsorbance(y);
             if (m_bPathLengthCorrect == 1) {
                 dAbs = dAbs * 10.0 / m_dPathLength;
             }
-            return dRoundDecimals(dAbs, m_iDataDecimals);
+            return dAbs;
         }
         default:
-            return dRoundDecimals(y, m_iDataDecimals);
+            return y;
+    }
+}
+
+void CUVPhotometryData::vFillDisplayPoints(int iFrom, int iTo) {
+    if (iTo <= iFrom) {
+        return;
+    }
+    std::vector<double> display(static_cast<size_t>(iTo - iFrom));
+    for (int i = iFrom; i < iTo; ++i) {
+        display[static_cast<size_t>(i - iFrom)] =
+            dDisplayValueUnrounded(m_vdY[static_cast<size_t>(i)]);
+    }
+    vRoundDecimals(display.data(), display.size(), m_iDataDecimals);
+    for (int i = iFrom; i < iTo; ++i) {
+        const auto k = static_cast<size_t>(i);
+        m_vPoints[k] = CDoublePt(dCalcX(m_vdX[k]), display[static_cast<size_t>(i - iFrom)]);
     }
 }
 

@@ -296,9 +296,14 @@ protected:
     void vMarkMeasured(int iPoint);
     // Appends the XY point of point p, whose readings are stored: X its sample's concentration,
     // Y its photometric value for wavelength quantitation, else 0 (lock held).
-    int iAppendMeasuredPoint(int iPoint);
+    int iAppendMeasuredPoint(int iPoint, bool bDisplay = true);
     // Skips the point at the cursor (lock held).
-    void vSkipAtCursor();
+    void vSkipAtCursor(bool bDisplay = true);
+    // dCalcY before its rounding to the data decimal places.
+    double dDisplayValueUnrounded(double y) const;
+    // The display points of points iFrom .. iTo - 1, as dCalcX and dCalcY give them, the rounding
+    // done over all of them at once.
+    void vFillDisplayPoints(int iFrom, int iTo);
     // Whether the intake can take whole points from here on: the cursor at the start of a point
     // and the room left a whole number of points.
     bool bTakesWholePoints() const;

@@ -40,7 +40,7 @@ void CUVPhotometryData::vMarkMeasured(int iPoint) {
     vSetManualStd(iPoint, 0);
 }
 
-int CUVPhotometryData::iAppendMeasuredPoint(int iPoint) {
+int CUVPhotometryData::iAppendMeasuredPoint(int iPoint, bool bDisplay) {
     const int iSamp = iPoint / m_iNumRep;
     if (!bHasSample(iSamp)) {
         return 0;
@@ -49,7 +49,7 @@ int CUVPhotometryData::iAppendMeasuredPoint(int iPoint) {
     if (m_iQuantType == kWavelengthQuant) {
         point.y = dStoredPointValue(iPoint, false);
     }
-    return iAppendValue(point);
+    return bDisplay ? iAppendValue(point) : iAppendStoredValue(point);
 }
 
 int CUVPhotometryData::iAddValues(const CDoublePt* pReadings, int n) {
@@ -101,10 +101,11 @@ int CUVPhotometryData::iAddValuesBlock(const double* pdReadings, const int* pbSk
     }
     const int W = m_iNumActWave;
     const int n = std::min(iNumPoints, (iIntakeCapacity() - m_iCursor) / W);
+    const int iFirstShown = m_iNumPts;
     int iAdded = 0;
     for (int i = 0; i < n; ++i) {
         if (pbSkipped != nullptr && pbSkipped[i] != 0) {
-            vSkipAtCursor();
+            vSkipAtCursor(false);
             continue;
         }
         const int iPoint = m_iCursor / W;
@@ -112,8 +113,9 @@ int CUVPhotometryData::iAddValuesBlock(const double* pdReadings, const int* pbSk
                     m_vdRawData.data() + static_cast<size_t>(m_iCursor));
         m_iCursor += W;
         vMarkMeasured(iPoint);
-        iAdded += iAppendMeasuredPoint(iPoint);
+        iAdded += iAppendMeasuredPoint(iPoint, false);
     }
+    vFillDisplayPoints(iFirstShown, m_iNumPts);
     return iAdded;
 }
 
@@ -195,7 +197,7 @@ void CUVPhotometryData::vSkipData() {
     vSkipAtCursor();
 }
 
-void CUVPhotometryData::vSkipAtCursor() {
+void CUVPhotometryData::vSkipAtCursor(bool bDisplay) {
     if (m_iNumActWave <= 0 || m_iCursor >= iIntakeCapacity()) {
         return;
     }
@@ -206,7 +208,11 @@ void CUVPhotometryData::vSkipAtCursor() {
     const CDoublePt point = bHasSample(iSamp)
                                 ? CDoublePt(m_vdConc[static_cast<size_t>(iSamp)], kSkipMarker)
                                 : CDoublePt(0.0, 0.0);
-    iAppendValue(point);
+    if (bDisplay) {
+        iAppendValue(point);
+    } else {
+        iAppendStoredValue(point);
+    }
     m_iCursor = std::min(m_iCursor + m_iNumActWave, iIntakeCapacity());
 }
 

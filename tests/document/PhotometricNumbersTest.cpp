@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
+#include <vector>
 
+#include "document/RoundingBlock.h"
 #include "photoquant.h"
 
 using namespace photoquant;
@@ -57,4 +62,37 @@ TEST(PhotometricNumbers, DecimalPlacesAreHeldToWhatADoubleCarries) {
     EXPECT_EQ(dRoundDecimals(0.125, INT_MAX), 0.125);
     EXPECT_EQ(sFixed(2.5, INT_MAX), "2.500000000000000");
     EXPECT_EQ(sGeneral(0.1, INT_MAX), "0.10000000000000001");
+}
+
+// The block rounding of the intake gives every value, to the last bit, what the single rounding
+// gives it: halves, values that leave the integer range once scaled, and values that are not usable
+// (passed back unchanged), over more values than one chunk holds.
+TEST(PhotometricNumbers, BlockRoundingMatchesTheSingleRoundingBitForBit) {
+    const double samples[] = {0.125,
+                              -0.005,
+                              0.30103,
+                              1.0 / 3.0,
+                              2.5e-308,
+                              1e-310,
+                              2.1e6,
+                              -3.3e9,
+                              1e300,
+                              -0.0,
+                              kNoValue,
+                              15000.0,
+                              std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity()};
+    std::vector<double> values;
+    for (int i = 0; i < 600; ++i) {
+        values.push_back(samples[i % std::size(samples)] * (1.0 + i / 7.0));
+    }
+    for (const int n : {-1, 0, 2, 4, 9, 16}) {
+        std::vector<double> block = values;
+        detail::vRoundDecimals(block.data(), block.size(), n);
+        for (size_t i = 0; i < values.size(); ++i) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(block[i]),
+                      std::bit_cast<std::uint64_t>(dRoundDecimals(values[i], n)))
+                << values[i] << " to " << n << " places";
+        }
+    }
 }

@@ -123,13 +123,20 @@ int CData2D::iAddValue(const CDoublePt& point) {
 }
 
 int CData2D::iAppendValue(const CDoublePt& point) {
+    if (iAppendStoredValue(point) == 0) {
+        return 0;
+    }
+    vFillDisplayPoint(m_iNumPts - 1);
+    return 1;
+}
+
+int CData2D::iAppendStoredValue(const CDoublePt& point) {
     if (m_iNumPts < 0 || m_iNumPts >= m_iMaxPts) {
         return 0;
     }
     const auto i = static_cast<size_t>(m_iNumPts);
     m_vdX[i] = point.x;
     m_vdY[i] = point.y;
-    vFillDisplayPoint(m_iNumPts);
     ++m_iNumPts;
     return 1;
 }

@@ -90,6 +90,8 @@ protected:
     // iAddValue for a caller that already holds the lock: a block of points appended under one
     // hold of it.
     int iAppendValue(const CDoublePt& point);
+    // The same without the display point, which the caller then fills (lock held).
+    int iAppendStoredValue(const CDoublePt& point);
     bool bHasPoint(int i) const { return i >= 0 && i < m_iMaxPts; }
 
     std::vector<double> m_vdX;         // X of each point
