@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -74,4 +75,27 @@ TEST(SavitzkyGolay, SillyArgumentsAreBroughtBackSafely) {
     vSmoothSGGen(nullptr, 5, 1, 2, 2, 0, 0);
     vSmoothSGGen(shortData.data(), 0, 1, 2, 2, 0, 0);
     EXPECT_NEAR(shortData[5].y, parabola(5), 1e-12);
+}
+
+// The weights kept from one spectrum serve the next only when the window is the same: windows
+// that differ in one setting each (half width, order, derivative, step) give their own results,
+// and going back to the first window gives its results again.
+TEST(SavitzkyGolay, KeptWeightsFollowEveryChangeOfTheWindow) {
+    const auto band = [](double i) { return std::exp(-(i - 30.0) * (i - 30.0) / 50.0); };
+    auto smooth = [&](int step, int half, int order, int deriv) {
+        auto points = Sampled(61, band);
+        vSmoothSGGen(points.data(), 61, step, half, order, deriv, 0);
+        return points;
+    };
+    const auto first = smooth(1, 4, 3, 1);
+    for (const auto& other :
+         {smooth(1, 5, 3, 1), smooth(1, 4, 2, 1), smooth(1, 4, 3, 2), smooth(2, 4, 3, 1)}) {
+        EXPECT_NE(other[30].y, first[30].y);
+    }
+    const auto again = smooth(1, 4, 3, 1);
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(again[i].y, first[i].y) << i;
+    }
+    // Step 2 halves a first derivative per unit of X.
+    EXPECT_DOUBLE_EQ(smooth(2, 4, 3, 1)[20].y, first[20].y / 2.0);
 }

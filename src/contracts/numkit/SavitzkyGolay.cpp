@@ -12,6 +12,9 @@
 //   take the polynomial fitted to the first, respectively last, 2m + 1 points evaluated at their
 //   own offsets, so that a polynomial of order <= p comes back unchanged up to the ends.
 // - The input y are copied first: every output is computed from the original readings.
+// - The weights of the last window are kept (per thread) for the next spectrum, and the interior
+//   is convolved weight by weight over all outputs, a loop the compiler vectorises; each output's
+//   sum still adds its terms in window order, as a single sum would.
 // - A derivative order above the polynomial order gives 0 everywhere, the derivative of the
 //   fitted polynomial, at once: the weights are not computed (an order of 2^31 would take a
 //   multiplication per order and point).
@@ -82,12 +85,68 @@ Eigen::VectorXd WeightsAtOffset(const Eigen::MatrixXd& pseudoInverse,
     return pseudoInverse.transpose() * derivative / perUnitX;
 }
 
-double dApply(const Eigen::VectorXd& weights, const std::vector<double>& y, int first) {
+double dApply(const double* weights, int size, const std::vector<double>& y, int first) {
     double sum = 0.0;
-    for (int k = 0; k < weights.size(); ++k) {
-        sum += weights(k) * y[static_cast<size_t>(first + k)];
+    for (int k = 0; k < size; ++k) {
+        sum += weights[k] * y[static_cast<size_t>(first + k)];
     }
     return sum;
+}
+
+// The weights of one window: at its centre, and at each of the m offsets before and after it for
+// the ends of the spectrum.
+struct CWindowWeights {
+    CSmoothingWindow window{-1, -1, -1, 0.0};
+    std::vector<double> centre;
+    std::vector<double> atStart;  // offset k = -m..-1, 2m + 1 weights each
+    std::vector<double> atEnd;    // offset -k, in the same order
+
+    bool bFor(const CSmoothingWindow& other) const {
+        return window.iHalfWidth == other.iHalfWidth && window.iPolyOrder == other.iPolyOrder &&
+               window.iDerivOrder == other.iDerivOrder && window.dStep == other.dStep;
+    }
+};
+
+void vAppend(std::vector<double>& to, const Eigen::VectorXd& weights) {
+    to.insert(to.end(), weights.data(), weights.data() + weights.size());
+}
+
+// The weights of the last window smoothed on this thread. Every spectrum of a scan is smoothed
+// with the same window, and the QR factorisation and the 2m + 1 weight vectors would otherwise be
+// worked out again for each; the cache is the thread's own, so feeders on other threads never
+// share it.
+const CWindowWeights& WeightsFor(const CSmoothingWindow& window) {
+    thread_local CWindowWeights cached;
+    if (cached.bFor(window)) {
+        return cached;
+    }
+    const Eigen::MatrixXd pseudoInverse = WindowPseudoInverse(window);
+    CWindowWeights fresh;
+    fresh.window = window;
+    vAppend(fresh.centre, WeightsAtOffset(pseudoInverse, window, 0));
+    for (int k = -window.iHalfWidth; k < 0; ++k) {
+        vAppend(fresh.atStart, WeightsAtOffset(pseudoInverse, window, k));
+        vAppend(fresh.atEnd, WeightsAtOffset(pseudoInverse, window, -k));
+    }
+    cached = std::move(fresh);
+    return cached;
+}
+
+// out[i] = sum over k of weights[k] * y[i + k], for count outputs: the sums of all outputs grow
+// weight by weight, each in the order of a single sum (so the results are those of dApply to the
+// last bit), in an inner loop over neighbouring outputs that the compiler turns into vector
+// instructions.
+void vConvolveInterior(const std::vector<double>& weights, const std::vector<double>& y,
+                       std::vector<double>& out, int count) {
+    out.assign(static_cast<size_t>(count), 0.0);
+    for (size_t k = 0; k < weights.size(); ++k) {
+        const double w = weights[k];
+        const double* source = y.data() + k;
+        double* target = out.data();
+        for (int i = 0; i < count; ++i) {
+            target[i] += w * source[i];
+        }
+    }
 }
 
 }  // namespace
@@ -109,16 +168,16 @@ void vSmoothSGGen(CDoublePt* pPoints, int n, int step, int halfWidth, int polyOr
     for (int i = 0; i < n; ++i) {
         y[static_cast<size_t>(i)] = pPoints[i].y;
     }
-    const Eigen::MatrixXd pseudoInverse = WindowPseudoInverse(window);
-
-    const Eigen::VectorXd centre = WeightsAtOffset(pseudoInverse, window, 0);
+    const CWindowWeights& weights = WeightsFor(window);
+    const int size = 2 * m + 1;
+    std::vector<double> interior;
+    vConvolveInterior(weights.centre, y, interior, n - 2 * m);
     for (int i = m; i < n - m; ++i) {
-        pPoints[i].y = dApply(centre, y, i - m);
+        pPoints[i].y = interior[static_cast<size_t>(i - m)];
     }
     for (int k = -m; k < 0; ++k) {
-        const Eigen::VectorXd atStart = WeightsAtOffset(pseudoInverse, window, k);
-        pPoints[m + k].y = dApply(atStart, y, 0);
-        const Eigen::VectorXd atEnd = WeightsAtOffset(pseudoInverse, window, -k);
-        pPoints[n - 1 - m - k].y = dApply(atEnd, y, n - 1 - 2 * m);
+        const auto row = static_cast<size_t>(k + m) * static_cast<size_t>(size);
+        pPoints[m + k].y = dApply(weights.atStart.data() + row, size, y, 0);
+        pPoints[n - 1 - m - k].y = dApply(weights.atEnd.data() + row, size, y, n - 1 - 2 * m);
     }
 }
