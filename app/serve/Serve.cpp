@@ -403,6 +403,12 @@ void CServer::vEvents(const httplib::Request&, httplib::Response& res) {
 
 int CServer::iBind(int iPort) {
     m_Server.new_task_queue = [] { return new httplib::ThreadPool(kServerThreads); };
+    // A port another server holds is refused, not shared: the library's default would also let a
+    // second process bind it (SO_REUSEPORT) and take half the connections.
+    m_Server.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     m_Server.set_payload_max_length(kMaxBody);
     m_Server.set_keep_alive_timeout(5);
     m_Server.set_read_timeout(5, 0);

@@ -147,6 +147,10 @@ class ServeInBrowser(unittest.TestCase):
 
     def test_4_requests_without_the_token_from_a_foreign_host_or_malformed_are_refused(self):
         self.assertEqual(self.request("/api/state"), 200)
+        # A second server on the same port is refused the port (exit status 1).
+        second = subprocess.run([EXE, "serve", "--port", str(self.port)], capture_output=True,
+                                text=True, timeout=30)
+        self.assertEqual(second.returncode, 1, second.stdout + second.stderr)
         self.assertEqual(self.request("/api/state", cookie=False), 403)
         self.assertEqual(self.request("/", cookie=False), 403)
         self.assertEqual(self.request("/api/state", host=f"attacker.example:{self.port}"), 403)

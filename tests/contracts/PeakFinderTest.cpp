@@ -44,9 +44,7 @@ TEST(PeakFinder, GaussiansArePeaksAtTheirCentresMeetingInTheValley) {
     EXPECT_EQ(list.GetAt(1)->m_iEnd, 45);  // two equal bands: the valley lies halfway
     EXPECT_EQ(list.GetAt(2)->m_iStart, 45);
     EXPECT_EQ(list.GetAt(2)->m_iApex, 60);
-    EXPECT_TRUE(list.GetAt(2)->IsKindOf(RUNTIME_CLASS(CPeak)));
     list.vDeleteAll();
-    EXPECT_EQ(list.GetSize(), 0);
 }
 
 TEST(PeakFinder, ThresholdKeepsTheBandAndDropsTheNoise) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
 #include <sstream>
 #include <string>
@@ -43,30 +44,29 @@ std::vector<std::vector<std::string>> dialogRecords(UINT id) {
 
 }  // namespace
 
-TEST(Resources, QuantityNamesKeepTheirCase) {
-    EXPECT_EQ(sText(1), "concentration");
-    EXPECT_EQ(sText(26), "Transmittance");
-    EXPECT_EQ(sText(3), "absorbance");
-}
-
-TEST(Resources, ATextUsedInTwoPlacesStandsUnderEachOfItsNumbers) {
-    for (UINT id : {25u, 340u, 344u}) {
-        EXPECT_EQ(sText(id), "Wavelength") << id;
-    }
-    for (UINT id : {62u, 102u, 337u}) {
-        EXPECT_EQ(sText(id), "Scan Speed") << id;
-    }
-    EXPECT_EQ(sText(83), "R");
-    EXPECT_EQ(sText(93), "R");
-    EXPECT_EQ(sText(84), "R2");
-    EXPECT_EQ(sText(94), "R2");
-    EXPECT_EQ(sText(58), "Derivative");
-    EXPECT_EQ(sText(61), "Derivative");
-    EXPECT_EQ(sText(13), "Ratio");
-    EXPECT_EQ(sText(493), "Ratio");
-    // The column header and the measurement type differ only in the case of one letter.
-    EXPECT_EQ(sText(56), "Peak Area");
-    EXPECT_EQ(sText(59), "Peak area");
+// A text used in two places stands under each of its numbers; quantity names keep their case, and
+// the column header and the measurement type differ only in the case of one letter.
+TEST(Resources, TextsStandUnderEachOfTheirNumbersInTheirOwnCase) {
+    const auto vExpectUnder = [](const char* text, std::initializer_list<UINT> ids) {
+        for (UINT id : ids) {
+            EXPECT_EQ(sText(id), text) << id;
+        }
+    };
+    vExpectUnder("concentration", {1});
+    vExpectUnder("absorbance", {3});
+    vExpectUnder("Transmittance", {26});
+    vExpectUnder("Photometry", {17});
+    vExpectUnder("Wavelength", {25, 340, 344});
+    vExpectUnder("Scan Speed", {62, 102, 337});
+    vExpectUnder("R", {83, 93});
+    vExpectUnder("R2", {84, 94});
+    vExpectUnder("Derivative", {58, 61});
+    vExpectUnder("Ratio", {13, 493});
+    vExpectUnder("Peak Area", {56});
+    vExpectUnder("Peak area", {59});
+    EXPECT_EQ(sText(999999), "");  // no such number
+    EXPECT_EQ(std::string(CResourceString(nullptr, 100)),
+              "This spectrum contains too few data points to calculate the derivative.");
 }
 
 TEST(Resources, EveryPageTemplateIsRegisteredWithItsOwnDialogRecord) {

@@ -13,25 +13,28 @@
 
 #include "HostHelpers.h"
 #include "photoquant.h"
+#include "unknowns/UnknownsTestSupport.h"
 
 namespace {
 
-// Transmittance whose displayed absorbance (4 decimals, path 10 mm) is exactly a / 1000.
-double dReadingForMilliAbs(int a) {
-    return dTransmittance(a / 1000.0);
-}
-
-// Each feeder tags its readings: feeder f's reading i is (1 + 1000 f + i) / 10000, below 1.
-void vFeed(CUVPhotometryData& doc, int iFeeder, int iCount, int& iAccepted) {
+// Each feeder tags its points: feeder f's point i reads (1 + 1000 f + i) / 10000 at the first
+// wavelength and twice that at the second, both below 1.
+void vFeedTagged(CUVPhotometryData& doc, int iFeeder, int iCount, int& iAccepted) {
     for (int i = 0; i < iCount; ++i) {
-        const CDoublePt reading(400.0, (1.0 + 1000.0 * iFeeder + i) / 10000.0);
-        iAccepted += doc.iAddValues(&reading, 1);
+        const double dTag = (1.0 + 1000.0 * iFeeder + i) / 10000.0;
+        const CDoublePt readings[2] = {{400.0, dTag}, {500.0, 2.0 * dTag}};
+        iAccepted += doc.iAddValues(readings, 2);
     }
 }
 
-// The tags of the stored readings, sorted, against those of each feeder's first accepted adds.
-void vExpectEveryAcceptedReadingOnce(CUVPhotometryData& doc, const int (&accepted)[2]) {
-    std::vector<double> stored(doc.pdGetRawData(), doc.pdGetRawData() + doc.iGetNumPts());
+// The tags of the stored points, sorted, against those of each feeder's first accepted adds; a
+// point's two readings stay together.
+void vExpectEveryAcceptedPointOnce(CUVPhotometryData& doc, const int (&accepted)[2]) {
+    std::vector<double> stored;
+    for (int p = 0; p < doc.iGetNumPts(); ++p) {
+        stored.push_back(doc.pdGetRawData()[2 * p]);
+        EXPECT_EQ(doc.pdGetRawData()[2 * p + 1], 2.0 * stored.back()) << p;
+    }
     std::vector<double> expected;
     for (int feeder = 0; feeder < 2; ++feeder) {
         for (int i = 0; i < accepted[feeder]; ++i) {
@@ -81,23 +84,6 @@ void vExpectResultsOfTwoFeeders(CUVUnknownData& doc, PointResult dResultOf) {
 
 }  // namespace
 
-TEST(Concurrency, ReadingsFedFromAnotherThreadAreAllThereAfterTheJoin) {
-    constexpr int kPoints = 200;
-    CUVPhotometryData doc(0, kPoints / 2, 2, 2, 2);
-    std::thread feeder([&doc] {
-        for (int p = 0; p < kPoints; ++p) {
-            iAdd(doc, {dReadingForMilliAbs(100), dReadingForMilliAbs(100 + p)});
-        }
-    });
-    feeder.join();
-
-    ASSERT_EQ(doc.iGetNumPts(), kPoints);
-    for (int p = 0; p < kPoints; ++p) {
-        EXPECT_EQ(doc.bGetMeasured(p), 1);
-        EXPECT_NEAR(doc.GetValue(p).y, p / 1000.0, 1e-12);  // (100 + p) - 100 milliabsorbance
-    }
-}
-
 TEST(Concurrency, ConcentrationsTypedDuringTheIntakeReachEveryPoint) {
     constexpr int kSamples = 100;
     CUVPhotometryData doc(0, kSamples, 3, 1, 1);
@@ -131,40 +117,18 @@ struct CDocumentName {
 using FedDocuments = ::testing::Types<CUVStandardData, CUVUnknownData>;
 TYPED_TEST_SUITE(TwoFeeders, FedDocuments, CDocumentName);
 
-TYPED_TEST(TwoFeeders, StoreEveryAcceptedReadingOnce) {
+TYPED_TEST(TwoFeeders, StoreEveryAcceptedPointOnceWithItsReadingsTogether) {
     constexpr int kPerFeeder = 150;
-    TypeParam doc(0, kPerFeeder, 2, 1, 1);  // room for 2 * kPerFeeder points
+    TypeParam doc(0, kPerFeeder, 2, 2, 2);  // room for 2 * kPerFeeder points
     int accepted[2] = {0, 0};
-    std::thread first(vFeed, std::ref(doc), 0, kPerFeeder + 10, std::ref(accepted[0]));
-    std::thread second(vFeed, std::ref(doc), 1, kPerFeeder + 10, std::ref(accepted[1]));
+    std::thread first(vFeedTagged, std::ref(doc), 0, kPerFeeder + 10, std::ref(accepted[0]));
+    std::thread second(vFeedTagged, std::ref(doc), 1, kPerFeeder + 10, std::ref(accepted[1]));
     first.join();
     second.join();
 
     EXPECT_EQ(accepted[0] + accepted[1], 2 * kPerFeeder);
     ASSERT_EQ(doc.iGetNumPts(), 2 * kPerFeeder);
-    vExpectEveryAcceptedReadingOnce(doc, accepted);
-}
-
-TEST(Concurrency, UnknownsFedFromAnotherThreadGetTheirManualConcentrations) {
-    constexpr int kSamples = 60;
-    CUVUnknownData doc(0, kSamples, 2, 1, 1);
-    doc.vSetResultType(1);
-    doc.vSetManualCalib(1);
-    CCalibSegment& segment = *doc.pGetCalibSeg();
-    segment.m_iOrder = 1;
-    segment.m_iDirection = 1;  // concentration = 0 + 2 * reading
-    doc.vSetCoeff(0, 0.0);
-    doc.vSetCoeff(1, 2.0);
-    std::thread feeder([&doc] {
-        for (int p = 0; p < 2 * kSamples; ++p) {
-            iAdd(doc, {dReadingForMilliAbs(10 * (p + 1))});
-        }
-    });
-    feeder.join();
-
-    for (int p = 0; p < 2 * kSamples; ++p) {
-        EXPECT_NEAR(doc.GetValue(p).x, 2.0 * (p + 1) / 100.0, 1e-12);  // 2 * 10 (p + 1) / 1000
-    }
+    vExpectEveryAcceptedPointOnce(doc, accepted);
 }
 
 TEST(Concurrency, SpectraFedFromAnotherThreadAreReducedToTheirPeakAreas) {
@@ -194,11 +158,7 @@ TEST(Concurrency, SpectraFedFromAnotherThreadAreReducedToTheirPeakAreas) {
 TEST(Concurrency, TwoFeedersWithStatisticsLeaveEveryConcentrationAndRatioAsOneFeederWould) {
     // Manual calibration: concentration = 2 * displayed reading (A2 - A1).
     CUVUnknownData conc(0, 60, 2, 2, 2);
-    conc.vSetResultType(1);
-    conc.vSetManualCalib(1);
-    conc.pGetCalibSeg()->m_iDirection = 1;
-    conc.vSetCoeff(0, 0.0);
-    conc.vSetCoeff(1, 2.0);
+    vUseManualLine(conc, 0.0, 2.0);
     vExpectResultsOfTwoFeeders(conc, [&conc](int s, int r) {
         const CDoublePt point = conc.GetValue(2 * s + r);
         EXPECT_EQ(point.x, 2.0 * point.y);

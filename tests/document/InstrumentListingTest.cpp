@@ -130,20 +130,6 @@ TEST(InstrumentListing, FamilyRowsFollowSelectType) {
     EXPECT_EQ(sValue(rows, "Detector Zero Correction"), "(absent)");  // not for wavelength type
 }
 
-TEST(InstrumentListing, PathRowsFollowTheDataMode) {
-    CUVPhotometryData doc(0, 1, 1, 1, 1);
-    vPrepare(doc, Family(0));
-    doc.vSetPathLengthCorrect(0);
-    auto rows = InstrumentListingRows(doc, kConditionsTextStyle);
-    EXPECT_EQ(sValue(rows, "Path Correct"), "Off");
-    doc.iSetYMode(0);
-    rows = InstrumentListingRows(doc, kConditionsTextStyle);
-    EXPECT_EQ(sValue(rows, "Path Correct"), "(absent)");
-    EXPECT_EQ(sValue(rows, "Path Length"), "10.0 mm");
-    doc.iSetYMode(4);
-    EXPECT_EQ(sValue(InstrumentListingRows(doc, kConditionsTextStyle), "Path Length"), "(absent)");
-}
-
 // The page's headers, its missing path rows and its slit text are checked on the page itself.
 TEST(InstrumentListing, PageAndReportTextDifferInSlitPmtAndIntegrationTimeRows) {
     CUVInstrParameters inst = Family(9);

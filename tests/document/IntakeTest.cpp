@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
 #include <vector>
 
 #include "HostHelpers.h"
@@ -114,6 +112,14 @@ TEST(Intake, DeleteClearsTheFlagsButKeepsReadingsAndPoint) {
 }
 
 TEST(Intake, SplitRemeasureWritesTheSecondCallAfterTheFirstAndNeverSpills) {
+    CUVPhotometryData unsplit(0, 1, 1, 2, 2);  // no split until one is asked for
+    const std::vector<CDoublePt> half = Readings({0.5});
+    const std::vector<CDoublePt> quarter = Readings({0.25});
+    unsplit.iSetValues(half.data(), 1, 0);
+    unsplit.iSetValues(quarter.data(), 1, 0);
+    EXPECT_EQ(unsplit.pdGetRawData()[0], 0.25);
+    EXPECT_EQ(unsplit.pdGetRawData()[1], 0.0);
+
     CUVPhotometryData doc(0, 2, 1, 2, 2);
     iAdd(doc, {0.1, 0.2});
     iAdd(doc, {0.3, 0.4});
@@ -170,40 +176,4 @@ TEST(Intake, ReadingsReadBackInTheCurrentDisplayMode) {
     EXPECT_EQ(doc.dGetAbs(0, 0, 2), kNoValue);      // no reading 2
     doc.iSetYMode(0);
     EXPECT_DOUBLE_EQ(doc.dGetAbs(1, 1, 1), 10.0);  // 100 * 0.1
-}
-
-TEST(Intake, TwoFeedersStoreEveryPointExactlyOnce) {
-    constexpr int kPerFeeder = 300;
-    CUVPhotometryData doc(0, kPerFeeder, 2, 2, 2);  // room for 2 * kPerFeeder points
-    int added[2] = {0, 0};
-    auto feed = [&doc, &added](int feeder) {
-        for (int i = 0; i < kPerFeeder + 20; ++i) {  // more than there is room for
-            const double id = 1.0 + feeder * 1000.0 + i;
-            added[feeder] += iAdd(doc, {id, 2.0 * id});
-        }
-    };
-    std::thread first(feed, 0);
-    std::thread second(feed, 1);
-    first.join();
-    second.join();
-
-    EXPECT_EQ(added[0] + added[1], 2 * kPerFeeder);
-    EXPECT_EQ(doc.iGetNumPts(), 2 * kPerFeeder);
-    std::vector<double> ids;
-    for (int p = 0; p < 2 * kPerFeeder; ++p) {
-        const double id = doc.pdGetRawData()[2 * p];
-        ids.push_back(id);
-        EXPECT_EQ(doc.pdGetRawData()[2 * p + 1], 2.0 * id);  // a point's readings stay together
-        EXPECT_EQ(doc.bGetMeasured(p), 1);
-        EXPECT_NEAR(doc.pdGetYData()[p], 2.0, 1e-12);  // 10^(log10 2id - log10 id)
-    }
-    // Each feeder's accepted adds are its first ones: every one of them stored, none twice.
-    std::vector<double> expected;
-    for (int feeder = 0; feeder < 2; ++feeder) {
-        for (int i = 0; i < added[feeder]; ++i) {
-            expected.push_back(1.0 + feeder * 1000.0 + i);
-        }
-    }
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, expected);
 }
