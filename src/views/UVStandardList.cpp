@@ -18,6 +18,16 @@ namespace {
 // The result columns are as wide as this number written with the concentration decimals.
 constexpr double kResultWidthSample = 1111.111;
 
+bool bAnyReplicateMeasured(const CUVStandardData& doc, int iSamp) {
+    const int iNumRep = doc.iGetNumRep();
+    for (int r = 0; r < iNumRep; ++r) {
+        if (doc.bGetMeasured(iSamp * iNumRep + r) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 CUVStandardList::CUVStandardList() : CPhotometryListView(EListKind::kResults) {}
@@ -87,11 +97,9 @@ void CUVStandardList::vInsertRow(int iPoint) {
     const double dConc = dRoundDecimals(doc.dGetConc(s), iConcDecimals);
     vSetCell(iRow, c++, bIsUsable(dConc) ? sFixed(dConc, iConcDecimals) : kUnusableText);
 
-    bool bAnyMeasured = false;
-    for (int k = 0; k < iNumRep; ++k) {
-        bAnyMeasured = bAnyMeasured || doc.bGetMeasured(s * iNumRep + k) != 0;
-    }
-    if (r == iNumRep - 1 && bAnyMeasured) {
+    // Only the standard's last row asks whether any replicate was measured, so that filling the list
+    // walks every point once, however many replicates a standard has.
+    if (r == iNumRep - 1 && bAnyReplicateMeasured(doc, s)) {
         vWriteResults(iRow, c, s);
     }
 }
