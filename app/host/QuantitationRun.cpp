@@ -60,15 +60,10 @@ bool CQuantitationRun::bExecute(std::string& problem) {
 bool CQuantitationRun::bCompute(std::string& problem) {
     m_sRunTime = sIsoLocalTime(std::time(nullptr));
     vDefaultLimitsToStandards();
-    const CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
     // The amount correction applies only where the instrument's switch allows it.
     m_run.m_Method.pGetInstrParam()->m_bConcCorrect = m_run.m_Settings.m_bAmountCorrection ? 1 : 0;
-    m_pStandards = std::make_unique<CUVStandardData>(
-        pQuant->m_iQuantType, static_cast<int>(m_run.m_vStandards.size()), pQuant->m_iNumRep,
-        pQuant->m_iNumWave, pQuant->m_iNumWave);
-    m_pUnknowns = std::make_unique<CUVUnknownData>(
-        pQuant->m_iQuantType, static_cast<int>(m_run.m_vUnknowns.size()), pQuant->m_iNumRep,
-        pQuant->m_iNumWave, pQuant->m_iNumWave);
+    m_pStandards = pNewRunStandards(m_run);
+    m_pUnknowns = pNewRunUnknowns(m_run);
     vMeasureStandards();
     if (!bCalibrate(problem)) {
         return false;
@@ -118,11 +113,11 @@ void CQuantitationRun::vMeasureStandards() {
     CUVStandardData& standards = *m_pStandards;
     vSetUpRunStandards(standards, m_run);
     const int iNumSamp = static_cast<int>(m_run.m_vStandards.size());
-    const int R = standards.iGetNumRep();
+    const int iReplicates = standards.iGetNumRep();
     for (int s = 0; s < iNumSamp; ++s) {
         const auto& points = m_run.m_vStandards[static_cast<size_t>(s)].m_vPoints;
-        for (int r = 0; r < R; ++r) {
-            vFeedRunPoint(standards, points[static_cast<size_t>(r)], s * R + r);
+        for (int r = 0; r < iReplicates; ++r) {
+            vFeedRunPoint(standards, points[static_cast<size_t>(r)], s * iReplicates + r);
         }
     }
 }
@@ -264,8 +259,8 @@ void CQuantitationRun::vMeasureUnknowns() {
 void CQuantitationRun::vMeasureUnknownsInBlocks() {
     CUVUnknownData& unknowns = *m_pUnknowns;
     const CCalibList* pList = bUsesStandardsCalibration() ? m_pStandards->pGetCalibList() : nullptr;
-    const int R = unknowns.iGetNumRep();
-    const int W = unknowns.iGetNumActWave();
+    const int iReplicates = unknowns.iGetNumRep();
+    const int iWavelengths = unknowns.iGetNumActWave();
     const int iNumSamp = static_cast<int>(m_run.m_vUnknowns.size());
     std::vector<double> readings;
     std::vector<int> skipped;
@@ -278,29 +273,30 @@ void CQuantitationRun::vMeasureUnknownsInBlocks() {
     bool bStatisticsPending = false;
     for (int s = 0; s < iNumSamp; ++s) {
         const auto& points = m_run.m_vUnknowns[static_cast<size_t>(s)].m_vPoints;
-        for (int r = 0; r < R; ++r) {
+        for (int r = 0; r < iReplicates; ++r) {
             const CPointEntry& point = points[static_cast<size_t>(r)];
-            const bool bMeasured = point.m_eKind == CPointEntry::EKind::kMeasured &&
-                                   point.m_vdTransmittance.size() == static_cast<size_t>(W);
+            const bool bMeasured =
+                point.m_eKind == CPointEntry::EKind::kMeasured &&
+                point.m_vdTransmittance.size() == static_cast<size_t>(iWavelengths);
             bStatisticsPending = bMeasured || point.m_eKind == CPointEntry::EKind::kSkipped;
             if (bMeasured) {
                 readings.insert(readings.end(), point.m_vdTransmittance.begin(),
                                 point.m_vdTransmittance.end());
                 skipped.push_back(0);
             } else if (bStatisticsPending) {
-                readings.resize(readings.size() + static_cast<size_t>(W), 0.0);
+                readings.resize(readings.size() + static_cast<size_t>(iWavelengths), 0.0);
                 skipped.push_back(1);
             } else {
                 // Typed values and spectra go through the single intake, in their place.
                 feedBlock();
-                vFeedRunPoint(unknowns, point, s * R + r);
+                vFeedRunPoint(unknowns, point, s * iReplicates + r);
             }
         }
         feedBlock();
         if (pList != nullptr) {
-            unknowns.vCalcConcBlock(s * R, R, pList);
+            unknowns.vCalcConcBlock(s * iReplicates, iReplicates, pList);
         }
-        vRecordBlankUse(s, R);
+        vRecordBlankUse(s, iReplicates);
     }
     // With the standards' list every point's concentration ends in the statistics; the intake's
     // own calculations (ratios, a manual calibration) ran them already when the last point went in

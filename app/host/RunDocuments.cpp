@@ -40,6 +40,20 @@ void vApplySpectrumSettings(CUVPhotometryData& doc, const CAnalysisSettings& set
 
 }  // namespace
 
+std::unique_ptr<CUVStandardData> pNewRunStandards(const CRunFile& run) {
+    const CMethodQuantParam* pQuant = run.m_Method.pGetQuantParam();
+    return std::make_unique<CUVStandardData>(
+        pQuant->m_iQuantType, static_cast<int>(run.m_vStandards.size()), pQuant->m_iNumRep,
+        pQuant->m_iNumWave, pQuant->m_iNumWave);
+}
+
+std::unique_ptr<CUVUnknownData> pNewRunUnknowns(const CRunFile& run) {
+    const CMethodQuantParam* pQuant = run.m_Method.pGetQuantParam();
+    return std::make_unique<CUVUnknownData>(
+        pQuant->m_iQuantType, static_cast<int>(run.m_vUnknowns.size()), pQuant->m_iNumRep,
+        pQuant->m_iNumWave, pQuant->m_iNumWave);
+}
+
 int iRunSpectrumPoints(const CRunFile& run) {
     int iPoints = 0;
     auto take = [&iPoints](const std::vector<CPointEntry>& points) {

@@ -8,8 +8,13 @@
 //   a point     the intake an instrument uses: readings, a spectrum, a skip, or a value typed in
 //               after the skip;
 //   validation  the accuracy check's result, once the unknowns are measured.
+#include <memory>
+
 #include "host/RunFile.h"
 
+// The run's two documents, dimensioned by the method: a sample of the run file a document sample.
+std::unique_ptr<CUVStandardData> pNewRunStandards(const CRunFile& run);
+std::unique_ptr<CUVUnknownData> pNewRunUnknowns(const CRunFile& run);
 // Readings per point of a spectra analysis: the longest spectrum of the run (0 without spectra).
 int iRunSpectrumPoints(const CRunFile& run);
 void vSizeRunDocument(CUVPhotometryData& doc, const CRunFile& run, int iNumSamp);

@@ -284,13 +284,8 @@ void CServeSession::vPrepareDocuments() {
     m_pSheets[1].reset();
     m_pStandards.reset();
     m_pUnknowns.reset();
-    const CMethodQuantParam* pQuant = m_run.m_Method.pGetQuantParam();
-    m_pStandards = std::make_unique<CUVStandardData>(
-        pQuant->m_iQuantType, static_cast<int>(m_run.m_vStandards.size()), pQuant->m_iNumRep,
-        pQuant->m_iNumWave, pQuant->m_iNumWave);
-    m_pUnknowns = std::make_unique<CUVUnknownData>(
-        pQuant->m_iQuantType, static_cast<int>(m_run.m_vUnknowns.size()), pQuant->m_iNumRep,
-        pQuant->m_iNumWave, pQuant->m_iNumWave);
+    m_pStandards = pNewRunStandards(m_run);
+    m_pUnknowns = pNewRunUnknowns(m_run);
     vSetUpRunStandards(*m_pStandards, m_run);
     vSetUpRunUnknowns(*m_pUnknowns, m_run, false, 0.0);
     m_pStandards->vSetOperator(m_run.m_sOperator);
