@@ -376,11 +376,10 @@ void CQuantitationRun::vShow() {
     // Stage results are shown with the statistics of each sample or of all samples.
     CXYStageParam::vSetCalcSampunit(m_run.m_Settings.m_iStageCalcUnit);
     views.m_UnknownList.vSetMeasResult(m_pUnknowns->iGetNumCoord() > 0 ? 1 : 0);
+    // The documents are complete: the initial update fills each list once with everything.
     for (CPhotometryListView* pList : lists) {
         pList->OnInitialUpdate();
     }
-    m_pStandards->UpdateAllViews(nullptr);
-    m_pUnknowns->UpdateAllViews(nullptr);
 }
 
 const CListCtrl& CQuantitationRun::StandardList() const {
