@@ -4,11 +4,15 @@
 // After building the curve the standards document widens its reading range by evaluating every
 // segment at 1,000 steps over its concentration range, so a segmented calibration of S standards
 // evaluates about 1,000 * (S - 1) points: the fitted complexity shows that cost growing linearly.
+// The polynomial fit on its own is timed at 10 to 10,000 points of order 1 to 3, the sizes the
+// comparison with numpy.polyfit uses (compare/compare.py).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <vector>
 
 #include "calibration/UVStandardData.h"
+#include "contracts/numkit/LeastSquaresFit.h"
 
 namespace {
 
@@ -58,6 +62,24 @@ void BM_CalibrateThirdOrder(benchmark::State& state) {
     vCalibrate(state, 3);
 }
 
+// Arguments: the number of points and the order. Concentrations 0.5 to 50 with a slightly bending
+// response and a deterministic scatter of about 5e-4, as in the comparison with numpy.
+void BM_PolynomialFit(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const int order = static_cast<int>(state.range(1));
+    std::vector<CDoublePt> points(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const double c = 0.5 + 49.5 * i / (n - 1);
+        points[static_cast<size_t>(i)] =
+            CDoublePt(c, 0.002 + 0.021 * c - 1.1e-4 * c * c + 5e-4 * std::sin(7.0 * i));
+    }
+    for (auto _ : state) {
+        const CLeastSquaresFit fit(points.data(), n, order, 0);
+        benchmark::DoNotOptimize(fit.dGetCoeff(0));
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
 }  // namespace
 
 BENCHMARK(BM_CalibrateSegmented)
@@ -76,4 +98,7 @@ BENCHMARK(BM_CalibrateThirdOrder)
     ->Arg(100)
     ->Arg(1000)
     ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PolynomialFit)
+    ->ArgsProduct({{10, 1000, 10000}, {1, 2, 3}})
     ->Unit(benchmark::kMicrosecond);

@@ -70,6 +70,7 @@ public:
     double dGetSlope(double x) const;
 
 private:
+    // The fit in t, about the centre and spread already set.
     void vFit(const CDoublePt* pPoints, int n, const double* pdWeights);
     // The covariance by powers of x from the one by powers of t.
     void vConvertCovariance();
