@@ -11,10 +11,11 @@
 // - The interior uses one set of weights (u0 = 0) for every point. The first and last m points
 //   take the polynomial fitted to the first, respectively last, 2m + 1 points evaluated at their
 //   own offsets, so that a polynomial of order <= p comes back unchanged up to the ends.
-// - The input y are copied first: every output is computed from the original readings.
+// - The input y are copied first, into storage kept per thread: every output is computed from the
+//   original readings, and the results go straight into the points.
 // - The weights of the last window are kept (per thread) for the next spectrum, and the interior
-//   is convolved weight by weight over all outputs, a loop the compiler vectorises; each output's
-//   sum still adds its terms in window order, as a single sum would.
+//   is convolved by WindowConvolution.h in vector registers; each output's sum still adds its
+//   terms in window order, as a single sum would.
 // - A derivative order above the polynomial order gives 0 everywhere, the derivative of the
 //   fitted polynomial, at once: the weights are not computed (an order of 2^31 would take a
 //   multiplication per order and point).
