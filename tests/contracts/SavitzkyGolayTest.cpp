@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <functional>
+#include <random>
 #include <vector>
 
 #include "contracts/numkit/SavitzkyGolay.h"
+#include "contracts/numkit/WindowConvolution.h"
 
 namespace {
 
@@ -114,6 +116,40 @@ TEST(SavitzkyGolay, ManySpectraInOneCallMatchEachAlone) {
     for (size_t s = 0; s < 3; ++s) {
         for (size_t i = 0; i < 41; ++i) {
             EXPECT_EQ(all[s * 41 + i].y, alone[s][i].y) << s << ", " << i;
+        }
+    }
+}
+
+// The interior convolution gives every output as the single sum of its window to the last bit,
+// with 16-byte vectors and, where the processor has them, 32-byte vectors: whole blocks and the
+// outputs after them, short and long windows, on readings and weights of 53 significant bits (whose
+// products are rounded, so that a fused multiply-add would show).
+TEST(SavitzkyGolay, EveryVectorWidthGivesTheSingleSumsToTheLastBit) {
+    using namespace photoquant::detail;
+    std::mt19937_64 bits(2024u);
+    auto next = [&bits] { return static_cast<double>(bits() >> 11) * 0x1.0p-53 - 0.5; };
+    std::vector<double> y(400);
+    for (double& value : y) {
+        value = next();
+    }
+    std::vector<EVectorWidth> widths{EVectorWidth::k16Bytes};
+    if (WidestVectors() == EVectorWidth::k32Bytes) {
+        widths.push_back(EVectorWidth::k32Bytes);
+    }
+    for (const int size : {1, 5, 15, 31}) {
+        std::vector<double> weights(static_cast<size_t>(size));
+        for (double& weight : weights) {
+            weight = next();
+        }
+        const int count = static_cast<int>(y.size()) - size + 1;
+        for (const EVectorWidth width : widths) {
+            std::vector<CDoublePt> out(static_cast<size_t>(count));
+            vConvolveWindow(weights.data(), size, y.data(), out.data(), count, width);
+            for (int i = 0; i < count; ++i) {
+                EXPECT_EQ(out[static_cast<size_t>(i)].y,
+                          dWindowSum(weights.data(), size, y.data() + i))
+                    << size << ", " << i;
+            }
         }
     }
 }

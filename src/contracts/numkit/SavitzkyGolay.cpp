@@ -11,20 +11,27 @@
 // - The interior uses one set of weights (u0 = 0) for every point. The first and last m points
 //   take the polynomial fitted to the first, respectively last, 2m + 1 points evaluated at their
 //   own offsets, so that a polynomial of order <= p comes back unchanged up to the ends.
-// - The input y are copied first: every output is computed from the original readings.
+// - The input y are copied first, into storage kept per thread: every output is computed from the
+//   original readings, and the results go straight into the points.
 // - The weights of the last window are kept (per thread) for the next spectrum, and the interior
-//   is convolved weight by weight over all outputs, a loop the compiler vectorises; each output's
-//   sum still adds its terms in window order, as a single sum would.
+//   is convolved by WindowConvolution.h in vector registers; each output's sum still adds its
+//   terms in window order, as a single sum would.
 // - A derivative order above the polynomial order gives 0 everywhere, the derivative of the
 //   fitted polynomial, at once: the weights are not computed (an order of 2^31 would take a
 //   multiplication per order and point).
 #include "contracts/numkit/SavitzkyGolay.h"
+
+#include "contracts/numkit/WindowConvolution.h"
 
 #include <Eigen/Dense>
 #include <algorithm>
 #include <vector>
 
 namespace {
+
+using photoquant::detail::dWindowSum;
+using photoquant::detail::vConvolveWindow;
+using photoquant::detail::WidestVectors;
 
 // The window and polynomial actually used, after clamping the caller's arguments.
 struct CSmoothingWindow {
@@ -85,14 +92,6 @@ Eigen::VectorXd WeightsAtOffset(const Eigen::MatrixXd& pseudoInverse,
     return pseudoInverse.transpose() * derivative / perUnitX;
 }
 
-double dApply(const double* weights, int size, const std::vector<double>& y, int first) {
-    double sum = 0.0;
-    for (int k = 0; k < size; ++k) {
-        sum += weights[k] * y[static_cast<size_t>(first + k)];
-    }
-    return sum;
-}
-
 // The weights of one window: at its centre, and at each of the m offsets before and after it for
 // the ends of the spectrum.
 struct CWindowWeights {
@@ -132,21 +131,17 @@ const CWindowWeights& WeightsFor(const CSmoothingWindow& window) {
     return cached;
 }
 
-// out[i] = sum over k of weights[k] * y[i + k], for count outputs: the sums of all outputs grow
-// weight by weight, each in the order of a single sum (so the results are those of dApply to the
-// last bit), in an inner loop over neighbouring outputs that the compiler turns into vector
-// instructions.
-void vConvolveInterior(const std::vector<double>& weights, const std::vector<double>& y,
-                       std::vector<double>& out, int count) {
-    out.assign(static_cast<size_t>(count), 0.0);
-    for (size_t k = 0; k < weights.size(); ++k) {
-        const double w = weights[k];
-        const double* source = y.data() + k;
-        double* target = out.data();
-        for (int i = 0; i < count; ++i) {
-            target[i] += w * source[i];
-        }
+// The readings of the spectrum being smoothed, kept per thread and grown to the longest spectrum
+// seen: every output is computed from the original readings while the points take the results.
+double* pdReadingsOf(const CDoublePt* pPoints, int n) {
+    thread_local std::vector<double> readings;
+    if (readings.size() < static_cast<size_t>(n)) {
+        readings.resize(static_cast<size_t>(n));
     }
+    for (int i = 0; i < n; ++i) {
+        readings[static_cast<size_t>(i)] = pPoints[i].y;
+    }
+    return readings.data();
 }
 
 }  // namespace
@@ -164,21 +159,14 @@ void vSmoothSGGen(CDoublePt* pPoints, int n, int step, int halfWidth, int polyOr
         return;
     }
     const int m = window.iHalfWidth;
-    std::vector<double> y(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        y[static_cast<size_t>(i)] = pPoints[i].y;
-    }
+    const double* y = pdReadingsOf(pPoints, n);
     const CWindowWeights& weights = WeightsFor(window);
     const int size = 2 * m + 1;
-    std::vector<double> interior;
-    vConvolveInterior(weights.centre, y, interior, n - 2 * m);
-    for (int i = m; i < n - m; ++i) {
-        pPoints[i].y = interior[static_cast<size_t>(i - m)];
-    }
+    vConvolveWindow(weights.centre.data(), size, y, pPoints + m, n - 2 * m, WidestVectors());
     for (int k = -m; k < 0; ++k) {
         const auto row = static_cast<size_t>(k + m) * static_cast<size_t>(size);
-        pPoints[m + k].y = dApply(weights.atStart.data() + row, size, y, 0);
-        pPoints[n - 1 - m - k].y = dApply(weights.atEnd.data() + row, size, y, n - 1 - 2 * m);
+        pPoints[m + k].y = dWindowSum(weights.atStart.data() + row, size, y);
+        pPoints[n - 1 - m - k].y = dWindowSum(weights.atEnd.data() + row, size, y + n - 1 - 2 * m);
     }
 }
 
