@@ -448,18 +448,19 @@ double CUVPhotometryData::dDisplayValueUnrounded(double y) const {
 }
 
 void CUVPhotometryData::vFillDisplayPoints(int iFrom, int iTo) {
-    if (iTo <= iFrom) {
-        return;
-    }
-    std::vector<double> display(static_cast<size_t>(iTo - iFrom));
-    for (int i = iFrom; i < iTo; ++i) {
-        display[static_cast<size_t>(i - iFrom)] =
-            dDisplayValueUnrounded(m_vdY[static_cast<size_t>(i)]);
-    }
-    vRoundDecimals(display.data(), display.size(), m_iDataDecimals);
-    for (int i = iFrom; i < iTo; ++i) {
-        const auto k = static_cast<size_t>(i);
-        m_vPoints[k] = CDoublePt(dCalcX(m_vdX[k]), display[static_cast<size_t>(i - iFrom)]);
+    // A chunk at a time on the stack: a block of a million points needs no second array.
+    constexpr int kChunk = 256;
+    double display[kChunk];
+    for (int iChunk = iFrom; iChunk < iTo; iChunk += kChunk) {
+        const int m = std::min(kChunk, iTo - iChunk);
+        for (int j = 0; j < m; ++j) {
+            display[j] = dDisplayValueUnrounded(m_vdY[static_cast<size_t>(iChunk + j)]);
+        }
+        vRoundDecimals(display, static_cast<size_t>(m), m_iDataDecimals);
+        for (int j = 0; j < m; ++j) {
+            const auto k = static_cast<size_t>(iChunk + j);
+            m_vPoints[k] = CDoublePt(dCalcX(m_vdX[k]), display[j]);
+        }
     }
 }
 

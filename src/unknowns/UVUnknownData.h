@@ -205,6 +205,9 @@ private:
     void vCalcOnIntake(int iPoint, bool bWithRatio);
     double dReading(int iPoint) const;
     void vStoreConc(int iPoint, double dConc, double dEvaluatedReading);
+    void vSizeEvaluatedReadings(size_t iPoints);
+    // A point the caller has checked the document holds, with room for its evaluated reading.
+    void vStoreConcAt(size_t i, double dConc, double dEvaluatedReading);
     // Concentrations of the measured points among iNumPoints from iFirstPoint, no statistics.
     void vCalcConcRange(int iFirstPoint, int iNumPoints, const CCalibList& list);
     // The segment of the list that evaluates a reading (the search made once for the list).

@@ -38,11 +38,20 @@ void CUVUnknownData::vStoreConc(int iPoint, double dConc, double dEvaluatedReadi
         return;
     }
     const auto i = static_cast<size_t>(iPoint);
+    vSizeEvaluatedReadings(i + 1);
+    vStoreConcAt(i, dConc, dEvaluatedReading);
+}
+
+void CUVUnknownData::vSizeEvaluatedReadings(size_t iPoints) {
+    // Entries past those stored read as no value, as a point never evaluated does.
+    if (m_vdEvaluatedReading.size() < iPoints) {
+        m_vdEvaluatedReading.resize(std::max(iPoints, static_cast<size_t>(m_iNumPts)), kNoValue);
+    }
+}
+
+void CUVUnknownData::vStoreConcAt(size_t i, double dConc, double dEvaluatedReading) {
     m_vdX[i] = dConc;
     m_vPoints[i].x = dConc;
-    if (m_vdEvaluatedReading.size() <= i) {
-        m_vdEvaluatedReading.resize(std::max(i + 1, static_cast<size_t>(m_iNumPts)), kNoValue);
-    }
     m_vdEvaluatedReading[i] = dEvaluatedReading;
 }
 
@@ -153,11 +162,36 @@ void CUVUnknownData::vCalcConcBlock(int iFirstPoint, int iNumPoints, const CCali
 }
 
 void CUVUnknownData::vCalcConcRange(int iFirstPoint, int iNumPoints, const CCalibList& list) {
-    // The order of the segments' ranges is read once for the whole range of points.
+    // The order of the segments' ranges is read once for the whole range of points, and the range
+    // is held once to the points the document has, so that each point is read directly: a large
+    // import computes every concentration through here.
     const CSegmentSearch search(list);
-    for (int p = iFirstPoint; p < iFirstPoint + iNumPoints; ++p) {
-        if (bGetMeasured(p) != 0) {
-            vCalcConcBlk(p, pChooseSegment(list, search, dCorrectConcBlk(p)));
+    const long iFirst = std::max(iFirstPoint, 0);
+    const long iEnd =
+        std::min({static_cast<long>(iFirstPoint) + iNumPoints, static_cast<long>(m_iMaxPts),
+                  static_cast<long>(iPointSlots()), static_cast<long>(m_vbMeasured.size())});
+    if (iEnd <= iFirst || m_iNumRep <= 0) {
+        return;
+    }
+    vSizeEvaluatedReadings(static_cast<size_t>(iEnd));
+    for (long p = iFirst; p < iEnd; ++p) {
+        const auto i = static_cast<size_t>(p);
+        if (m_vbMeasured[i] == 0) {
+            continue;
+        }
+        const int iSamp = static_cast<int>(p / m_iNumRep);
+        const double y = m_vPoints[i].y;
+        if (m_bBlkOK == 1 && iGetSampleNo(iSamp) == kBlankSampleNo) {
+            vSetBlkData(y);
+            vStoreConcAt(i, dAmountCorrected(iSamp, 0.0), kNoValue);
+            continue;
+        }
+        const double dEvaluated = m_bBlkOK == 1 ? y - dGetBlkData() + m_dConc0Data : y;
+        const CCalibSegment* pSegment = pChooseSegment(list, search, dEvaluated);
+        if (pSegment == nullptr) {
+            vStoreConcAt(i, kNoValue, kNoValue);
+        } else {
+            vStoreConcAt(i, dAmountCorrected(iSamp, pSegment->dEvaluateX(dEvaluated)), dEvaluated);
         }
     }
 }

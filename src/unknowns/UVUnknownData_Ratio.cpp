@@ -126,6 +126,9 @@ void CUVUnknownData::vCalcGroupStatistics(PointValue dValueOf) {
     const int iGroupSize = iGetStatisticsNum();
     int iInGroup = 0;
     ReplicateSums group;
+    // The measured flags are read directly, every sample's replicates held to the flags there are.
+    const long iReadable =
+        std::min(static_cast<long>(iPointSlots()), static_cast<long>(m_vbMeasured.size()));
     for (int s = 0; s < m_iNumSamp; ++s) {
         const auto i = static_cast<size_t>(s);
         if (iInGroup == 0) {
@@ -140,7 +143,7 @@ void CUVUnknownData::vCalcGroupStatistics(PointValue dValueOf) {
         ReplicateSums sample;
         for (int r = 0; r < m_iNumRep; ++r) {
             const int p = s * m_iNumRep + r;
-            if (bGetMeasured(p) != 0) {
+            if (p < iReadable && m_vbMeasured[static_cast<size_t>(p)] != 0) {
                 const double x = dValueOf(p);
                 sample.vTakeIn(x);
                 group.vTakeIn(x);
