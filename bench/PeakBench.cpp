@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "contracts/numkit/PeakArea.h"
+#include "contracts/numkit/PeakFinder.h"
 #include "contracts/numkit/SavitzkyGolay.h"
 #include "document/UVPhotometryData.h"
 
@@ -110,8 +112,59 @@ void BM_SavitzkyGolayManySpectra(benchmark::State& state) {
     vReportPerSpectrum(state);
 }
 
+// Peaks (prominence 0.01) and their trapezoid areas on every spectrum, as a host reduces a run:
+// one finder kept for all spectra, its peaks read in place (nothing allocated per spectrum) ...
+void BM_PeaksAndAreasKeptFinder(benchmark::State& state) {
+    const std::vector<CDoublePt> spectra = AllSpectraAsPoints();
+    std::vector<double> y(kNumPoints);
+    CPeakFinder finder;
+    double sum = 0.0;
+    for (auto _ : state) {
+        for (int s = 0; s < kNumSpectra; ++s) {
+            const CDoublePt* pSpectrum = spectra.data() + static_cast<size_t>(s) * kNumPoints;
+            for (int i = 0; i < kNumPoints; ++i) {
+                y[static_cast<size_t>(i)] = pSpectrum[i].y;
+            }
+            const int iNumPeaks = finder.iFindPeaks(kNumPoints, pSpectrum, 0, 0.01);
+            for (int k = 0; k < iNumPeaks; ++k) {
+                const CPeak peak = finder.GetPeak(k);
+                sum += photoquant::detail::dPeakArea(y.data(), kNumPoints, peak.m_iStart,
+                                                     peak.m_iEnd, 1.0, 1);
+            }
+        }
+    }
+    benchmark::DoNotOptimize(sum);
+    vReportPerSpectrum(state);
+}
+
+// ... and a finder and a list of new peaks per spectrum, as the documents ask for them.
+void BM_PeaksAndAreasFinderPerSpectrum(benchmark::State& state) {
+    const std::vector<CDoublePt> spectra = AllSpectraAsPoints();
+    std::vector<double> y(kNumPoints);
+    double sum = 0.0;
+    for (auto _ : state) {
+        for (int s = 0; s < kNumSpectra; ++s) {
+            const CDoublePt* pSpectrum = spectra.data() + static_cast<size_t>(s) * kNumPoints;
+            for (int i = 0; i < kNumPoints; ++i) {
+                y[static_cast<size_t>(i)] = pSpectrum[i].y;
+            }
+            CPeakList peaks;
+            CPeakFinder(kNumPoints, pSpectrum, 0, 0.01).vCopyPeaks(peaks, 0);
+            for (INT_PTR k = 0; k < peaks.GetSize(); ++k) {
+                sum += photoquant::detail::dPeakArea(y.data(), kNumPoints, peaks.GetAt(k)->m_iStart,
+                                                     peaks.GetAt(k)->m_iEnd, 1.0, 1);
+            }
+            peaks.vDeleteAll();
+        }
+    }
+    benchmark::DoNotOptimize(sum);
+    vReportPerSpectrum(state);
+}
+
 }  // namespace
 
 BENCHMARK(BM_PeakAreaRecalculation)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DerivativeRecalculation)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavitzkyGolayManySpectra)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeaksAndAreasKeptFinder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeaksAndAreasFinderPerSpectrum)->Unit(benchmark::kMillisecond);

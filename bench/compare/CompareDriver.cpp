@@ -179,28 +179,27 @@ void vDerivatives(const std::string& folder, const CSpectra& spectra) {
     std::printf("]}\n");
 }
 
-// Peaks by prominence, each integrated by the trapezoid rule over its extent.
+// Peaks by prominence, each integrated by the trapezoid rule over its extent: one finder searches
+// every spectrum in turn and the areas are taken from its peaks, so that nothing is allocated per
+// spectrum.
 void vPeaksAndAreas(const std::string& folder, const CSpectra& spectra) {
     const double threshold = ReadDoubles(folder + "/peak_params.bin")[0];
     std::vector<CDoublePt> points(static_cast<size_t>(spectra.iPoints));
     std::vector<int> counts(static_cast<size_t>(spectra.iCount));
+    CPeakFinder finder;
     volatile double sink = 0.0;
     auto integrateOne = [&](int s) {
         const double* y = spectra.pdSpectrum(s);
         for (int i = 0; i < spectra.iPoints; ++i) {
             points[static_cast<size_t>(i)] = CDoublePt(i, y[i]);
         }
-        const CPeakFinder finder(spectra.iPoints, points.data(), 0, threshold);
-        CPeakList peaks;
-        finder.vCopyPeaks(peaks, 0);
-        for (INT_PTR k = 0; k < peaks.GetSize(); ++k) {
-            CPeak* pPeak = peaks.GetAt(k);
-            pPeak->m_dArea = photoquant::detail::dPeakArea(y, spectra.iPoints, pPeak->m_iStart,
-                                                           pPeak->m_iEnd, 1.0, 1);
-            sink = sink + pPeak->m_dArea;
+        const int iNumPeaks = finder.iFindPeaks(spectra.iPoints, points.data(), 0, threshold);
+        for (int k = 0; k < iNumPeaks; ++k) {
+            const CPeak peak = finder.GetPeak(k);
+            sink = sink + photoquant::detail::dPeakArea(y, spectra.iPoints, peak.m_iStart,
+                                                        peak.m_iEnd, 1.0, 1);
         }
-        counts[static_cast<size_t>(s)] = static_cast<int>(peaks.GetSize());
-        peaks.vDeleteAll();
+        counts[static_cast<size_t>(s)] = iNumPeaks;
     };
     const double seconds = dSecondsPerCall([&] {
         for (int s = 0; s < spectra.iCount; ++s) {

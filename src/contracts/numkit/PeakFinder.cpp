@@ -14,90 +14,201 @@
 //    the apex minus the higher of the two. Noise wiggles on the flank of a large peak thus have a
 //    small prominence while the large peak keeps its full one. Apexes with a prominence of at
 //    least the threshold are peaks.
+//    The walks are not taken one by one (each noise wiggle on a flank would walk down the flank
+//    and across the valley, a walk per wiggle over much of the spectrum). Between two neighbouring
+//    maxima the curve falls and then rises (a rise followed by a fall would be a maximum between
+//    them), so a walk that enters the stretch between them passes its valley, its lowest point,
+//    whether it stops on the far slope or goes on: the lowest point of a walk is the lowest valley
+//    between the apex and the first maximum higher than it. One pass over the points finds the
+//    maxima and the valleys between them; then one sweep over the maxima from left to right
+//    answers every walk to the left, and one from right to left every walk to the right. A sweep
+//    keeps a stack of the maxima not yet passed by one at least as high, each with the lowest
+//    valley between it and the maximum below it on the stack; a new maximum takes the places of
+//    those it reaches and the lowest of their valleys, which is the lowest point of its own walk.
+//    Each maximum enters and leaves the stack once: linear in the number of points. A point that
+//    is not a number stops every walk (it is not at or below the apex): it stands in the list of
+//    maxima as a top that is never passed and never a peak.
 // 4. Extent: each peak runs from the lowest point between its apex and the previous peak's apex
 //    (or the start) to the lowest point between its apex and the next peak's apex (or the end),
 //    taking the lowest point nearest the apex when several are equally low; neighbouring peaks
 //    may share that point.
 // 5. The height is the reading (not the smoothed value) at the apex.
 // The x of the points are not read: the points are taken in their order.
+// The working storage of a search (searched curve, tops, stack) is kept per thread and grows to
+// the longest spectrum searched, so that the spectra of a run are searched without allocating; a
+// finder kept across them (iFindPeaks) reuses its list of peaks as well.
 #include "contracts/numkit/PeakFinder.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr int kMaxSensitivity = 30;  // 2^(s-1) stays inside int
 
-std::vector<double> MovingAverage(const std::vector<double>& y, int sensitivity) {
-    const int n = static_cast<int>(y.size());
-    if (sensitivity <= 0 || n == 0) {
-        return y;
+// A maximum of the searched curve, or a point that is not a number (dHeight NaN), with the valley
+// between it and the previous top (or the start) and the lowest points of its walks.
+struct CTop {
+    int iIndex;
+    double dHeight;
+    double dValleyBefore;
+    double dLeftLowest;
+    double dRightLowest;
+};
+
+// A top of a sweep not yet passed by one at least as high, with the lowest valley between it and
+// the top below it on the stack.
+struct CGround {
+    double dHeight;
+    double dLowest;
+};
+
+struct CSearchStorage {
+    std::vector<double> searched;     // the readings or their moving average
+    std::vector<long double> prefix;  // prefix sums of the moving average
+    std::vector<CTop> tops;           // in the order of their points
+    std::vector<CGround> ground;      // the sweep's stack
+    std::vector<int> apexes;          // maxima prominent enough
+};
+
+CSearchStorage& StorageOfThisThread() {
+    thread_local CSearchStorage storage;
+    return storage;
+}
+
+// The curve searched: the readings, or for sensitivity s > 0 their moving average.
+const double* pdSearched(const CDoublePt* pPoints, int n, int sensitivity,
+                         CSearchStorage& storage) {
+    storage.searched.resize(static_cast<size_t>(n));
+    double* searched = storage.searched.data();
+    if (sensitivity <= 0) {
+        for (int i = 0; i < n; ++i) {
+            searched[i] = pPoints[i].y;
+        }
+        return searched;
     }
     const int halfWidth = std::min(1 << (std::min(sensitivity, kMaxSensitivity) - 1), n);
     // Prefix sums in extended precision: the differences below would otherwise lose digits.
-    std::vector<long double> prefix(static_cast<size_t>(n) + 1, 0.0L);
+    std::vector<long double>& prefix = storage.prefix;
+    prefix.resize(static_cast<size_t>(n) + 1);
+    prefix[0] = 0.0L;
     for (int i = 0; i < n; ++i) {
-        prefix[static_cast<size_t>(i) + 1] =
-            prefix[static_cast<size_t>(i)] + y[static_cast<size_t>(i)];
+        prefix[static_cast<size_t>(i) + 1] = prefix[static_cast<size_t>(i)] + pPoints[i].y;
     }
-    std::vector<double> averaged(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         const int first = std::max(0, i - halfWidth);
         const int last = std::min(n - 1, i + halfWidth);
         const long double sum =
             prefix[static_cast<size_t>(last) + 1] - prefix[static_cast<size_t>(first)];
-        averaged[static_cast<size_t>(i)] = static_cast<double>(sum / (last - first + 1));
+        searched[i] = static_cast<double>(sum / (last - first + 1));
     }
-    return averaged;
+    return searched;
 }
 
-// Interior local maxima, a plateau represented by its first point.
-std::vector<int> LocalMaxima(const std::vector<double>& s) {
-    std::vector<int> apexes;
-    const int n = static_cast<int>(s.size());
+// The tops of the curve in order, each with the valley before it, and the valley after the last
+// in the slot after it; returns the number of tops (n >= 3). Maxima are interior points higher
+// than their left neighbour, followed by a run of equal points (a plateau) and then a lower point;
+// a plateau's maximum is its first point. Every point is written into the next slot and counted
+// only if it is a maximum, and the valley restarts at a maximum by choosing between two values by
+// index: the rise and fall of noise cannot be predicted, and branches on them would be
+// mispredicted at every other point.
+int iFindTops(const double* s, int n, std::vector<CTop>& tops) {
+    if (tops.size() < static_cast<size_t>(n) + 1) {
+        tops.resize(static_cast<size_t>(n) + 1);  // at most one top a point, and the slot after
+    }
+    CTop* top = tops.data();
+    int count = 0;
+    double valley = std::numeric_limits<double>::infinity();
+    auto vWriteNextTop = [&](int i) {
+        top[count].iIndex = i;
+        top[count].dHeight = s[i];
+        top[count].dValleyBefore = valley;
+    };
+    // A point that is not a number ends a stretch: the next valley starts after it.
+    auto bNotANumber = [&](int i) {
+        if (!std::isnan(s[i])) {
+            return false;
+        }
+        vWriteNextTop(i);
+        ++count;
+        valley = std::numeric_limits<double>::infinity();
+        return true;
+    };
+    if (!bNotANumber(0)) {
+        valley = s[0];
+    }
     int i = 1;
     while (i < n - 1) {
-        if (!(s[static_cast<size_t>(i)] > s[static_cast<size_t>(i) - 1])) {
+        const double y = s[i];
+        const bool bRise = y > s[i - 1];
+        if (bNotANumber(i)) {
             ++i;
             continue;
         }
-        int plateauEnd = i;
-        while (plateauEnd + 1 < n &&
-               s[static_cast<size_t>(plateauEnd) + 1] == s[static_cast<size_t>(i)]) {
-            ++plateauEnd;
+        valley = std::min(valley, y);
+        if (bRise & (s[i + 1] == y)) {
+            int plateauEnd = i + 1;
+            while (plateauEnd + 1 < n && s[plateauEnd + 1] == y) {
+                ++plateauEnd;
+            }
+            if (plateauEnd + 1 < n && s[plateauEnd + 1] < y) {
+                vWriteNextTop(i);
+                ++count;
+                valley = y;
+            }
+            i = plateauEnd + 1;
+            continue;
         }
-        if (plateauEnd + 1 < n &&
-            s[static_cast<size_t>(plateauEnd) + 1] < s[static_cast<size_t>(i)]) {
-            apexes.push_back(i);
-        }
-        i = plateauEnd + 1;
+        const int iMaximum = static_cast<int>(bRise) & static_cast<int>(s[i + 1] < y);
+        vWriteNextTop(i);
+        count += iMaximum;
+        const double candidates[2] = {valley, y};
+        valley = candidates[iMaximum];
+        ++i;
     }
-    return apexes;
+    if (i == n - 1 && !bNotANumber(i)) {
+        valley = std::min(valley, s[i]);
+    }
+    top[count].dValleyBefore = valley;
+    return count;
 }
 
-// Lowest point passed walking from the apex in direction dir (-1 or +1) until a higher point.
-double dLowestBeforeHigherGround(const std::vector<double>& s, int apex, int dir) {
-    const int n = static_cast<int>(s.size());
-    const double top = s[static_cast<size_t>(apex)];
-    double lowest = top;
-    for (int k = apex + dir; k >= 0 && k < n && s[static_cast<size_t>(k)] <= top; k += dir) {
-        lowest = std::min(lowest, s[static_cast<size_t>(k)]);
+// The lowest point of every top's walk to the left: the sweep from the left described above.
+void vLowestToTheLeft(CTop* tops, int count, std::vector<CGround>& ground) {
+    ground.clear();
+    for (CTop* top = tops; top != tops + count; ++top) {
+        double low = top->dValleyBefore;
+        while (!ground.empty() && ground.back().dHeight <= top->dHeight) {
+            low = std::min(low, ground.back().dLowest);
+            ground.pop_back();
+        }
+        ground.push_back({top->dHeight, low});
+        top->dLeftLowest = low;
     }
-    return lowest;
 }
 
-double dProminence(const std::vector<double>& s, int apex) {
-    const double base =
-        std::max(dLowestBeforeHigherGround(s, apex, -1), dLowestBeforeHigherGround(s, apex, +1));
-    return s[static_cast<size_t>(apex)] - base;
+// And to the right, sweeping from the right.
+void vLowestToTheRight(CTop* tops, int count, std::vector<CGround>& ground) {
+    ground.clear();
+    for (int k = count - 1; k >= 0; --k) {
+        CTop& top = tops[k];
+        double low = tops[k + 1].dValleyBefore;
+        while (!ground.empty() && ground.back().dHeight <= top.dHeight) {
+            low = std::min(low, ground.back().dLowest);
+            ground.pop_back();
+        }
+        ground.push_back({top.dHeight, low});
+        top.dRightLowest = low;
+    }
 }
 
 // Index of the lowest point from the apex (exclusive) to limit (inclusive), nearest the apex first.
-int iNearestLowest(const std::vector<double>& s, int apex, int limit) {
+int iNearestLowest(const double* s, int apex, int limit) {
     const int dir = limit < apex ? -1 : 1;
     int lowest = apex;
     for (int k = apex + dir; k != limit + dir; k += dir) {
-        if (s[static_cast<size_t>(k)] < s[static_cast<size_t>(lowest)]) {
+        if (s[k] < s[lowest]) {
             lowest = k;
         }
     }
@@ -107,19 +218,29 @@ int iNearestLowest(const std::vector<double>& s, int apex, int limit) {
 }  // namespace
 
 CPeakFinder::CPeakFinder(int n, const CDoublePt* pPoints, int sensitivity, double threshold) {
-    if (pPoints == nullptr || n < 3) {
-        return;
-    }
-    std::vector<double> y(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        y[static_cast<size_t>(i)] = pPoints[i].y;
-    }
-    const std::vector<double> searched = MovingAverage(y, sensitivity);
+    iFindPeaks(n, pPoints, sensitivity, threshold);
+}
 
-    std::vector<int> apexes;
-    for (const int apex : LocalMaxima(searched)) {
-        if (dProminence(searched, apex) >= threshold) {
-            apexes.push_back(apex);
+int CPeakFinder::iFindPeaks(int n, const CDoublePt* pPoints, int sensitivity, double threshold) {
+    m_vPeaks.clear();
+    if (pPoints == nullptr || n < 3) {
+        return 0;
+    }
+    CSearchStorage& storage = StorageOfThisThread();
+    const double* searched = pdSearched(pPoints, n, sensitivity, storage);
+    const int iNumTops = iFindTops(searched, n, storage.tops);
+    CTop* tops = storage.tops.data();
+    vLowestToTheLeft(tops, iNumTops, storage.ground);
+    vLowestToTheRight(tops, iNumTops, storage.ground);
+
+    // prominence = apex - max(lowest to the left, lowest to the right); a top that is not a
+    // number has none
+    std::vector<int>& apexes = storage.apexes;
+    apexes.clear();
+    for (const CTop* top = tops; top != tops + iNumTops; ++top) {
+        const double prominence = top->dHeight - std::max(top->dLeftLowest, top->dRightLowest);
+        if (prominence >= threshold) {
+            apexes.push_back(top->iIndex);
         }
     }
     for (size_t k = 0; k < apexes.size(); ++k) {
@@ -127,9 +248,17 @@ CPeakFinder::CPeakFinder(int n, const CDoublePt* pPoints, int sensitivity, doubl
         const int leftLimit = k > 0 ? apexes[k - 1] + 1 : 0;
         const int rightLimit = k + 1 < apexes.size() ? apexes[k + 1] - 1 : n - 1;
         m_vPeaks.push_back({iNearestLowest(searched, apex, leftLimit),
-                            iNearestLowest(searched, apex, rightLimit), apex,
-                            y[static_cast<size_t>(apex)]});
+                            iNearestLowest(searched, apex, rightLimit), apex, pPoints[apex].y});
     }
+    return iGetNumPeaks();
+}
+
+CPeak CPeakFinder::GetPeak(int k) const {
+    if (k < 0 || k >= iGetNumPeaks()) {
+        return CPeak();
+    }
+    const CFoundPeak& peak = m_vPeaks[static_cast<size_t>(k)];
+    return CPeak(peak.iStart, peak.iEnd, peak.iApex, peak.dHeight);
 }
 
 void CPeakFinder::vCopyPeaks(CPeakList& list, int /*flags: reserved*/) const {

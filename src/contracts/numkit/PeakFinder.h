@@ -22,8 +22,20 @@ class PQ_EXPORT CPeakFinder {
 public:
     // Searches the n points at once; the points are not kept.
     CPeakFinder(int n, const CDoublePt* pPoints, int sensitivity, double threshold);
+    // A finder with no peaks, for searching spectrum after spectrum with iFindPeaks.
+    CPeakFinder() = default;
+
+    // Replaces the peaks with those of the n points, found as the constructor finds them, and
+    // returns their number. A finder kept for the spectra of a run searches each without
+    // allocating once its storage has grown to the most peaks:
+    //   CPeakFinder finder;
+    //   for (...) { finder.iFindPeaks(n, points, 0, 0.01); ... finder.GetPeak(k) ... }
+    int iFindPeaks(int n, const CDoublePt* pPoints, int sensitivity, double threshold);
 
     int iGetNumPeaks() const { return static_cast<int>(m_vPeaks.size()); }
+    // Peak k (0 <= k < iGetNumPeaks()) as vCopyPeaks would append it: start, end, apex and height,
+    // area 0. Any other k gives a peak of zeros.
+    CPeak GetPeak(int k) const;
     // Appends a new CPeak per peak found, in the order of their apexes, with start, end, apex and
     // height filled and the area 0; the list's owner deletes them. flags is reserved: pass 0.
     void vCopyPeaks(CPeakList& list, int flags) const;
