@@ -66,4 +66,19 @@ TEST(LeastSquaresFit, UnusableInputGivesAnInvalidFitReadingZero) {
     }
     // Through the origin an order-2 curve has two unknowns: two points suffice
     EXPECT_TRUE(CLeastSquaresFit(line, 2, 2, 1).bIsValid());
+    // A thousand readings at two concentrations still fix only a line: the rounding of a
+    // decomposition of 1,000 rows must not pass for a third pivot. At three concentrations the
+    // quadratic is there.
+    std::vector<CDoublePt> twoLevels;
+    std::vector<CDoublePt> threeLevels;
+    for (int i = 0; i < 1000; ++i) {
+        const double scatter = 1e-4 * (i % 4);
+        twoLevels.emplace_back(i % 2 == 0 ? 0.5 : 50.0, 0.01 * (i % 2) + scatter);
+        threeLevels.emplace_back(0.5 + 24.75 * (i % 3), 0.01 * (i % 3) + scatter);
+    }
+    EXPECT_FALSE(CLeastSquaresFit(twoLevels.data(), 1000, 2, 0).bIsValid());
+    EXPECT_FALSE(CLeastSquaresFit(twoLevels.data(), 1000, 3, 0).bIsValid());
+    EXPECT_FALSE(CLeastSquaresFit(twoLevels.data(), 1000, 3, 1).bIsValid());
+    EXPECT_TRUE(CLeastSquaresFit(twoLevels.data(), 1000, 1, 0).bIsValid());
+    EXPECT_TRUE(CLeastSquaresFit(threeLevels.data(), 1000, 2, 0).bIsValid());
 }

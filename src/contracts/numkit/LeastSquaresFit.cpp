@@ -8,9 +8,11 @@
 //    QR with column pivoting and b = argmin |V b - y| is solved from it. The normal equations are
 //    not formed: they square the condition number, and a cubic over x = 1000..1010 in raw powers of
 //    x would lose every significant digit. A numerical rank below the number of unknowns (fewer
-//    distinct abscissae than unknowns) makes the fit invalid; the rank threshold is the
-//    decomposition's own (machine epsilon times the number of unknowns, relative to the largest
-//    pivot).
+//    distinct abscissae than unknowns) makes the fit invalid. A pivot counts as zero at or below
+//    n eps times the largest: the rounding a dependent column leaves in its pivot grows with the
+//    number of rows, and from a few hundred rows on it exceeds the decomposition's own threshold
+//    (eps times the number of unknowns), which would then take a quadratic through readings at
+//    two concentrations for a fit.
 // 3. The coefficients are converted back to powers of x by the binomial expansion
 //        c_i = sum_{j >= i} b_j * C(j, i) * (-xm)^(j - i) / s^j,
 //    accumulated in extended precision because the terms of c0 cancel heavily when xm >> s.
@@ -310,7 +312,8 @@ void CLeastSquaresFit::vFit(const CDoublePt* pPoints, int n, const double* pdWei
         design.array().colwise() *= rootWeights.array();
         response = rootWeights.cwiseProduct(y);
     }
-    const InPlaceQR qr(design);
+    InPlaceQR qr(design);
+    qr.setThreshold(n * std::numeric_limits<double>::epsilon());
     if (qr.rank() < unknowns) {
         return;
     }
