@@ -112,6 +112,16 @@ void BM_SavitzkyGolayManySpectra(benchmark::State& state) {
     vReportPerSpectrum(state);
 }
 
+// Spectrum s of the run, its readings also copied into y, as the area takes them.
+const CDoublePt* pSpectrumWithReadings(const std::vector<CDoublePt>& spectra, int s,
+                                       std::vector<double>& y) {
+    const CDoublePt* pSpectrum = spectra.data() + static_cast<size_t>(s) * kNumPoints;
+    for (int i = 0; i < kNumPoints; ++i) {
+        y[static_cast<size_t>(i)] = pSpectrum[i].y;
+    }
+    return pSpectrum;
+}
+
 // Peaks (prominence 0.01) and their trapezoid areas on every spectrum, as a host reduces a run:
 // one finder kept for all spectra, its peaks read in place (nothing allocated per spectrum) ...
 void BM_PeaksAndAreasKeptFinder(benchmark::State& state) {
@@ -121,10 +131,7 @@ void BM_PeaksAndAreasKeptFinder(benchmark::State& state) {
     double sum = 0.0;
     for (auto _ : state) {
         for (int s = 0; s < kNumSpectra; ++s) {
-            const CDoublePt* pSpectrum = spectra.data() + static_cast<size_t>(s) * kNumPoints;
-            for (int i = 0; i < kNumPoints; ++i) {
-                y[static_cast<size_t>(i)] = pSpectrum[i].y;
-            }
+            const CDoublePt* pSpectrum = pSpectrumWithReadings(spectra, s, y);
             const int iNumPeaks = finder.iFindPeaks(kNumPoints, pSpectrum, 0, 0.01);
             for (int k = 0; k < iNumPeaks; ++k) {
                 const CPeak peak = finder.GetPeak(k);
@@ -144,10 +151,7 @@ void BM_PeaksAndAreasFinderPerSpectrum(benchmark::State& state) {
     double sum = 0.0;
     for (auto _ : state) {
         for (int s = 0; s < kNumSpectra; ++s) {
-            const CDoublePt* pSpectrum = spectra.data() + static_cast<size_t>(s) * kNumPoints;
-            for (int i = 0; i < kNumPoints; ++i) {
-                y[static_cast<size_t>(i)] = pSpectrum[i].y;
-            }
+            const CDoublePt* pSpectrum = pSpectrumWithReadings(spectra, s, y);
             CPeakList peaks;
             CPeakFinder(kNumPoints, pSpectrum, 0, 0.01).vCopyPeaks(peaks, 0);
             for (INT_PTR k = 0; k < peaks.GetSize(); ++k) {
