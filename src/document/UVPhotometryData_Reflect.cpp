@@ -189,11 +189,13 @@ std::string CUVPhotometryData::GetInstModelForSelectType() const {
 }
 
 void CUVPhotometryData::vCopyCalibration(CPhotParamsObj* pParams) {
-    if (pParams == nullptr) {
+    // A negative count is no dimension at all: read as zero, a transfer of 2^27 samples of "-1"
+    // replicates would have the document take gigabytes of per-sample storage for no point.
+    if (pParams == nullptr || pParams->m_iNumSamp < 0 || pParams->m_iNumRep < 0) {
         return;
     }
-    const int iNumSamp = std::max(pParams->m_iNumSamp, 0);
-    const int iNumRep = std::max(pParams->m_iNumRep, 0);
+    const int iNumSamp = pParams->m_iNumSamp;
+    const int iNumRep = pParams->m_iNumRep;
     const long long iWidePoints = static_cast<long long>(iNumSamp) * iNumRep;
     const int iNumMethodWave = std::clamp(pParams->m_iNumMethodWave, 0, kMaxMethodWaves);
     long long iNumActWave =

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
 #include <vector>
 
 #include "HostHelpers.h"
@@ -177,6 +179,15 @@ TEST(ReflectionTransfer, CopiedCalibrationRebuildsEveryPointManualOnesIncluded) 
     transfer.m_iQuantType = 1;  // peak values come from the spectra later
     doc.vCopyCalibration(&transfer);
     EXPECT_EQ(doc.pdGetYData()[0], 0.0);
+
+    // A negative count changes nothing, however many samples come with it.
+    for (const auto& [iNumSamp, iNumRep] : {std::pair{134217729, INT_MIN}, std::pair{-1, 2}}) {
+        transfer.m_iNumSamp = iNumSamp;
+        transfer.m_iNumRep = iNumRep;
+        doc.vCopyCalibration(&transfer);
+        EXPECT_EQ(doc.iGetNumSamp(), 1);
+        EXPECT_EQ(doc.iGetNumRep(), 1);
+    }
 }
 
 TEST(ReflectionTransfer, StagePositionsMakeTheRoundTrip) {
